@@ -1,0 +1,58 @@
+// Every persisted setting, with its key, alias and default, and the text form
+// of the settings file: flat "key=value;" entries in a fixed order.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/reminder_settings.h"
+#include "store/series_record.h"
+
+namespace mirevo {
+
+using ColumnWidths = std::array<int, kColumnCount>;
+
+// Window placement: left, top, width, height in screen pixels.
+using WindowPlacement = std::array<int, 4>;
+
+// "default_type" value that means: do not remember the last tab.
+inline constexpr int kNoRememberedTab = 9;
+
+struct AppSettings {
+  ColumnWidths columnWidths{0, 90, 202, 36, 36, 49, 110, 80, 100, 110, 100, 90};
+  std::string dataPath = ".//data.mvd";
+  int accuracy = 0;  // 1: due threshold is today 23:59
+  int alpha = 0;     // transparency in tens of per cent, 0..9
+  WindowPlacement windowPlacement{250, 150, 480, 355};
+  int preview = 1;
+  int topShow = 0;
+  int allowTrayBalloonTip = 1;
+  int defaultType = 0;  // tab opened at start; 9 = always tab 0
+  int tipShowType = 11111;
+  int autoHide = 0;
+  int aniWin = 0;
+  int maxSign = 0;
+  ReminderSettings reminders;
+  int searchSource = 0;
+  int searchEncode = 0;
+  std::string searchPrefix;
+  std::string searchPostfix = "&c=gs_all";
+
+  AppSettings();
+
+  // "default_type" as a tab index: anything but 0..5 opens tab 0.
+  int StartTab() const;
+  // "alpha" usable as an index: anything but 0..9 counts as 0.
+  int SafeAlpha() const;
+};
+
+// Applies the entries of a settings text; returns the messages to show.
+std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings);
+
+// The settings text with all 32 entries. The column widths come from the list
+// at the moment of writing; unless "default_type" is 9 it becomes currentTab.
+std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, int currentTab);
+
+}  // namespace mirevo

@@ -1,0 +1,31 @@
+// The one source of "now". Everything that stamps, compares or names a time
+// asks a Clock, so tests can pin it.
+#pragma once
+
+#include <ctime>
+
+namespace mirevo {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::time_t Now() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  std::time_t Now() const override { return std::time(nullptr); }
+};
+
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(std::time_t now) : now_(now) {}
+  std::time_t Now() const override { return now_; }
+  void Set(std::time_t now) { now_ = now; }
+  void Advance(std::time_t seconds) { now_ += seconds; }
+
+ private:
+  std::time_t now_;
+};
+
+}  // namespace mirevo

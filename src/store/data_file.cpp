@@ -1,0 +1,164 @@
+#include "store/data_file.h"
+
+#include <charconv>
+
+#include "text/gbk.h"
+
+namespace mirevo {
+namespace {
+
+constexpr char kDataDamaged[] = "mvd文件内部出错,此时请不要按保存按钮";
+constexpr char kFileError[] = "文件错误";
+
+// The list a "T" value names and the category it gives, or false when the
+// value names no list or a category that list cannot hold.
+bool ListAndCategory(int t, int& list, int& category) {
+  if (t >= 0 && t <= 3) {
+    list = t;
+    category = t;
+    return true;
+  }
+  category = t % 10;
+  if (t >= 10 && t <= 19) {
+    list = kFinishedList;
+    return category <= kDrama;
+  }
+  if (t >= 20) {
+    list = kAwaitedList;
+    return category <= kDrama || category == kCategoryNotChosen;
+  }
+  return false;
+}
+
+// End of the value that starts at q: the first ";" that is followed by the
+// end of the text or by one byte and "=". Any other ";" belongs to the value.
+std::size_t FindValueEnd(std::string_view text, std::size_t q) {
+  if (q < text.size() && text[q] == ';') return q;
+  for (std::size_t e = text.find(';', q); e != std::string_view::npos; e = text.find(';', e + 1)) {
+    if (e + 1 == text.size() || (e + 2 < text.size() && text[e + 2] == '=')) return e;
+  }
+  return std::string_view::npos;
+}
+
+void AppendEntry(std::string& out, char tag, std::string_view value) {
+  out += tag;
+  out += '=';
+  out += value;
+  out += ';';
+}
+
+void AppendEntry(std::string& out, char tag, int value) {
+  char digits[16];
+  auto result = std::to_chars(digits, digits + sizeof digits, value);
+  AppendEntry(out, tag, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
+
+}  // namespace
+
+std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
+  std::vector<std::string> messages;
+  SeriesRecord* current = nullptr;
+  // Entries without a record to go to (before the first "T", or after a "T"
+  // that names no list) are reported once per run, not once per entry.
+  bool orphansReported = false;
+  std::size_t p = 0;
+  while (p < text.size()) {
+    const char tag = text[p];
+    if (p + 1 >= text.size() || text[p + 1] != '=') {
+      messages.emplace_back(kDataDamaged);
+      break;
+    }
+    const std::size_t q = p + 2;
+    const std::size_t e = FindValueEnd(text, q);
+    if (e == std::string_view::npos) {
+      messages.emplace_back(kDataDamaged);
+      break;
+    }
+    const std::string_view value = text.substr(q, e - q);
+    p = e + 1;
+
+    const int v = ReadAtoi(value);
+    if (tag == 'T') {
+      int list = 0;
+      int category = 0;
+      if (ListAndCategory(v, list, category)) {
+        current = &store.lists[list].InsertNewRecord();
+        current->category = category;
+        orphansReported = false;
+      } else {
+        current = nullptr;
+        messages.emplace_back(kFileError);
+        orphansReported = true;
+      }
+      continue;
+    }
+    static constexpr std::string_view kFieldTags = "NwvscmtndpDkW";
+    if (kFieldTags.find(tag) == std::string_view::npos) {
+      messages.emplace_back(kFileError);
+      continue;
+    }
+    if (current == nullptr) {
+      if (!orphansReported) messages.emplace_back(kFileError);
+      orphansReported = true;
+      continue;
+    }
+    SeriesRecord& r = *current;
+    switch (tag) {
+      case 'N':
+        r.id = v;
+        if (v > store.idCounter) store.idCounter = v;
+        break;
+      case 'w': r.weekday = v; break;
+      case 'v': r.episode = v; break;
+      case 's': r.rating = v; break;
+      case 'c':
+        r.weekdayDue = v / 100;
+        r.earliestDue = (v % 100) / 10;
+        r.manualNextTime = v % 10;
+        break;
+      case 't': r.airTime.assign(value); break;
+      case 'n': r.name.assign(value); break;
+      case 'd': r.updateTime.assign(value); break;
+      case 'm': r.notes.assign(value); break;
+      case 'p': r.previewPath.assign(value); break;
+      case 'D': r.nextTime.assign(value); break;
+      case 'k': r.keyword.assign(value); break;
+      case 'W': r.earliestUpdate.assign(value); break;
+    }
+  }
+  for (RecordList& list : store.lists) list.ReverseOrder();
+  return messages;
+}
+
+std::string FormatData(const RecordStore& store) {
+  std::size_t size = 0;
+  for (const RecordList& list : store.lists)
+    for (const SeriesRecord& r : list)
+      size += 110 + r.notes.size() + r.name.size() + r.previewPath.size() + r.keyword.size() +
+              r.earliestUpdate.size() + r.airTime.size() + r.updateTime.size() +
+              r.nextTime.size();
+  std::string out;
+  out.reserve(size);
+  for (int index = 0; index < kListCount; ++index) {
+    const int tOffset = index == kFinishedList ? 10 : index == kAwaitedList ? 20 : 0;
+    for (const SeriesRecord& r : store.lists[index]) {
+      AppendEntry(out, 'T', r.category + tOffset);
+      AppendEntry(out, 'N', r.id);
+      AppendEntry(out, 'w', r.weekday);
+      AppendEntry(out, 't', r.airTime);
+      AppendEntry(out, 'n', r.name);
+      AppendEntry(out, 'v', r.episode);
+      AppendEntry(out, 's', r.rating);
+      AppendEntry(out, 'd', r.updateTime);
+      AppendEntry(out, 'm', r.notes);
+      AppendEntry(out, 'p', r.previewPath);
+      AppendEntry(out, 'D', r.nextTime);
+      AppendEntry(out, 'k', r.keyword);
+      AppendEntry(out, 'W', r.earliestUpdate);
+      AppendEntry(out, 'c', r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime);
+    }
+  }
+  return out;
+}
+
+}  // namespace mirevo

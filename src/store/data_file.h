@@ -1,0 +1,20 @@
+// The data file: a flat run of "tag=value;" entries, 14 per record, lists in
+// index order and records from head to tail. No header, no escaping.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/record_store.h"
+
+namespace mirevo {
+
+// Reads the text into the (empty) lists and raises idCounter. Returns the
+// messages to show, in order. Records read before damage stay loaded.
+std::vector<std::string> ParseData(std::string_view text, RecordStore& store);
+
+// The bytes of the data file for the store.
+std::string FormatData(const RecordStore& store);
+
+}  // namespace mirevo

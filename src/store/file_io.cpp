@@ -1,0 +1,90 @@
+#include "store/file_io.h"
+
+#include <memory>
+#include <new>
+
+#include "store/file_io_platform.h"
+
+namespace mirevo {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Writes all bytes and closes the stream; false if any of it failed.
+bool WriteAndClose(std::FILE* raw, std::string_view bytes, bool flushToDisk) {
+  FilePtr file(raw);
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+    return false;
+  if (flushToDisk ? !platform::FlushToDisk(file.get()) : std::fflush(file.get()) != 0)
+    return false;
+  return std::fclose(file.release()) == 0;
+}
+
+}  // namespace
+
+FileContents ReadWholeFile(const std::string& path) {
+  FileContents contents;
+  bool missing = false;
+  FilePtr file(platform::OpenForReading(path, missing));
+  if (!file) {
+    contents.status = missing ? ReadStatus::kMissing : ReadStatus::kOpenFailed;
+    return contents;
+  }
+  if (std::fseek(file.get(), 0, SEEK_END) != 0) {
+    contents.status = ReadStatus::kReadFailed;
+    return contents;
+  }
+  long length = std::ftell(file.get());
+  if (length < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
+    contents.status = ReadStatus::kReadFailed;
+    return contents;
+  }
+  try {
+    contents.bytes.resize(static_cast<std::size_t>(length));
+  } catch (const std::bad_alloc&) {
+    contents.status = ReadStatus::kNoMemory;
+    return contents;
+  }
+  if (std::fread(contents.bytes.data(), 1, contents.bytes.size(), file.get()) !=
+      contents.bytes.size()) {
+    contents.bytes.clear();
+    contents.status = ReadStatus::kReadFailed;
+    return contents;
+  }
+  contents.status = ReadStatus::kOk;
+  return contents;
+}
+
+bool FileExists(const std::string& path) { return platform::Exists(path); }
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  // A temporary name of our own beside the target, so the final rename stays
+  // on one volume and never clobbers a file we did not create.
+  std::string temp;
+  std::FILE* file = nullptr;
+  for (int attempt = 0; attempt < 100 && file == nullptr; ++attempt) {
+    temp = path + ".tmp" + (attempt ? std::to_string(attempt) : std::string());
+    file = platform::CreateExclusively(temp);
+  }
+  if (file == nullptr) return false;
+  if (!WriteAndClose(file, bytes, true) || !platform::ReplaceWith(temp, path)) {
+    platform::Remove(temp);
+    return false;
+  }
+  return true;
+}
+
+bool WriteNewFile(const std::string& newPath, std::string_view bytes) {
+  std::FILE* file = platform::CreateExclusively(newPath);
+  if (file == nullptr) return false;
+  if (!WriteAndClose(file, bytes, true)) {
+    platform::Remove(newPath);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace mirevo

@@ -1,0 +1,85 @@
+#include "store/store_file.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "store/data_file.h"
+#include "store/file_io.h"
+
+namespace mirevo {
+namespace {
+
+constexpr int kMaxBackupAttempts = 1000;
+
+}  // namespace
+
+std::vector<std::string> StoreFile::Read(std::string& text) {
+  text.clear();
+  FileContents contents = ReadWholeFile(path_);
+  switch (contents.status) {
+    case ReadStatus::kOk: text = std::move(contents.bytes); return {};
+    case ReadStatus::kMissing: return {};
+    case ReadStatus::kOpenFailed: needsBackup_ = true; return {};
+    case ReadStatus::kNoMemory: needsBackup_ = true; return {"预分配缓冲出错"};
+    case ReadStatus::kReadFailed: needsBackup_ = true; return {"读取时出现未知错误"};
+  }
+  return {};
+}
+
+std::string StoreFile::BackupName(int attempt) const {
+  std::time_t now = clock_->Now();
+  char stamp[32] = "00000000-0000";
+  if (const std::tm* local = std::localtime(&now))
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", local);
+  std::string name = path_ + "." + stamp;
+  if (attempt > 0) name += "-" + std::to_string(attempt);
+  return name + ".bak";
+}
+
+bool StoreFile::Write(const std::string& bytes) {
+  if (needsBackup_ && FileExists(path_)) {
+    // Keep exactly what is on disk before it is replaced; without a copy the
+    // save does not happen.
+    FileContents old = ReadWholeFile(path_);
+    if (old.status != ReadStatus::kOk) return false;
+    bool kept = false;
+    for (int attempt = 0; attempt < kMaxBackupAttempts && !kept; ++attempt) {
+      std::string name = BackupName(attempt);
+      if (!FileExists(name)) kept = WriteNewFile(name, old.bytes);
+    }
+    if (!kept) return false;
+  }
+  needsBackup_ = false;
+  return ReplaceFileAtomically(path_, bytes);
+}
+
+std::vector<std::string> LoadFile(StoreFile& file, RecordStore& store) {
+  std::string text;
+  std::vector<std::string> messages = file.Read(text);
+  std::vector<std::string> parsed = ParseData(text, store);
+  if (!parsed.empty()) file.MarkDamaged();
+  messages.insert(messages.end(), parsed.begin(), parsed.end());
+  return messages;
+}
+
+std::vector<std::string> LoadFile(StoreFile& file, AppSettings& settings) {
+  std::string text;
+  std::vector<std::string> messages = file.Read(text);
+  std::vector<std::string> parsed = ParseSettings(text, settings);
+  if (!parsed.empty()) file.MarkDamaged();
+  messages.insert(messages.end(), parsed.begin(), parsed.end());
+  return messages;
+}
+
+std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store) {
+  if (file.Write(FormatData(store))) return {};
+  return {"写入文件失败"};
+}
+
+std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
+                                      const ColumnWidths& widths, int currentTab) {
+  if (file.Write(FormatSettings(settings, widths, currentTab))) return {};
+  return {"写入ini文件失败"};
+}
+
+}  // namespace mirevo

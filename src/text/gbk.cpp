@@ -1,0 +1,88 @@
+#include "text/gbk.h"
+
+#include <climits>
+#include <cstdint>
+
+namespace mirevo {
+namespace {
+
+// Reads the character at pos and advances pos past it.
+unsigned NextChar(std::string_view text, std::size_t& pos) {
+  auto lead = static_cast<unsigned char>(text[pos]);
+  if (IsGbkLeadByte(lead) && pos + 1 < text.size()) {
+    auto trail = static_cast<unsigned char>(text[pos + 1]);
+    if (IsGbkTrailByte(trail)) {
+      pos += 2;
+      return lead * 256u + trail;
+    }
+  }
+  pos += 1;
+  return lead;
+}
+
+}  // namespace
+
+int CompareText(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    unsigned ca = NextChar(a, i);
+    unsigned cb = NextChar(b, j);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  return 0;
+}
+
+int ReadAtoi(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos]))) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  std::int64_t value = 0;
+  constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
+  while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+    value = value * 10 + (text[pos] - '0');
+    if (value > kLimit) value = kLimit;
+    ++pos;
+  }
+  if (negative) return static_cast<int>(-value);
+  return static_cast<int>(value > INT_MAX ? INT_MAX : value);
+}
+
+bool IsValidGbk(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    auto c = static_cast<unsigned char>(text[pos]);
+    if (c <= 0x80) continue;
+    if (!IsGbkLeadByte(c) || pos + 1 >= text.size()) return false;
+    if (!IsGbkTrailByte(static_cast<unsigned char>(text[pos + 1]))) return false;
+    ++pos;
+  }
+  return true;
+}
+
+std::size_t CharBoundaryAtOrBelow(std::string_view text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text.size();
+  std::size_t pos = 0;
+  while (pos < maxBytes) {
+    std::size_t next = pos;
+    NextChar(text, next);
+    if (next > maxBytes) break;
+    pos = next;
+  }
+  return pos;
+}
+
+std::string_view TrimWhiteSpace(std::string_view text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsCSpace(static_cast<unsigned char>(text[begin]))) ++begin;
+  while (end > begin && IsCSpace(static_cast<unsigned char>(text[end - 1]))) --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace mirevo
