@@ -1,0 +1,38 @@
+// The three rules that make a work due, and the row colour they give.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/clock.h"
+#include "store/reminder_settings.h"
+#include "store/series_record.h"
+
+namespace mirevo {
+
+// A row's text colour (Windows colour value); 0 means none, drawn black.
+using RowColour = int;
+inline constexpr RowColour kNoColour = 0;
+
+// The reference for next times and today's weekday, taken at one moment.
+struct DueThreshold {
+  std::string threshold;  // TimeText
+  int todayWeekday = 0;   // 0 = Sunday
+};
+
+// accuracy 1: the threshold is today at 23:59; otherwise the current minute.
+DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy);
+
+// Called by the update command while the record still holds the previous
+// update time: records the gap when it is the quickest so far.
+void RecordEarliestUpdate(SeriesRecord& record, const Clock& clock);
+
+// A concrete next time (neither empty nor "Unknown") at or before threshold.
+bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold);
+
+// Fills an empty next time, updates the record's flags and returns the row's
+// colour, for a record shown on currentTab.
+RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
+                        const ReminderSettings& settings, const Clock& clock);
+
+}  // namespace mirevo

@@ -1,0 +1,35 @@
+// TimeText: a local time as exactly 16 bytes "YYYY-MM-DD HH:MM", zero-padded,
+// so that byte order is time order. Seconds are never kept.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "store/clock.h"
+
+namespace mirevo {
+
+inline constexpr std::size_t kTimeTextLength = 16;
+inline constexpr std::size_t kDateLength = 10;  // "YYYY-MM-DD"
+inline constexpr std::string_view kUnknownTime = "Unknown";
+
+// "周日(日)" .. "周六(土)", 8 GBK bytes each, indexed 0 = Sunday.
+const std::array<std::string, 7>& WeekdayNames();
+
+// The local time as a TimeText.
+std::string FormatTimeText(std::time_t time);
+
+// The clock's now as a TimeText: the stamp of an update.
+std::string CurrentTimeText(const Clock& clock);
+
+// The local time a TimeText names. Missing fields of a short text read as 0;
+// nothing past the text is read. The C library decides daylight saving.
+std::time_t ParseTimeText(std::string_view text);
+
+// The same local clock time seven calendar days later.
+std::string AddOneWeek(std::string_view text);
+
+}  // namespace mirevo

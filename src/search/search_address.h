@@ -1,0 +1,21 @@
+// Search addresses: prefix + escaped search text + postfix.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mirevo {
+
+// Escapes a search text for encodings 1..3; any other value escapes the
+// single bytes and leaves two-byte characters out.
+std::string EncodeSearchKeyword(std::string_view text, int encoding);
+
+// prefix, the search text (unchanged for encoding 0, else escaped), postfix.
+std::string BuildSearchAddress(std::string_view prefix, std::string_view postfix, int encoding,
+                               std::string_view searchText);
+
+// What a work is searched by: its keyword, else its name (chosen before
+// trimming), without leading and trailing white space.
+std::string SearchTextOf(std::string_view keyword, std::string_view name);
+
+}  // namespace mirevo
