@@ -31,11 +31,17 @@ bool ListAndCategory(int t, int& list, int& category) {
 }
 
 // End of the value that starts at q: the first ";" that is followed by the
-// end of the text or by one byte and "=". Any other ";" belongs to the value.
+// end of the text or by one byte and "=". Any other ";" belongs to the value,
+// except the last ";" of the text: what follows it cannot be a value's end, so
+// it is left to be read (and reported) as a damaged entry. npos when the value
+// runs to the end without a ";".
 std::size_t FindValueEnd(std::string_view text, std::size_t q) {
   if (q < text.size() && text[q] == ';') return q;
-  for (std::size_t e = text.find(';', q); e != std::string_view::npos; e = text.find(';', e + 1)) {
+  for (std::size_t e = text.find(';', q); e != std::string_view::npos;) {
     if (e + 1 == text.size() || (e + 2 < text.size() && text[e + 2] == '=')) return e;
+    std::size_t next = text.find(';', e + 1);
+    if (next == std::string_view::npos) return e;
+    e = next;
   }
   return std::string_view::npos;
 }

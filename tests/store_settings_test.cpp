@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "search/search_sources.h"
+#include "store/app_settings.h"
+
+namespace mirevo {
+namespace {
+
+constexpr char kIniDamaged[] = "ini文件内部出错,此时请不要按保存按钮";
+constexpr char kFileError[] = "文件错误";
+using Messages = std::vector<std::string>;
+
+const ColumnWidths kDefaultWidths = AppSettings().columnWidths;
+
+TEST(SettingsTest, DefaultFileBytes) {
+  AppSettings settings;
+  std::string expected =
+      "0=0;1=90;2=202;3=36;4=36;5=49;6=110;7=80;8=100;9=110;10=100;m_path=.//data.mvd;"
+      "accuracy=0;alpha=0;pos[0]=250;pos[1]=150;pos[2]=480;pos[3]=355;preview=1;topshow=0;"
+      "AllowTrayBTip=1;default_type=0;tipshowtype=11111;AutoHide=0;AniWin=0;MaxSign=0;"
+      "ColorSet=116711680#065280#0255#;11=90;SearchSource=0;SearchEncode=0;SearchPrefix=" +
+      std::string(BuiltInSearchSources()[0].prefix) + ";SearchPostfix=&c=gs_all;";
+  EXPECT_EQ(FormatSettings(settings, kDefaultWidths, 0), expected);
+  EXPECT_EQ(BuiltInSearchSources()[0].prefix.substr(0, 7), "http://");
+  EXPECT_TRUE(BuiltInSearchSources()[0].prefix.ends_with("/i.g?k="));
+}
+
+TEST(SettingsTest, ReadsOnlyWhatTheFileHolds) {
+  AppSettings settings;
+  EXPECT_EQ(ParseSettings("topshow=1;", settings), Messages{});
+  AppSettings expected;
+  expected.topShow = 1;
+  EXPECT_EQ(FormatSettings(settings, kDefaultWidths, 0),
+            FormatSettings(expected, kDefaultWidths, 0));
+  EXPECT_EQ(ParseSettings("", settings), Messages{});
+}
+
+TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
+  struct Case {
+    const char* entry;
+    const char* written;
+  } cases[] = {
+      {"p=D:\\番组\\my.mvd;", "m_path=D:\\番组\\my.mvd;"},
+      {"z=10;", "pos[0]=10;"},  {"x=20;", "pos[1]=20;"},      {"c=30;", "pos[2]=30;"},
+      {"v=40;", "pos[3]=40;"},  {"k=77;", "10=77;"},          {"a=1;", "accuracy=1;"},
+      {"l=5;", "alpha=5;"},     {"w=0;", "preview=0;"},       {"t=1;", "topshow=1;"},
+      {"b=0;", "AllowTrayBTip=0;"},                           {"d=9;", "default_type=9;"},
+      {"B=10001;", "tipshowtype=10001;"},
+  };
+  for (const Case& c : cases) {
+    AppSettings settings;
+    EXPECT_EQ(ParseSettings(c.entry, settings), Messages{}) << c.entry;
+    ColumnWidths widths = settings.columnWidths;  // as the list would report them
+    std::string file = FormatSettings(settings, widths, 0);
+    EXPECT_NE(file.find(c.written), std::string::npos) << c.entry << " -> " << file;
+  }
+}
+
+TEST(SettingsTest, KeyLengthsCaseAndRepeats) {
+  struct Case {
+    std::string text;
+    Messages messages;
+  } cases[] = {
+      {"SearchPostfix=x;AllowTrayBTip=0;", {}},        // 13 bytes: fine
+      {"abcdefghijklmn=1;topshow=1;", {kFileError}},    // 14 bytes: read, unknown
+      {"SearchPostfixAB=1;topshow=1;", {kIniDamaged}},  // 15 bytes: stops
+      {"autohide=1;topshow=1;", {kFileError}},
+      {"alpha=1;nonsense=2;topshow=3;", {kFileError}},
+  };
+  for (const Case& c : cases) {
+    AppSettings settings;
+    EXPECT_EQ(ParseSettings(c.text, settings), c.messages) << c.text;
+  }
+  AppSettings settings;
+  ParseSettings("autohide=1;topshow=1;", settings);
+  EXPECT_EQ(settings.autoHide, 0);
+  EXPECT_EQ(settings.topShow, 1);  // reading went on after the unknown key
+
+  AppSettings stopped;
+  ParseSettings("alpha=3;SearchPostfixAB=1;topshow=1;", stopped);
+  EXPECT_EQ(stopped.alpha, 3);  // read before the damage
+  EXPECT_EQ(stopped.topShow, 0);
+
+  AppSettings repeated;
+  ParseSettings("alpha=3;l=4;alpha=5;tipshowtype=12px;", repeated);
+  EXPECT_EQ(repeated.alpha, 5);
+  EXPECT_EQ(repeated.tipShowType, 12);
+}
+
+TEST(SettingsTest, TextsOutsideTheFormatStopReading) {
+  for (const char* text : {"topshow=1;\r\n", "topshow", "topshow=1", "m_path=abc"}) {
+    AppSettings settings;
+    EXPECT_EQ(ParseSettings(text, settings), Messages{kIniDamaged}) << text;
+  }
+}
+
+TEST(SettingsTest, ColorSetTextForm) {
+  struct Case {
+    const char* text;
+    ReminderSettings expected;
+    bool complete;
+  } cases[] = {
+      {"116711680#065280#0255#", ReminderSettings(), true},
+      {"015#10#1255#", {{{{0, 15}, {1, 0}, {1, 255}}}}, true},
+      {"x15#2#-1#", {{{{0, 15}, {2, 0}, {0, 1}}}}, true},  // "-" is the switch byte
+      {"07#", {{{{0, 7}, {0, 0x00FF00}, {0, 0x0000FF}}}}, false},
+  };
+  for (const Case& c : cases) {
+    ReminderSettings settings;
+    EXPECT_EQ(ParseColorSet(c.text, settings), c.complete) << c.text;
+    EXPECT_EQ(settings, c.expected) << c.text;
+  }
+  ReminderSettings odd{{{{2, 1}, {-1, 2}, {1, 3}}}};
+  EXPECT_EQ(FormatColorSet(odd), "01#02#13#");  // only 1 is written as on
+
+  AppSettings settings;
+  EXPECT_EQ(ParseSettings("ColorSet=015#10#1255#;", settings), Messages{});
+  EXPECT_EQ(settings.reminders.rules[kWeekdayRule].enabled, 1);
+  EXPECT_EQ(ParseSettings("ColorSet=015#;", settings), Messages{kFileError});
+}
+
+TEST(SettingsTest, DefaultTypeAndTheCurrentTab) {
+  AppSettings remembered;
+  ParseSettings("default_type=3;", remembered);
+  EXPECT_EQ(remembered.StartTab(), 3);
+  EXPECT_NE(FormatSettings(remembered, kDefaultWidths, 5).find("default_type=5;"),
+            std::string::npos);
+
+  AppSettings forgotten;
+  ParseSettings("d=9;", forgotten);
+  EXPECT_EQ(forgotten.StartTab(), 0);
+  EXPECT_NE(FormatSettings(forgotten, kDefaultWidths, 5).find("default_type=9;"),
+            std::string::npos);
+
+  for (int bad : {-1, 6, 8, 10, 1000}) {
+    AppSettings settings;
+    settings.defaultType = bad;
+    EXPECT_EQ(settings.StartTab(), 0) << bad;
+  }
+  for (int bad : {-1, 10, 255}) {
+    AppSettings settings;
+    settings.alpha = bad;
+    EXPECT_EQ(settings.SafeAlpha(), 0) << bad;
+  }
+  AppSettings valid;
+  valid.alpha = 9;
+  EXPECT_EQ(valid.SafeAlpha(), 9);
+}
+
+TEST(SettingsTest, WritesTheColumnWidthsOfTheList) {
+  AppSettings settings;
+  ColumnWidths dragged = kDefaultWidths;
+  dragged[0] = 25;
+  dragged[10] = 1;
+  dragged[11] = 333;
+  std::string file = FormatSettings(settings, dragged, 0);
+  EXPECT_EQ(file.substr(0, 5), "0=25;");
+  EXPECT_NE(file.find(";10=1;m_path="), std::string::npos);
+  EXPECT_NE(file.find("#;11=333;SearchSource"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mirevo
