@@ -30,6 +30,11 @@ void RecordEarliestUpdate(SeriesRecord& record, const Clock& clock);
 // A concrete next time (neither empty nor "Unknown") at or before threshold.
 bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold);
 
+// The first step of ApplyDueRules on its own, for a caller that shows the
+// next time before colouring the row: on a kind tab an empty next time
+// becomes one week after the update. Returns true when it filled it.
+bool FillEmptyNextTime(SeriesRecord& record, int currentTab);
+
 // Fills an empty next time, updates the record's flags and returns the row's
 // colour, for a record shown on currentTab.
 RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,

@@ -17,7 +17,6 @@ std::string ListDueLines(const RecordList& list, std::string_view threshold);
 
 // The sections that tipShowType selects, cut below the balloon's limit at a
 // character boundary.
-std::string BuildDueSummary(const RecordStore& store, int tipShowType,
-                            std::string_view threshold);
+std::string BuildDueSummary(const RecordStore& store, int tipShowType, std::string_view threshold);
 
 }  // namespace mirevo

@@ -19,7 +19,11 @@ inline constexpr std::string_view kUnknownTime = "Unknown";
 // "周日(日)" .. "周六(土)", 8 GBK bytes each, indexed 0 = Sunday.
 const std::array<std::string, 7>& WeekdayNames();
 
-// The local time as a TimeText.
+// The C library's local time of time; false when it cannot be represented
+// (the Windows runtime refuses times before 1970).
+bool ToLocalTime(std::time_t time, std::tm& out);
+
+// The local time as a TimeText; empty when the time has no local form.
 std::string FormatTimeText(std::time_t time);
 
 // The clock's now as a TimeText: the stamp of an update.
@@ -27,9 +31,12 @@ std::string CurrentTimeText(const Clock& clock);
 
 // The local time a TimeText names. Missing fields of a short text read as 0;
 // nothing past the text is read. The C library decides daylight saving.
+// Returns -1 when the C library cannot represent the time.
 std::time_t ParseTimeText(std::string_view text);
 
-// The same local clock time seven calendar days later.
+// The same local clock time seven calendar days later, so a week that crosses
+// a daylight-saving change keeps its clock time. Empty when the text names no
+// representable time.
 std::string AddOneWeek(std::string_view text);
 
 }  // namespace mirevo

@@ -6,8 +6,14 @@
 
 namespace mirevo {
 
-// Escapes a search text for encodings 1..3; any other value escapes the
-// single bytes and leaves two-byte characters out.
+// The printable ASCII characters that the escaping encodings always write as
+// "%XX": all but letters, digits, "-", "." and "_" (the blank becomes "+").
+bool IsReservedSearchByte(unsigned char c);
+
+// Escapes a search text for encodings 1..3; encoding 0 gives the text
+// unchanged; any other value escapes the single bytes and leaves two-byte
+// characters out. A two-byte character cut off at the end of the text, or
+// one that has no UTF-16 form (encodings 2 and 3), is left out.
 std::string EncodeSearchKeyword(std::string_view text, int encoding);
 
 // prefix, the search text (unchanged for encoding 0, else escaped), postfix.

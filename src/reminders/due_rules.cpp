@@ -1,0 +1,113 @@
+#include "reminders/due_rules.h"
+
+#include <cstdio>
+
+#include "reminders/time_text.h"
+#include "text/gbk.h"
+
+namespace mirevo {
+namespace {
+
+// The quickest gap a work can start with: one week.
+constexpr long long kOneWeekSeconds = 604800;
+// Gaps this short are double clicks, not new episodes.
+constexpr long long kShortestGapSeconds = 60;
+// EarliestUpdateText: weekday name (8 bytes), HH:MM (5), a blank, seconds.
+constexpr std::size_t kEarliestGapOffset = 14;
+constexpr std::size_t kWeekdayNameLength = 8;
+
+std::string_view DatePart(std::string_view timeText) {
+  return timeText.substr(0, kDateLength);
+}
+
+bool IsOn(const ReminderRule& rule) {
+  return rule.enabled == 1;
+}
+
+}  // namespace
+
+DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy) {
+  const std::time_t now = clock.Now();
+  DueThreshold due;
+  due.threshold = FormatTimeText(now);
+  // With accuracy a next time anywhere in today is due all day.
+  if (accuracy == 1) due.threshold = due.threshold.substr(0, kDateLength + 1) + "23:59";
+  std::tm local{};
+  if (ToLocalTime(now, local)) due.todayWeekday = local.tm_wday;
+  return due;
+}
+
+void RecordEarliestUpdate(SeriesRecord& record, const Clock& clock) {
+  const std::time_t previous = ParseTimeText(record.updateTime);
+  long long best = kOneWeekSeconds;
+  if (record.earliestUpdate.size() > kEarliestGapOffset)
+    best = ReadAtoi(std::string_view(record.earliestUpdate).substr(kEarliestGapOffset));
+  const std::time_t now = clock.Now();
+  const long long elapsed = static_cast<long long>(now) - static_cast<long long>(previous);
+  if (elapsed >= best || elapsed <= kShortestGapSeconds) return;
+
+  std::tm local{};
+  if (!ToLocalTime(now, local)) return;
+  char clockTime[32];
+  std::snprintf(clockTime, sizeof clockTime, "%02d:%02d", local.tm_hour, local.tm_min);
+  // elapsed < best <= INT_MAX here, so it prints as the int it is read back as.
+  record.earliestUpdate = WeekdayNames()[local.tm_wday] + clockTime + " " + std::to_string(elapsed);
+}
+
+bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold) {
+  if (nextTime.empty() || nextTime == kUnknownTime) return false;
+  return CompareText(nextTime, threshold) <= 0;
+}
+
+bool FillEmptyNextTime(SeriesRecord& record, int currentTab) {
+  if (!record.nextTime.empty() || currentTab == kFinishedList || currentTab == kAwaitedList)
+    return false;
+  record.nextTime = AddOneWeek(record.updateTime);
+  return true;
+}
+
+RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
+                        const ReminderSettings& settings, const Clock& clock) {
+  FillEmptyNextTime(record, currentTab);
+  RowColour colour = kNoColour;
+
+  if (currentTab == kFinishedList) {
+    record.weekdayDue = 0;
+    record.earliestDue = 0;
+    record.manualNextTime = 0;
+    return colour;
+  }
+
+  // A work updated today has had its episode; its flags wait for tomorrow.
+  if (CompareText(DatePart(record.updateTime), DatePart(CurrentTimeText(clock))) >= 0)
+    return colour;
+
+  // The flags stick until the work is updated, so a work missed on its
+  // weekday stays marked on the following days.
+  bool weekdayApplies = record.weekdayDue == 1;
+  if (!weekdayApplies && record.manualNextTime == 0 && record.weekday == due.todayWeekday) {
+    weekdayApplies = true;
+    record.weekdayDue = 1;
+  }
+  if (weekdayApplies && IsOn(settings.rules[kWeekdayRule]))
+    colour = settings.rules[kWeekdayRule].colour;
+
+  bool earliestApplies = record.earliestDue == 1;
+  if (!earliestApplies && record.manualNextTime == 0 &&
+      record.earliestUpdate.size() >= kWeekdayNameLength && due.todayWeekday >= 0 &&
+      due.todayWeekday < 7 &&
+      std::string_view(record.earliestUpdate).substr(0, kWeekdayNameLength) ==
+          WeekdayNames()[due.todayWeekday]) {
+    earliestApplies = true;
+    record.earliestDue = 1;
+  }
+  if (earliestApplies && IsOn(settings.rules[kEarliestUpdateRule]))
+    colour = settings.rules[kEarliestUpdateRule].colour;
+
+  if (IsOn(settings.rules[kNextTimeRule]) && IsNextTimeDue(record.nextTime, due.threshold))
+    colour = settings.rules[kNextTimeRule].colour;
+
+  return colour;
+}
+
+}  // namespace mirevo

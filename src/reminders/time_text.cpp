@@ -1,0 +1,82 @@
+#include "reminders/time_text.h"
+
+#include <cstdio>
+
+#include "text/gbk.h"
+
+namespace mirevo {
+namespace {
+
+// One field of a TimeText read the way atoi reads it; a field that lies
+// (partly) beyond a short text reads only what is there, or 0.
+int ReadField(std::string_view text, std::size_t pos, std::size_t length) {
+  if (pos >= text.size()) return 0;
+  return ReadAtoi(text.substr(pos, length));
+}
+
+// The broken-down local time a TimeText names, with daylight saving left for
+// the C library to decide.
+std::tm FieldsOf(std::string_view text) {
+  std::tm fields{};
+  fields.tm_year = ReadField(text, 0, 4) - 1900;
+  fields.tm_mon = ReadField(text, 5, 2) - 1;
+  fields.tm_mday = ReadField(text, 8, 2);
+  fields.tm_hour = ReadField(text, 11, 2);
+  fields.tm_min = ReadField(text, 14, 2);
+  fields.tm_sec = 0;
+  fields.tm_isdst = -1;
+  return fields;
+}
+
+}  // namespace
+
+const std::array<std::string, 7>& WeekdayNames() {
+  static const std::array<std::string, 7> names{
+      "周日(日)", "周一(月)", "周二(火)", "周三(水)", "周四(木)", "周五(金)", "周六(土)",
+  };
+  return names;
+}
+
+bool ToLocalTime(std::time_t time, std::tm& out) {
+#ifdef _WIN32
+  return localtime_s(&out, &time) == 0;
+#else
+  return localtime_r(&time, &out) != nullptr;
+#endif
+}
+
+std::string FormatTimeText(std::time_t time) {
+  std::tm local{};
+  if (!ToLocalTime(time, local)) return {};
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+  return std::string(buffer).substr(0, kTimeTextLength);
+}
+
+std::string CurrentTimeText(const Clock& clock) {
+  std::tm local{};
+  if (!ToLocalTime(clock.Now(), local)) return {};
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+  return buffer;
+}
+
+std::time_t ParseTimeText(std::string_view text) {
+  std::tm fields = FieldsOf(text);
+  return std::mktime(&fields);
+}
+
+// Seven calendar days, not 604800 seconds: across a daylight-saving change
+// the week is an hour shorter or longer, and the episode still airs at the
+// same clock time.
+std::string AddOneWeek(std::string_view text) {
+  std::tm fields = FieldsOf(text);
+  fields.tm_mday += 7;
+  std::time_t later = std::mktime(&fields);
+  if (later == static_cast<std::time_t>(-1)) return {};
+  return FormatTimeText(later);
+}
+
+}  // namespace mirevo
