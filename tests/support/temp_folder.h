@@ -4,7 +4,7 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
+#include <random>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,7 +16,8 @@ class TempFolder {
  public:
   TempFolder() {
     static std::atomic<int> counter{0};
-    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    // <chrono> cannot be used here: its micro sign has no GBK form.
+    static const unsigned stamp = std::random_device{}();
     path_ = std::filesystem::temp_directory_path() /
             ("mirevo-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(path_);
