@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 
 #include "text/codepage.h"
 #include "text/gbk.h"
@@ -107,6 +108,54 @@ TEST(CodePageTest, ConvertsOnePair) {
   EXPECT_EQ(GbkPairToUtf16(0xA1, 0xA4), u'\u00B7');  // middle dot
   EXPECT_EQ(GbkPairToUtf16(0xB6, 0xAF), u'\u52A8');  // 动
   EXPECT_EQ(GbkPairToUtf16(0xD6, 0x20), u'\0');
+}
+
+}  // namespace
+}  // namespace mirevo
+
+namespace mirevo {
+namespace {
+
+// The character walk the order is defined by, without any shortcut.
+int ReferenceCompare(std::string_view a, std::string_view b) {
+  auto next = [](std::string_view t, std::size_t& i) -> unsigned {
+    auto lead = static_cast<unsigned char>(t[i]);
+    if (lead >= 0x81 && lead <= 0xFE && i + 1 < t.size()) {
+      auto trail = static_cast<unsigned char>(t[i + 1]);
+      if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFE)) {
+        i += 2;
+        return lead * 256u + trail;
+      }
+    }
+    ++i;
+    return lead;
+  };
+  std::size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    unsigned x = next(a, i), y = next(b, j);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return (i < a.size()) - (j < b.size());
+}
+
+TEST(CompareTextTest, MatchesTheCharacterWalkOnRandomBytes) {
+  std::mt19937 rng(936);
+  // Bytes chosen to hit leads, valid and invalid trails and plain ASCII.
+  const unsigned char alphabet[] = {0x20, 0x30, 0x40, 0x41, 0x7E, 0x7F, 0x80,
+                                    0x81, 0xA1, 0xD6, 0xFE, 0xFF};
+  auto randomText = [&] {
+    std::string t;
+    int length = std::uniform_int_distribution<int>(0, 6)(rng);
+    for (int k = 0; k < length; ++k)
+      t += static_cast<char>(alphabet[std::uniform_int_distribution<int>(0, 11)(rng)]);
+    return t;
+  };
+  for (int round = 0; round < 200000; ++round) {
+    std::string a = randomText();
+    std::string b = round % 3 ? a.substr(0, a.size() / 2) + randomText() : randomText();
+    ASSERT_EQ(Sign(CompareText(a, b)), ReferenceCompare(a, b))
+        << ::testing::PrintToString(a) << " vs " << ::testing::PrintToString(b);
+  }
 }
 
 }  // namespace

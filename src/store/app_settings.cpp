@@ -89,7 +89,9 @@ int AppSettings::StartTab() const {
   return defaultType >= 0 && defaultType < kListCount ? defaultType : 0;
 }
 
-int AppSettings::SafeAlpha() const { return alpha >= 0 && alpha <= 9 ? alpha : 0; }
+int AppSettings::SafeAlpha() const {
+  return alpha >= 0 && alpha <= 9 ? alpha : 0;
+}
 
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings) {
   std::vector<std::string> messages;
@@ -117,8 +119,12 @@ std::vector<std::string> ParseSettings(std::string_view text, AppSettings& setti
       continue;
     }
     switch (entry->kind) {
-      case Kind::kNumber: entry->number(settings) = ReadAtoi(value); break;
-      case Kind::kText: entry->text(settings).assign(value); break;
+      case Kind::kNumber:
+        entry->number(settings) = ReadAtoi(value);
+        break;
+      case Kind::kText:
+        entry->text(settings).assign(value);
+        break;
       case Kind::kColorSet:
         if (!ParseColorSet(value, settings.reminders)) messages.emplace_back(kFileError);
         break;
@@ -132,7 +138,7 @@ std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, in
   if (settings.defaultType != kNoRememberedTab) settings.defaultType = currentTab;
   std::string out;
   out.reserve(640 + settings.dataPath.size() + settings.searchPrefix.size() +
-               settings.searchPostfix.size());
+              settings.searchPostfix.size());
   for (const Entry& entry : kEntries) {
     out += entry.key;
     out += '=';
@@ -140,8 +146,12 @@ std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, in
       case Kind::kNumber:
         out += std::to_string(entry.number(settings));
         break;
-      case Kind::kText: out += entry.text(settings); break;
-      case Kind::kColorSet: out += FormatColorSet(settings.reminders); break;
+      case Kind::kText:
+        out += entry.text(settings);
+        break;
+      case Kind::kColorSet:
+        out += FormatColorSet(settings.reminders);
+        break;
     }
     out += ';';
   }

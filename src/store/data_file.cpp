@@ -1,6 +1,7 @@
 #include "store/data_file.h"
 
 #include <charconv>
+#include <cstring>
 
 #include "text/gbk.h"
 
@@ -46,18 +47,34 @@ std::size_t FindValueEnd(std::string_view text, std::size_t q) {
   return std::string_view::npos;
 }
 
-void AppendEntry(std::string& out, char tag, std::string_view value) {
-  out += tag;
-  out += '=';
-  out += value;
-  out += ';';
-}
+// Entries are copied into a buffer sized up front, so the whole file is
+// built without a reallocation or a per-entry capacity check.
+class EntryWriter {
+ public:
+  explicit EntryWriter(char* out) : out_(out) {}
 
-void AppendEntry(std::string& out, char tag, int value) {
-  char digits[16];
-  auto result = std::to_chars(digits, digits + sizeof digits, value);
-  AppendEntry(out, tag, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
-}
+  void Text(char tag, std::string_view value) {
+    *out_++ = tag;
+    *out_++ = '=';
+    std::memcpy(out_, value.data(), value.size());
+    out_ += value.size();
+    *out_++ = ';';
+  }
+
+  void Number(char tag, int value) {
+    *out_++ = tag;
+    *out_++ = '=';
+    out_ = std::to_chars(out_, out_ + kMaxDigits, value).ptr;
+    *out_++ = ';';
+  }
+
+  char* position() const { return out_; }
+
+  static constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
+
+ private:
+  char* out_;
+};
 
 }  // namespace
 
@@ -83,8 +100,8 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
     const std::string_view value = text.substr(q, e - q);
     p = e + 1;
 
-    const int v = ReadAtoi(value);
     if (tag == 'T') {
+      const int v = ReadAtoi(value);
       int list = 0;
       int category = 0;
       if (ListAndCategory(v, list, category)) {
@@ -109,27 +126,51 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
       continue;
     }
     SeriesRecord& r = *current;
+    const bool numeric = tag == 'N' || tag == 'w' || tag == 'v' || tag == 's' || tag == 'c';
+    const int v = numeric ? ReadAtoi(value) : 0;
     switch (tag) {
       case 'N':
         r.id = v;
         if (v > store.idCounter) store.idCounter = v;
         break;
-      case 'w': r.weekday = v; break;
-      case 'v': r.episode = v; break;
-      case 's': r.rating = v; break;
+      case 'w':
+        r.weekday = v;
+        break;
+      case 'v':
+        r.episode = v;
+        break;
+      case 's':
+        r.rating = v;
+        break;
       case 'c':
         r.weekdayDue = v / 100;
         r.earliestDue = (v % 100) / 10;
         r.manualNextTime = v % 10;
         break;
-      case 't': r.airTime.assign(value); break;
-      case 'n': r.name.assign(value); break;
-      case 'd': r.updateTime.assign(value); break;
-      case 'm': r.notes.assign(value); break;
-      case 'p': r.previewPath.assign(value); break;
-      case 'D': r.nextTime.assign(value); break;
-      case 'k': r.keyword.assign(value); break;
-      case 'W': r.earliestUpdate.assign(value); break;
+      case 't':
+        r.airTime.assign(value);
+        break;
+      case 'n':
+        r.name.assign(value);
+        break;
+      case 'd':
+        r.updateTime.assign(value);
+        break;
+      case 'm':
+        r.notes.assign(value);
+        break;
+      case 'p':
+        r.previewPath.assign(value);
+        break;
+      case 'D':
+        r.nextTime.assign(value);
+        break;
+      case 'k':
+        r.keyword.assign(value);
+        break;
+      case 'W':
+        r.earliestUpdate.assign(value);
+        break;
     }
   }
   for (RecordList& list : store.lists) list.ReverseOrder();
@@ -137,33 +178,35 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
 }
 
 std::string FormatData(const RecordStore& store) {
+  // 14 tags, "=" and ";" each, room for 6 numbers, and the texts.
+  constexpr std::size_t kFixed = 14 * 3 + 6 * EntryWriter::kMaxDigits;
   std::size_t size = 0;
   for (const RecordList& list : store.lists)
     for (const SeriesRecord& r : list)
-      size += 110 + r.notes.size() + r.name.size() + r.previewPath.size() + r.keyword.size() +
-              r.earliestUpdate.size() + r.airTime.size() + r.updateTime.size() +
-              r.nextTime.size();
-  std::string out;
-  out.reserve(size);
+      size += kFixed + r.airTime.size() + r.name.size() + r.updateTime.size() + r.notes.size() +
+              r.previewPath.size() + r.nextTime.size() + r.keyword.size() + r.earliestUpdate.size();
+  std::string out(size, '\0');
+  EntryWriter writer(out.data());
   for (int index = 0; index < kListCount; ++index) {
     const int tOffset = index == kFinishedList ? 10 : index == kAwaitedList ? 20 : 0;
     for (const SeriesRecord& r : store.lists[index]) {
-      AppendEntry(out, 'T', r.category + tOffset);
-      AppendEntry(out, 'N', r.id);
-      AppendEntry(out, 'w', r.weekday);
-      AppendEntry(out, 't', r.airTime);
-      AppendEntry(out, 'n', r.name);
-      AppendEntry(out, 'v', r.episode);
-      AppendEntry(out, 's', r.rating);
-      AppendEntry(out, 'd', r.updateTime);
-      AppendEntry(out, 'm', r.notes);
-      AppendEntry(out, 'p', r.previewPath);
-      AppendEntry(out, 'D', r.nextTime);
-      AppendEntry(out, 'k', r.keyword);
-      AppendEntry(out, 'W', r.earliestUpdate);
-      AppendEntry(out, 'c', r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime);
+      writer.Number('T', r.category + tOffset);
+      writer.Number('N', r.id);
+      writer.Number('w', r.weekday);
+      writer.Text('t', r.airTime);
+      writer.Text('n', r.name);
+      writer.Number('v', r.episode);
+      writer.Number('s', r.rating);
+      writer.Text('d', r.updateTime);
+      writer.Text('m', r.notes);
+      writer.Text('p', r.previewPath);
+      writer.Text('D', r.nextTime);
+      writer.Text('k', r.keyword);
+      writer.Text('W', r.earliestUpdate);
+      writer.Number('c', r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime);
     }
   }
+  out.resize(static_cast<std::size_t>(writer.position() - out.data()));
   return out;
 }
 

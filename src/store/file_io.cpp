@@ -18,8 +18,7 @@ bool WriteAndClose(std::FILE* raw, std::string_view bytes, bool flushToDisk) {
   FilePtr file(raw);
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
     return false;
-  if (flushToDisk ? !platform::FlushToDisk(file.get()) : std::fflush(file.get()) != 0)
-    return false;
+  if (flushToDisk ? !platform::FlushToDisk(file.get()) : std::fflush(file.get()) != 0) return false;
   return std::fclose(file.release()) == 0;
 }
 
@@ -58,7 +57,9 @@ FileContents ReadWholeFile(const std::string& path) {
   return contents;
 }
 
-bool FileExists(const std::string& path) { return platform::Exists(path); }
+bool FileExists(const std::string& path) {
+  return platform::Exists(path);
+}
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   // A temporary name of our own beside the target, so the final rename stays

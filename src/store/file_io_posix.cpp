@@ -47,7 +47,9 @@ bool ReplaceWith(const std::string& from, const std::string& to) {
   return true;
 }
 
-bool Remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool Remove(const std::string& path) {
+  return std::remove(path.c_str()) == 0;
+}
 
 bool Exists(const std::string& path) {
   struct stat info;

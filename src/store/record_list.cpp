@@ -1,6 +1,9 @@
 #include "store/record_list.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "text/gbk.h"
 
@@ -11,7 +14,9 @@ SeriesRecord& RecordList::InsertNewRecord() {
   return records_.front();
 }
 
-void RecordList::ReverseOrder() { records_.reverse(); }
+void RecordList::ReverseOrder() {
+  records_.reverse();
+}
 
 void RecordList::RemoveById(int id) {
   auto it = std::find_if(records_.begin(), records_.end(),
@@ -27,23 +32,58 @@ void RecordList::MoveFromList(RecordList& source, int id) {
 
 // Header clicks order by the column's text key, then (for number columns) by
 // its number key; column 1 thus orders by weekday and, within a weekday, by air
-// time. std::list::sort is a stable merge sort, so equal keys keep their order
-// in both directions.
+// time. Two stable passes equal one stable sort by (number, text), which is
+// what runs here. The keys are copied next to each other first, so that the
+// sort does not chase list nodes through memory; the nodes are then relinked
+// in the sorted order without copying any record.
 void RecordList::SortRecords(int column, bool descending) {
-  if (records_.size() < 2) return;
-  if (IsTextColumn(column)) {
-    records_.sort([column, descending](const SeriesRecord& a, const SeriesRecord& b) {
-      int c = CompareText(*a.TextFieldByColumn(column), *b.TextFieldByColumn(column));
-      return descending ? c > 0 : c < 0;
-    });
+  const bool byText = IsTextColumn(column);
+  const bool byNumber = IsNumberColumn(column);
+  if (records_.size() < 2 || (!byText && !byNumber)) return;
+
+  struct Key {
+    std::string_view text;
+    int number;
+    std::uint32_t position;
+  };
+  std::vector<iterator> nodes;
+  std::vector<Key> keys;
+  nodes.reserve(records_.size());
+  keys.reserve(records_.size());
+  std::size_t textBytes = 0;
+  for (auto it = records_.begin(); it != records_.end(); ++it) {
+    const auto position = static_cast<std::uint32_t>(nodes.size());
+    nodes.push_back(it);
+    Key key{{}, byNumber ? it->NumberByColumn(column) : 0, position};
+    if (byText) {
+      const std::string& text = *it->TextFieldByColumn(column);
+      key.text = text;  // repointed into the arena below
+      textBytes += text.size();
+    }
+    keys.push_back(key);
   }
-  if (IsNumberColumn(column)) {
-    records_.sort([column, descending](const SeriesRecord& a, const SeriesRecord& b) {
-      int x = a.NumberByColumn(column);
-      int y = b.NumberByColumn(column);
-      return descending ? x > y : x < y;
-    });
+  std::string arena;
+  if (byText) {
+    arena.reserve(textBytes);
+    for (Key& key : keys) {
+      const char* copy = arena.data() + arena.size();
+      arena.append(key.text);
+      key.text = std::string_view(copy, key.text.size());
+    }
   }
+
+  // Equal keys keep their list order through the position: the result is
+  // that of a stable sort.
+  std::sort(keys.begin(), keys.end(), [descending](const Key& a, const Key& b) {
+    int c = (a.number > b.number) - (a.number < b.number);
+    if (c == 0) c = CompareText(a.text, b.text);
+    if (c == 0) return a.position < b.position;
+    return descending ? c > 0 : c < 0;
+  });
+
+  std::list<SeriesRecord> sorted;
+  for (const Key& key : keys) sorted.splice(sorted.end(), records_, nodes[key.position]);
+  records_.swap(sorted);
 }
 
 void RecordList::ClearNextTimes() {

@@ -4,15 +4,24 @@ namespace mirevo {
 
 const std::string* SeriesRecord::TextFieldByColumn(int column) const {
   switch (column) {
-    case 1: return &airTime;
-    case 2: return &name;
-    case 6: return &updateTime;
-    case 7: return &notes;
-    case 8: return &previewPath;
-    case 9: return &nextTime;
-    case 10: return &keyword;
-    case 11: return &earliestUpdate;
-    default: return nullptr;
+    case 1:
+      return &airTime;
+    case 2:
+      return &name;
+    case 6:
+      return &updateTime;
+    case 7:
+      return &notes;
+    case 8:
+      return &previewPath;
+    case 9:
+      return &nextTime;
+    case 10:
+      return &keyword;
+    case 11:
+      return &earliestUpdate;
+    default:
+      return nullptr;
   }
 }
 
@@ -23,12 +32,18 @@ std::string SeriesRecord::TextByColumn(int column) const {
 
 int SeriesRecord::NumberByColumn(int column) const {
   switch (column) {
-    case 0: return id;
-    case 1: return weekday;
-    case 3: return episode;
-    case 4: return category;
-    case 5: return rating;
-    default: return 0;
+    case 0:
+      return id;
+    case 1:
+      return weekday;
+    case 3:
+      return episode;
+    case 4:
+      return category;
+    case 5:
+      return rating;
+    default:
+      return 0;
   }
 }
 

@@ -17,11 +17,20 @@ std::vector<std::string> StoreFile::Read(std::string& text) {
   text.clear();
   FileContents contents = ReadWholeFile(path_);
   switch (contents.status) {
-    case ReadStatus::kOk: text = std::move(contents.bytes); return {};
-    case ReadStatus::kMissing: return {};
-    case ReadStatus::kOpenFailed: needsBackup_ = true; return {};
-    case ReadStatus::kNoMemory: needsBackup_ = true; return {"预分配缓冲出错"};
-    case ReadStatus::kReadFailed: needsBackup_ = true; return {"读取时出现未知错误"};
+    case ReadStatus::kOk:
+      text = std::move(contents.bytes);
+      return {};
+    case ReadStatus::kMissing:
+      return {};
+    case ReadStatus::kOpenFailed:
+      needsBackup_ = true;
+      return {};
+    case ReadStatus::kNoMemory:
+      needsBackup_ = true;
+      return {"预分配缓冲出错"};
+    case ReadStatus::kReadFailed:
+      needsBackup_ = true;
+      return {"读取时出现未知错误"};
   }
   return {};
 }
