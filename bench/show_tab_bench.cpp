@@ -1,0 +1,126 @@
+// ShowTab on one tab of 100,000 works: the due rules and all twelve row
+// texts of every row.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+#include <string>
+
+#include "app/main_controller.h"
+#include "app/record_form.h"
+
+namespace mirevo {
+namespace {
+
+// A window that does nothing: only the logic is measured.
+class NullView final : public MainView {
+ public:
+  void ShowMessage(const std::string&, const std::string&) override {}
+  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::kNo; }
+  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::kCancel; }
+  bool RunRecordDialog(RecordForm&) override { return false; }
+  bool RunTypeDialog(TypeForm&) override { return false; }
+  MenuCommand ShowContextMenu(const ContextMenuState&) override { return MenuCommand::kNone; }
+  int SelectedRow() const override { return -1; }
+  void RowsReset() override {}
+  void RowChanged(int) override {}
+  void RowRemoved(int) override {}
+  void SelectRow(int) override {}
+  void FocusList() override {}
+  ColumnWidths CurrentColumnWidths() const override { return {}; }
+  void SetCurrentTab(int) override {}
+  void OpenAddress(const std::string&) override {}
+  void ShowBalloon(const std::string&, const std::string&, unsigned) override {}
+  WindowRect CurrentWindowRect() const override { return {}; }
+  void EndProgram() override {}
+};
+
+constexpr int kWorks = 100000;
+constexpr std::time_t kNow = 1138710600;  // 2006-01-31 20:30 in China
+
+std::string RandomTime(std::mt19937& rng) {
+  char text[32];
+  std::snprintf(text, sizeof text, "2006-%02d-%02d %02d:%02d",
+                std::uniform_int_distribution<int>(1, 2)(rng),
+                std::uniform_int_distribution<int>(1, 28)(rng),
+                std::uniform_int_distribution<int>(0, 23)(rng),
+                std::uniform_int_distribution<int>(0, 59)(rng));
+  return text;
+}
+
+// Works of about 150 bytes each, a third without a next time yet, so the
+// rules have every case to decide.
+void FillAnimeTab(MainController& controller) {
+  std::mt19937 rng(42);
+  RecordList& list = controller.Store().lists[kAnime];
+  for (int i = 0; i < kWorks; ++i) {
+    SeriesRecord& r = list.InsertNewRecord();
+    r.id = ++controller.Store().idCounter;
+    r.weekday = std::uniform_int_distribution<int>(-1, 6)(rng);
+    r.airTime = "23:30";
+    r.name = "作品名称 " + std::to_string(i);
+    r.episode = std::uniform_int_distribution<int>(1, 999)(rng);
+    r.rating = std::uniform_int_distribution<int>(0, 3)(rng);
+    r.updateTime = RandomTime(rng);
+    r.notes = "\r\n||第" + std::to_string(r.episode) + "集 于 " + r.updateTime + " 更新";
+    r.nextTime = i % 3 == 0 ? "" : RandomTime(rng);
+    r.keyword = i % 4 == 0 ? "关键词" : "";
+    r.earliestUpdate = i % 5 == 0 ? "周三(水)23:30 86400" : "";
+    r.weekdayDue = i % 7 == 0;
+  }
+  for (ReminderRule& rule : controller.Settings().reminders.rules) rule.enabled = 1;
+}
+
+void PinChinaTime() {
+#ifdef _WIN32
+  _putenv("TZ=CST-8");
+  _tzset();
+#else
+  setenv("TZ", "Asia/Shanghai", 1);
+  tzset();
+#endif
+}
+
+// The steady state: every next time already filled in.
+void BM_ShowTab(benchmark::State& state) {
+  PinChinaTime();
+  FixedClock clock(kNow);
+  NullView view;
+  MainController controller(view, clock);
+  FillAnimeTab(controller);
+  controller.ShowTab(kAnime);
+  for (auto _ : state) {
+    controller.ShowTab(kAnime);
+    benchmark::DoNotOptimize(controller.Rows().data());
+  }
+  state.SetItemsProcessed(state.iterations() * kWorks);
+}
+BENCHMARK(BM_ShowTab)->Unit(benchmark::kMillisecond);
+
+// The first showing after loading: a third of the works get their next
+// time computed (a week after the update).
+void BM_ShowTabFillingNextTimes(benchmark::State& state) {
+  PinChinaTime();
+  FixedClock clock(kNow);
+  NullView view;
+  MainController controller(view, clock);
+  FillAnimeTab(controller);
+  for (auto _ : state) {
+    state.PauseTiming();
+    int i = 0;
+    for (SeriesRecord& r : controller.Store().lists[kAnime])
+      if (i++ % 3 == 0) r.nextTime.clear();
+    state.ResumeTiming();
+    controller.ShowTab(kAnime);
+    benchmark::DoNotOptimize(controller.Rows().data());
+  }
+  state.SetItemsProcessed(state.iterations() * kWorks);
+}
+BENCHMARK(BM_ShowTabFillingNextTimes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mirevo
+
+BENCHMARK_MAIN();
