@@ -20,18 +20,18 @@ std::string ComposeTimeText(int year, int month, int day, int hour, int minute) 
 void TimeForm::Open(const Clock& clock) {
   clock_ = &clock;
   std::time_t when = clock.Now();
-  if (!editedText.empty() && editedText != kUnknownTime) when = ParseTimeText(editedText);
-  const std::tm* local = std::localtime(&when);
-  if (!local) {
-    when = clock.Now();
-    local = std::localtime(&when);
+  if (!editedText.empty() && editedText != kUnknownTime) {
+    // A damaged text that names no time opens at now, like an empty one.
+    std::time_t edited = ParseTimeText(editedText);
+    if (edited != -1) when = edited;
   }
-  if (!local) return;
-  year = local->tm_year + 1900;
-  month = local->tm_mon + 1;
-  day = local->tm_mday;
-  hour = local->tm_hour;
-  minute = local->tm_min;
+  std::tm local{};
+  if (!ToLocalTime(when, local) && !ToLocalTime(clock.Now(), local)) return;
+  year = local.tm_year + 1900;
+  month = local.tm_mon + 1;
+  day = local.tm_mday;
+  hour = local.tm_hour;
+  minute = local.tm_min;
 }
 
 std::string TimeForm::PickedText() const {
