@@ -1,0 +1,37 @@
+// Small helpers for the standard controls of the forms: check boxes, radio
+// groups, drop-down lists and date-time pickers, with GBK texts.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string_view>
+
+namespace mirevo::win32 {
+
+void EnableItem(HWND dialog, int controlId, bool enabled);
+bool IsItemEnabled(HWND dialog, int controlId);
+
+bool IsChecked(HWND dialog, int controlId);
+void SetChecked(HWND dialog, int controlId, bool checked);
+
+// A radio group of consecutive ids firstId..lastId: the index of the checked
+// button (0 for firstId), -1 when none is checked.
+int RadioIndex(HWND dialog, int firstId, int lastId);
+// Checks firstId + index and unchecks the others (index -1: none).
+void SetRadioIndex(HWND dialog, int firstId, int lastId, int index);
+
+// Drop-down lists.
+bool AddComboItem(HWND combo, std::string_view gbkText);
+int ComboCount(HWND combo);
+// The selected index, -1 when none.
+int ComboSelection(HWND combo);
+// Selects index; -1 (or an index out of range) shows no selection.
+void SetComboSelection(HWND combo, int index);
+
+// Date-time pickers. nullopt when the picker shows no time (DTS_SHOWNONE)
+// or is not a picker.
+std::optional<SYSTEMTIME> PickerTime(HWND picker);
+bool SetPickerTime(HWND picker, const SYSTEMTIME& time);
+
+}  // namespace mirevo::win32

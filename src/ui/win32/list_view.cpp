@@ -1,0 +1,159 @@
+#include "ui/win32/list_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/win32/wide_text.h"
+
+namespace mirevo::win32 {
+namespace {
+
+int FormatOf(ColumnAlign align) {
+  switch (align) {
+    case ColumnAlign::kRight:
+      return LVCFMT_RIGHT;
+    case ColumnAlign::kCentre:
+      return LVCFMT_CENTER;
+    case ColumnAlign::kLeft:
+      break;
+  }
+  return LVCFMT_LEFT;
+}
+
+void CopyCell(const ListRowSource& rows, NMLVDISPINFOW& info) {
+  LVITEMW& item = info.item;
+  if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+  std::wstring text;
+  if (item.iItem >= 0 && item.iItem < rows.RowCount()) {
+    text = WideFromGbk(rows.CellText(item.iItem, item.iSubItem));
+  }
+  // The list's buffer is all we may write to; a longer text is cut, as the
+  // list would cut it on screen anyway.
+  const std::size_t room = static_cast<std::size_t>(item.cchTextMax) - 1;
+  const std::size_t count = std::min(text.size(), room);
+  std::copy_n(text.data(), count, item.pszText);
+  item.pszText[count] = L'\0';
+}
+
+LRESULT CustomDraw(const ListRowSource& rows, NMLVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+      if (row >= 0 && row < rows.RowCount()) {
+        const COLORREF colour = rows.RowTextColour(row);
+        if (colour != CLR_DEFAULT) draw.clrText = colour;
+      }
+      return CDRF_NEWFONT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+}  // namespace
+
+void VirtualListView::AddExtendedStyle(DWORD style) {
+  ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+}
+
+bool VirtualListView::InsertColumn(int index, std::string_view title, int width,
+                                   ColumnAlign align) {
+  std::wstring text = WideFromGbk(title);
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+  column.fmt = FormatOf(align);
+  column.cx = width;
+  column.pszText = text.data();
+  column.iSubItem = index;
+  return ::SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(&column)) >= 0;
+}
+
+int VirtualListView::ColumnCount() const {
+  HWND header = reinterpret_cast<HWND>(::SendMessageW(list_, LVM_GETHEADER, 0, 0));
+  if (header == nullptr) return 0;
+  return static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+int VirtualListView::ColumnWidth(int column) const {
+  return static_cast<int>(
+      ::SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
+std::vector<int> VirtualListView::ColumnWidths() const {
+  std::vector<int> widths;
+  const int count = ColumnCount();
+  widths.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  for (int i = 0; i < count; ++i) widths.push_back(ColumnWidth(i));
+  return widths;
+}
+
+void VirtualListView::SetColumnWidth(int column, int width) {
+  ::SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+}
+
+void VirtualListView::SetRowCount(int count) {
+  ::SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
+  ::InvalidateRect(list_, nullptr, TRUE);
+}
+
+int VirtualListView::RowCount() const {
+  return static_cast<int>(::SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void VirtualListView::RedrawRow(int row) {
+  ::SendMessageW(list_, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+}
+
+int VirtualListView::SelectedRow() const {
+  return static_cast<int>(
+      ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void VirtualListView::SelectRow(int row) {
+  LVITEMW clear{};
+  clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&clear));
+  if (row < 0) return;
+  LVITEMW select{};
+  select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  select.state = LVIS_SELECTED | LVIS_FOCUSED;
+  ::SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&select));
+  ::SendMessageW(list_, LVM_SETSELECTIONMARK, 0, row);
+}
+
+void VirtualListView::EnsureVisible(int row) {
+  ::SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+std::wstring VirtualListView::DisplayedText(int row, int column) const {
+  wchar_t buffer[1024] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = static_cast<int>(std::size(buffer));
+  const LRESULT length = ::SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                        reinterpret_cast<LPARAM>(&item));
+  return std::wstring(item.pszText, static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+}
+
+std::optional<LRESULT> VirtualListView::HandleNotify(NMHDR* header,
+                                                     const ListRowSource& rows) const {
+  if (header == nullptr || header->hwndFrom != list_) return std::nullopt;
+  switch (header->code) {
+    case LVN_GETDISPINFOW:
+      CopyCell(rows, *reinterpret_cast<NMLVDISPINFOW*>(header));
+      return 0;
+    case NM_CUSTOMDRAW:
+      return CustomDraw(rows, *reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace mirevo::win32

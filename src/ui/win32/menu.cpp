@@ -1,0 +1,66 @@
+#include "ui/win32/menu.h"
+
+#include "ui/win32/module.h"
+#include "ui/win32/wide_text.h"
+
+namespace mirevo::win32 {
+
+MenuHandle LoadMenuResource(int id) {
+  return MenuHandle(::LoadMenuW(AppInstance(), MAKEINTRESOURCEW(id)));
+}
+
+HMENU SubMenu(HMENU menu, int index) {
+  return ::GetSubMenu(menu, index);
+}
+
+void EnableCommand(HMENU menu, UINT command, bool enabled) {
+  ::EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void CheckCommand(HMENU menu, UINT command, bool checked) {
+  ::CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool IsCommandEnabled(HMENU menu, UINT command) {
+  const UINT state = ::GetMenuState(menu, command, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+bool IsCommandChecked(HMENU menu, UINT command) {
+  const UINT state = ::GetMenuState(menu, command, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+}
+
+bool AppendCommand(HMENU menu, UINT command, std::string_view gbkText) {
+  const std::wstring text = WideFromGbk(gbkText);
+  return ::AppendMenuW(menu, MF_STRING, command, text.c_str()) != FALSE;
+}
+
+bool AppendSeparator(HMENU menu) {
+  return ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
+}
+
+std::optional<std::string> CommandText(HMENU menu, UINT command) {
+  const int length = ::GetMenuStringW(menu, command, nullptr, 0, MF_BYCOMMAND);
+  if (length <= 0) {
+    // Zero is also the answer for an item with an empty text.
+    if (::GetMenuState(menu, command, MF_BYCOMMAND) == static_cast<UINT>(-1)) return std::nullopt;
+    return std::string();
+  }
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetMenuStringW(menu, command, text.data(), length + 1, MF_BYCOMMAND);
+  text.resize(static_cast<std::size_t>(copied));
+  return GbkFromWide(text);
+}
+
+UINT TrackPopupForCommand(HMENU popup, HWND owner, POINT screenPoint) {
+  // The owner must be the foreground window, or the menu does not close
+  // when the user clicks elsewhere.
+  ::SetForegroundWindow(owner);
+  const BOOL chosen =
+      ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+                       screenPoint.x, screenPoint.y, 0, owner, nullptr);
+  return static_cast<UINT>(chosen);
+}
+
+}  // namespace mirevo::win32

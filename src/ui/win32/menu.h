@@ -1,0 +1,40 @@
+// Menus from resources and the operations the program does on them, with
+// item texts as GBK.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/win32/unique_handle.h"
+
+namespace mirevo::win32 {
+
+// A menu resource of the executable; empty when missing.
+MenuHandle LoadMenuResource(int id);
+
+// The pop-up at position index of a menu bar resource (context menus are
+// kept as the first pop-up of a small menu bar); nullptr when there is none.
+// Owned by the menu.
+HMENU SubMenu(HMENU menu, int index);
+
+void EnableCommand(HMENU menu, UINT command, bool enabled);
+void CheckCommand(HMENU menu, UINT command, bool checked);
+bool IsCommandEnabled(HMENU menu, UINT command);
+bool IsCommandChecked(HMENU menu, UINT command);
+
+bool AppendCommand(HMENU menu, UINT command, std::string_view gbkText);
+bool AppendSeparator(HMENU menu);
+
+// The text of an item by command id; nullopt when there is no such item or
+// its text has no GBK form.
+std::optional<std::string> CommandText(HMENU menu, UINT command);
+
+// Shows a pop-up menu at a screen point and returns the chosen command
+// without sending it (0 when the user chose nothing). Right-button clicks
+// choose items too.
+UINT TrackPopupForCommand(HMENU popup, HWND owner, POINT screenPoint);
+
+}  // namespace mirevo::win32

@@ -1,0 +1,28 @@
+// The shell-open service: hands a web address to the shell, which opens it
+// in the user's browser. Tests replace it with a fake that records addresses.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace mirevo::win32 {
+
+class ShellOpenService {
+ public:
+  virtual ~ShellOpenService() = default;
+  // Opens address (GBK) with the shell's default verb, shown maximised, with
+  // owner as the owner of any window the shell shows. Returns whether the
+  // shell accepted it; the program itself reports nothing either way.
+  virtual bool Open(HWND owner, std::string_view address) = 0;
+};
+
+// ShellExecuteW(owner, default verb, address, no parameters, no directory,
+// SW_SHOWMAXIMIZED). An address whose bytes are not valid GBK is refused
+// rather than opened half-converted.
+class Win32ShellOpen final : public ShellOpenService {
+ public:
+  bool Open(HWND owner, std::string_view address) override;
+};
+
+}  // namespace mirevo::win32

@@ -1,0 +1,69 @@
+// A dialog for tests: opens any of the program's dialog resources through
+// the framework and lets a test plug in handlers for what it checks.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ui/win32/dialog.h"
+#include "ui/win32/module.h"
+
+namespace mirevo::win32::testing {
+
+class HostDialog : public Dialog {
+ public:
+  struct Command {
+    int id;
+    int code;
+  };
+
+  explicit HostDialog(int templateId) : Dialog(templateId) {
+    static const bool initialised = InitCommonControlsForApp();
+    (void)initialised;
+  }
+
+  std::function<void(HostDialog&)> onInit;
+  std::function<std::optional<LRESULT>(NMHDR*)> onNotify;
+  // Called for every command before the base handling; return true to stop
+  // it there.
+  std::function<bool(HostDialog&, int id)> onCommand;
+  std::function<void(HostDialog&)> onTimer;
+
+  std::vector<Command> commands;
+  HWND hwndSeenAtInit = nullptr;
+  int initCount = 0;
+  int destroyCount = 0;
+
+ protected:
+  std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_TIMER && onTimer) {
+      onTimer(*this);
+      return 0;
+    }
+    return Dialog::HandleMessage(message, wParam, lParam);
+  }
+
+  bool OnInitDialog() override {
+    ++initCount;
+    hwndSeenAtInit = Hwnd();
+    if (onInit) onInit(*this);
+    return true;
+  }
+
+  bool OnCommand(int id, int code, HWND control) override {
+    commands.push_back({id, code});
+    if (onCommand && onCommand(*this, id)) return true;
+    return Dialog::OnCommand(id, code, control);
+  }
+
+  std::optional<LRESULT> OnNotify(NMHDR* header) override {
+    if (onNotify) return onNotify(header);
+    return std::nullopt;
+  }
+
+  void OnDestroy() override { ++destroyCount; }
+};
+
+}  // namespace mirevo::win32::testing
