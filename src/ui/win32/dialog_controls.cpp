@@ -70,4 +70,8 @@ bool SetPickerTime(HWND picker, const SYSTEMTIME& time) {
          FALSE;
 }
 
+bool SetPickerFormat(HWND picker, const wchar_t* format) {
+  return ::SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format)) != FALSE;
+}
+
 }  // namespace mirevo::win32

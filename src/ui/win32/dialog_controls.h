@@ -33,5 +33,8 @@ void SetComboSelection(HWND combo, int index);
 // or is not a picker.
 std::optional<SYSTEMTIME> PickerTime(HWND picker);
 bool SetPickerTime(HWND picker, const SYSTEMTIME& time);
+// A fixed display format (for example L"HH:mm" or L"yyyy-MM-dd") instead of
+// the locale's, which may add seconds or AM/PM that the program never uses.
+bool SetPickerFormat(HWND picker, const wchar_t* format);
 
 }  // namespace mirevo::win32
