@@ -1,6 +1,7 @@
 #include "ui/win32/dialog.h"
 
 #include "ui/win32/callback_guard.h"
+#include "ui/win32/modeless_keyboard.h"
 
 namespace mirevo::win32 {
 namespace {
@@ -38,7 +39,10 @@ Dialog::~Dialog() {
     // Unbind first: the window must not call into a half-destroyed object.
     ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     hwnd_ = nullptr;
-    if (!modal_) ::DestroyWindow(hwnd);
+    if (!modal_) {
+      UnregisterModelessDialog(hwnd);
+      ::DestroyWindow(hwnd);
+    }
   }
 }
 
@@ -56,7 +60,9 @@ bool Dialog::CreateModeless(HWND owner) {
   modal_ = false;
   HWND created = ::CreateDialogParamW(module_, MAKEINTRESOURCEW(templateId_), owner,
                                       &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
-  return created != nullptr;
+  if (created == nullptr || hwnd_ != created) return false;  // closed during creation
+  RegisterModelessDialog(created);
+  return true;
 }
 
 void Dialog::Close(INT_PTR result) {
@@ -106,6 +112,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
   std::optional<LRESULT> answer = HandleMessage(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    if (!modal_) UnregisterModelessDialog(hwnd);
     ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     hwnd_ = nullptr;
   }

@@ -35,6 +35,8 @@ class Dialog {
 
   // Creates the dialog modelessly; it shows itself when its template has
   // WS_VISIBLE. Returns false when it could not be created or already exists.
+  // Its keyboard navigation works inside any modal loop of the thread (see
+  // modeless_keyboard.h).
   bool CreateModeless(HWND owner);
 
   // Ends the dialog: EndDialog(result) when modal, DestroyWindow otherwise.
