@@ -6,12 +6,23 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export WINEARCH=win64
 
-# Creates the prefix once, before anything runs in parallel inside it.
+# Creates the prefix once, before anything runs in parallel inside it. The
+# dialogs ask for the font 宋体 (SimSun), which a fresh prefix lacks: it is
+# mapped to the CJK font Debian installs, so Chinese texts show as text.
 mirevo_init_wineprefix() {
-  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+  if [[ ! -f $WINEPREFIX/.mirevo-ready ]]; then
     mkdir -p "$WINEPREFIX"
-    echo "wine: creating the prefix in $WINEPREFIX"
+    echo "wine: preparing the prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
+    local reg=$WINEPREFIX/mirevo-fonts.reg
+    {
+      printf '\xff\xfe'
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"新宋体"="WenQuanYi Micro Hei"\r\n"NSimSun"="WenQuanYi Micro Hei"\r\n' |
+        iconv -f UTF-8 -t UTF-16LE
+    } >"$reg"
+    wine regedit /S "$reg" >/dev/null 2>&1 || true
+    wineserver -w
+    touch "$WINEPREFIX/.mirevo-ready"
   fi
 }
