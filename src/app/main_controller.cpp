@@ -180,18 +180,23 @@ void MainController::SaveAndExit() {
   view_.EndProgram();
 }
 
-void MainController::CloseMainWindow() {
-  if (store_.dataChanged) {
-    switch (view_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {
-      case Answer::kYes:
-        if (!SaveDataFile()) return;
-        break;
-      case Answer::kNo:
-        break;
-      case Answer::kCancel:
-        return;
-    }
+// The exit question when something changed; false when the program must
+// keep running (Cancel, or a data file that could not be written).
+bool MainController::ConfirmLeaving() {
+  if (!store_.dataChanged) return true;
+  switch (view_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {
+    case Answer::kYes:
+      return SaveDataFile();
+    case Answer::kNo:
+      return true;
+    case Answer::kCancel:
+      return false;
   }
+  return false;
+}
+
+void MainController::CloseMainWindow() {
+  if (!ConfirmLeaving()) return;
   if (settings_.maxSign != 1) TakePlacement();
   SaveSettingsFile();
   view_.EndProgram();
@@ -200,17 +205,7 @@ void MainController::CloseMainWindow() {
 // Escape is the quick way out and writes no settings; it only asks when
 // leaving would lose changes.
 void MainController::OnEscape() {
-  if (store_.dataChanged) {
-    switch (view_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {
-      case Answer::kYes:
-        if (!SaveDataFile()) return;
-        break;
-      case Answer::kNo:
-        break;
-      case Answer::kCancel:
-        return;
-    }
-  }
+  if (!ConfirmLeaving()) return;
   view_.EndProgram();
 }
 

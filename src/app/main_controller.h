@@ -76,6 +76,7 @@ class MainController {
   // Writes the data file; false (after its message) when it was not written.
   bool SaveDataFile();
   void SaveSettingsFile();
+  bool ConfirmLeaving();
 
   MainView& view_;
   const Clock& clock_;
