@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <new>
 
 #include "store/data_file.h"
 #include "store/file_io.h"
@@ -80,14 +81,22 @@ std::vector<std::string> LoadFile(StoreFile& file, AppSettings& settings) {
   return messages;
 }
 
+// The whole file is built in memory first; without memory for it nothing is
+// written and the old file stays.
 std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store) {
-  if (file.Write(FormatData(store))) return {};
+  try {
+    if (file.Write(FormatData(store))) return {};
+  } catch (const std::bad_alloc&) {
+  }
   return {"写入文件失败"};
 }
 
 std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
                                       const ColumnWidths& widths, int currentTab) {
-  if (file.Write(FormatSettings(settings, widths, currentTab))) return {};
+  try {
+    if (file.Write(FormatSettings(settings, widths, currentTab))) return {};
+  } catch (const std::bad_alloc&) {
+  }
   return {"写入ini文件失败"};
 }
 
