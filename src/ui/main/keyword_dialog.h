@@ -1,0 +1,30 @@
+// "设定关键词": edits a work's search keyword and can run the search at once.
+#pragma once
+
+#include <windows.h>
+
+#include "app/keyword_form.h"
+#include "ui/win32/dialog.h"
+#include "ui/win32/ui_services.h"
+
+namespace mirevo::ui {
+
+class KeywordDialog : public win32::Dialog {
+ public:
+  // On IDOK the form's result is the new keyword.
+  KeywordDialog(KeywordForm& form, win32::UiServices& services);
+
+ protected:
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOk() override;
+
+ private:
+  void SearchNow();
+
+  KeywordForm& form_;  // the caller's, written only on IDOK
+  KeywordForm working_;
+  win32::UiServices& services_;
+};
+
+}  // namespace mirevo::ui
