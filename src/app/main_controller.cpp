@@ -4,6 +4,7 @@
 #include "app/command_texts.h"
 #include "app/record_form.h"
 #include "reminders/due_summary.h"
+#include "reminders/time_text.h"
 #include "search/search_address.h"
 #include "text/gbk.h"
 
@@ -55,26 +56,29 @@ void MainController::FillList(RecordList& list) {
   // Rows are overwritten in place: their strings keep their buffers, which
   // matters at tens of thousands of works.
   rows_.resize(list.size());
+  // One moment for the whole list: formatting the local time per row would
+  // cost more than the rules themselves.
+  const std::string now = CurrentTimeText(clock_);
   int row = 0;
   for (SeriesRecord& record : list) {
     rows_[row].texts[kColumnId] = std::to_string(record.id);
-    WriteRow(record, row);
+    WriteRow(record, row, now);
     ++row;
   }
   view_.RowsReset();
 }
 
-void MainController::WriteRow(SeriesRecord& record, int row) {
+void MainController::WriteRow(SeriesRecord& record, int row, std::string_view now) {
   // The rules run first: they may fill in an empty next time, which the
   // next-time column must then show.
-  RowColour colour = ApplyDueRules(record, currentTab_, due_, settings_.reminders, clock_);
+  RowColour colour = ApplyDueRules(record, currentTab_, due_, settings_.reminders, now);
   SetRecordTexts(record, rows_[row]);
   rows_[row].colour = colour;
 }
 
 void MainController::RefreshRow(SeriesRecord& record, int row) {
   if (row < 0 || row >= static_cast<int>(rows_.size())) return;
-  WriteRow(record, row);
+  WriteRow(record, row, CurrentTimeText(clock_));
   view_.RowChanged(row);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/list_row.h"
@@ -66,7 +67,7 @@ class MainController {
   RecordList& CurrentList() { return store_.lists[currentTab_]; }
   void SwitchTab(int tab);
   void ShowMessages(const std::vector<std::string>& messages);
-  void WriteRow(SeriesRecord& record, int row);
+  void WriteRow(SeriesRecord& record, int row, std::string_view now);
   // The selected row, or -1 with none.
   int SelectedRow() const;
   int IdOfRow(int row) const;

@@ -68,6 +68,11 @@ bool FillEmptyNextTime(SeriesRecord& record, int currentTab) {
 
 RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
                         const ReminderSettings& settings, const Clock& clock) {
+  return ApplyDueRules(record, currentTab, due, settings, CurrentTimeText(clock));
+}
+
+RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
+                        const ReminderSettings& settings, std::string_view currentTimeText) {
   FillEmptyNextTime(record, currentTab);
   RowColour colour = kNoColour;
 
@@ -79,8 +84,7 @@ RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold
   }
 
   // A work updated today has had its episode; its flags wait for tomorrow.
-  if (CompareText(DatePart(record.updateTime), DatePart(CurrentTimeText(clock))) >= 0)
-    return colour;
+  if (CompareText(DatePart(record.updateTime), DatePart(currentTimeText)) >= 0) return colour;
 
   // The flags stick until the work is updated, so a work missed on its
   // weekday stays marked on the following days.

@@ -40,4 +40,9 @@ bool FillEmptyNextTime(SeriesRecord& record, int currentTab);
 RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
                         const ReminderSettings& settings, const Clock& clock);
 
+// The same with the current time already formatted (CurrentTimeText), for a
+// caller that colours many rows at one moment.
+RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
+                        const ReminderSettings& settings, std::string_view currentTimeText);
+
 }  // namespace mirevo

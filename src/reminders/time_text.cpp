@@ -45,22 +45,47 @@ bool ToLocalTime(std::time_t time, std::tm& out) {
 #endif
 }
 
+namespace {
+
+// "YYYY-MM-DD HH:MM" from broken-down local time. Lists of many works format
+// a time per row, so this avoids printf; a year outside 0..9999 takes the
+// printf path, which prints it as "%d" does.
+std::string TimeTextOf(const std::tm& local) {
+  const int year = local.tm_year + 1900;
+  if (year < 0 || year > 9999) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d", year, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min);
+    return std::string(buffer).substr(0, kTimeTextLength);
+  }
+  char text[kTimeTextLength];
+  auto two = [&text](std::size_t at, int value) {
+    text[at] = static_cast<char>('0' + value / 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
+  };
+  two(0, year / 100);
+  two(2, year % 100);
+  text[4] = '-';
+  two(5, local.tm_mon + 1);
+  text[7] = '-';
+  two(8, local.tm_mday);
+  text[10] = ' ';
+  two(11, local.tm_hour);
+  text[13] = ':';
+  two(14, local.tm_min);
+  return std::string(text, kTimeTextLength);
+}
+
+}  // namespace
+
 std::string FormatTimeText(std::time_t time) {
   std::tm local{};
   if (!ToLocalTime(time, local)) return {};
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-  return std::string(buffer).substr(0, kTimeTextLength);
+  return TimeTextOf(local);
 }
 
 std::string CurrentTimeText(const Clock& clock) {
-  std::tm local{};
-  if (!ToLocalTime(clock.Now(), local)) return {};
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
-  return buffer;
+  return FormatTimeText(clock.Now());
 }
 
 std::time_t ParseTimeText(std::string_view text) {
@@ -74,9 +99,9 @@ std::time_t ParseTimeText(std::string_view text) {
 std::string AddOneWeek(std::string_view text) {
   std::tm fields = FieldsOf(text);
   fields.tm_mday += 7;
-  std::time_t later = std::mktime(&fields);
-  if (later == static_cast<std::time_t>(-1)) return {};
-  return FormatTimeText(later);
+  // mktime normalises the fields to the local time it names.
+  if (std::mktime(&fields) == static_cast<std::time_t>(-1)) return {};
+  return TimeTextOf(fields);
 }
 
 }  // namespace mirevo
