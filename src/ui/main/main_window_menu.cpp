@@ -1,0 +1,42 @@
+#include "ui/main/main_window_menu.h"
+
+#include "resource.h"
+#include "ui/win32/menu.h"
+
+namespace mirevo::ui {
+
+win32::MenuHandle LoadListMenu(const ContextMenuState& state) {
+  win32::MenuHandle menu = win32::LoadMenuResource(IDR_LIST_MENU);
+  HMENU popup = ListMenuPopup(menu.get());
+  if (popup == nullptr) return menu;
+  win32::EnableCommand(popup, ID_MENU_UPDATE, state.updateEnabled);
+  win32::EnableCommand(popup, ID_MENU_EDIT, state.editEnabled);
+  win32::EnableCommand(popup, ID_MENU_FINISH, state.finishEnabled);
+  win32::EnableCommand(popup, ID_MENU_ADD, state.addEnabled);
+  win32::EnableCommand(popup, ID_MENU_DELETE, state.deleteEnabled);
+  win32::CheckCommand(popup, ID_MENU_FINISH, state.finishChecked);
+  return menu;
+}
+
+HMENU ListMenuPopup(HMENU menu) {
+  return menu != nullptr ? win32::SubMenu(menu, 0) : nullptr;
+}
+
+MenuCommand MenuCommandOf(UINT itemId) {
+  switch (itemId) {
+    case ID_MENU_UPDATE:
+      return MenuCommand::kUpdate;
+    case ID_MENU_EDIT:
+      return MenuCommand::kEdit;
+    case ID_MENU_FINISH:
+      return MenuCommand::kFinish;
+    case ID_MENU_ADD:
+      return MenuCommand::kAdd;
+    case ID_MENU_DELETE:
+      return MenuCommand::kDelete;
+    default:
+      return MenuCommand::kNone;
+  }
+}
+
+}  // namespace mirevo::ui

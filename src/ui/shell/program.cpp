@@ -1,0 +1,47 @@
+#include "ui/shell/program.h"
+
+#include <windows.h>
+
+#include <ole2.h>
+
+#include "store/clock.h"
+#include "ui/main/main_window.h"
+#include "ui/shell/single_instance.h"
+#include "ui/win32/module.h"
+
+namespace mirevo::ui {
+namespace {
+
+// OLE for the whole run: the preview pictures are decoded by OLE.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(::OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) ::OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
+int RunProgram(std::string_view instanceName, win32::UiServices& services) {
+  SingleInstance instance(instanceName);
+  if (!instance.IsFirst()) {
+    // The running copy is left alone; this one reads and writes nothing.
+    services.messages.Show(nullptr, kAlreadyRunning, "", win32::MessageButtons::kOk,
+                           win32::MessageIcon::kNone);
+    return 0;
+  }
+  OleSession ole;
+  win32::InitCommonControlsForApp();
+  SystemClock clock;
+  MainWindow window(services, clock);
+  // -1: the window could not be made (resources missing from the file).
+  return window.RunModal(nullptr) == -1 ? 1 : 0;
+}
+
+}  // namespace mirevo::ui
