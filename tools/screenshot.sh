@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Screenshots of Mirevo under wine, to look at what a user sees: the main
+# window on "动画" with its due rows coloured, the "完结" tab, the record
+# dialog opened by "编辑", the list's context menu and the exit question.
+#
+#   bash tools/screenshot.sh [FOLDER]      (default: build/screenshots)
+#
+# The program runs in a temporary working folder with the sample list, in a
+# wine desktop of 1024x768 on a virtual screen; a small helper running in
+# the same desktop finds its windows and presses its buttons, xdotool clicks
+# where a user would.
+set -euo pipefail
+
+# The part that runs on the virtual screen (the script calls itself there).
+session() {
+  set -euo pipefail
+  cd "$WORK"
+  # However the session ends, nothing of it stays running.
+  trap 'wineserver -k 2>/dev/null || true' EXIT
+  local desktop=(explorer /desktop=Mirevo,1024x768)
+  wine "${desktop[@]}" "$ROOT/build/windows/Mirevo.exe" &
+  # explorer hands the helper to the desktop and returns at once: the helper
+  # answers in a file (code, then text), which this waits for.
+  local answer=$WORK/helper.out
+  local winAnswer="Z:${answer//\//\\}"
+  helper() {
+    rm -f "$answer"
+    wine "${desktop[@]}" "$HELPER" "$winAnswer" "$@" >/dev/null 2>&1
+    local tries=0
+    until [[ -f $answer ]]; do
+      ((++tries > 300)) && { echo "screenshot.sh: no answer to: $*" >&2; return 1; }
+      sleep 0.1
+    done
+    local code text
+    read -r code text <"$answer"
+    [[ $code == 0 ]] || { echo "screenshot.sh: $*: $text" >&2; return 1; }
+    [[ -z $text ]] || echo "$text"
+  }
+  shot() {
+    sleep 1.5
+    import -window root "$OUT/$1.png"
+    echo "screenshot: $OUT/$1.png"
+  }
+  click_row() {  # row, mouse button
+    local x y
+    read -r x y < <(helper row "$1")
+    xdotool mousemove "$x" "$y" click "$2"
+  }
+
+  helper wait
+  shot 1-main-anime
+  helper tab 4
+  shot 2-tab-finished
+  helper tab 0
+  sleep 0.5
+
+  click_row 1 1
+  helper press 1021  # 编辑
+  helper dialog edit
+  shot 3-record-dialog-edit
+  helper answer edit 2  # 取消
+  sleep 1
+
+  click_row 1 3
+  shot 4-context-menu
+  xdotool key Escape
+  sleep 0.5
+
+  # A change, so that closing asks whether to save it.
+  helper press 1014  # 更新
+  sleep 0.5
+  helper close
+  helper dialog exit
+  shot 5-exit-question
+  helper answer exit 7  # 否: the sample data stays as it was
+  sleep 2
+}
+if [[ ${1:-} == --session ]]; then
+  session
+  exit
+fi
+
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+OUT=$(realpath -m "${1:-build/screenshots}")
+mkdir -p "$OUT"
+
+for tool in xvfb-run xdotool import wine x86_64-w64-mingw32-g++; do
+  command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing (bash tools/setup.sh)"; exit 1; }
+done
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Mirevo
+HELPER=$ROOT/build/windows/screenshot_helper.exe
+if [[ ! -f $HELPER || tools/screenshot_helper.cpp -nt $HELPER ]]; then
+  x86_64-w64-mingw32-g++ -std=c++20 -O1 -static -municode -o "$HELPER" \
+    tools/screenshot_helper.cpp -luser32
+fi
+
+# A prefix of its own: the session ends by stopping its wine server, which
+# must not stop anything else.
+export WINEPREFIX=${MIREVO_SCREENSHOT_PREFIX:-$ROOT/build/windows/screenshot-prefix}
+source tools/wine_env.sh
+mirevo_init_wineprefix
+
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+bash tools/sample_data.sh "$WORK/data.mvd"
+export ROOT OUT HELPER WORK
+
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$ROOT/tools/screenshot.sh" --session
