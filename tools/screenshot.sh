@@ -25,7 +25,9 @@ session() {
   local winAnswer="Z:${answer//\//\\}"
   helper() {
     rm -f "$answer"
-    wine "${desktop[@]}" "$HELPER" "$winAnswer" "$@" >/dev/null 2>&1
+    # Bounded: an explorer that found no desktop would become its owner and
+    # never return.
+    timeout 40 wine "${desktop[@]}" "$HELPER" "$winAnswer" "$@" >/dev/null 2>&1 || true
     local tries=0
     until [[ -f $answer ]]; do
       ((++tries > 300)) && { echo "screenshot.sh: no answer to: $*" >&2; return 1; }
@@ -47,6 +49,12 @@ session() {
     xdotool mousemove "$x" "$y" click "$2"
   }
 
+  # The desktop must exist before a helper is started into it.
+  local tries=0
+  until xdotool search --name "Mirevo - Wine desktop" >/dev/null 2>&1; do
+    ((++tries > 600)) && { echo "screenshot.sh: the wine desktop did not appear" >&2; return 1; }
+    sleep 0.1
+  done
   helper wait
   shot 1-main-anime
   helper tab 4
@@ -102,6 +110,12 @@ fi
 export WINEPREFIX=${MIREVO_SCREENSHOT_PREFIX:-$ROOT/build/windows/screenshot-prefix}
 source tools/wine_env.sh
 mirevo_init_wineprefix
+# Wine draws the title bar's buttons with Marlett, which it does not find in
+# Debian's data folder: without it they show as the letters "0 1 r".
+marlett=/usr/share/wine/fonts/marlett.ttf
+if [[ -f $marlett && ! -f $WINEPREFIX/drive_c/windows/Fonts/marlett.ttf ]]; then
+  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+fi
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
