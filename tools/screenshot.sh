@@ -110,12 +110,6 @@ fi
 export WINEPREFIX=${MIREVO_SCREENSHOT_PREFIX:-$ROOT/build/windows/screenshot-prefix}
 source tools/wine_env.sh
 mirevo_init_wineprefix
-# Wine draws the title bar's buttons with Marlett, which it does not find in
-# Debian's data folder: without it they show as the letters "0 1 r".
-marlett=/usr/share/wine/fonts/marlett.ttf
-if [[ -f $marlett && ! -f $WINEPREFIX/drive_c/windows/Fonts/marlett.ttf ]]; then
-  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
-fi
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT

@@ -27,4 +27,10 @@ mirevo_init_wineprefix() {
     wineserver -w
     touch "$WINEPREFIX/.mirevo-ready-2"
   fi
+  # Wine draws the title bar's buttons with Marlett, which it does not find
+  # in Debian's data folder: without it they show as the letters "0 1 r".
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  if [[ -f $marlett && ! -f $WINEPREFIX/drive_c/windows/Fonts/marlett.ttf ]]; then
+    cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
 }
