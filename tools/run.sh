@@ -34,8 +34,14 @@ fi
 echo "No DISPLAY: running on a virtual screen; a screenshot goes to run/screenshot.png"
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine "$@" &
-  sleep 8
-  import -window root screenshot.png && echo "screenshot: run/screenshot.png"
+  # The first start in a new prefix builds font caches: wait until the
+  # screen shows more than the bare desktop (a few dozen colours), 40 s at most.
+  for _ in $(seq 20); do
+    sleep 2
+    import -window root screenshot.png
+    [[ $(identify -format %k screenshot.png) -gt 200 ]] && break
+  done
+  echo "screenshot: run/screenshot.png"
   # Nobody can close the window on a virtual screen: end the program (only
   # this prefix'"'"'s wine server) instead of waiting for it forever.
   wineserver -k

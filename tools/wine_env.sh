@@ -11,8 +11,10 @@ export WINEARCH=win64
 # mapped to the CJK font Debian installs, so Chinese texts show as text.
 # Programs run inside one virtual desktop: without a window manager wine
 # otherwise waits about two seconds for every destroyed top-level window.
+# The desktop "Mirevo" that the run and screenshot commands open has a task
+# bar with the notification area.
 mirevo_init_wineprefix() {
-  if [[ ! -f $WINEPREFIX/.mirevo-ready-2 ]]; then
+  if [[ ! -f $WINEPREFIX/.mirevo-ready-3 ]]; then
     mkdir -p "$WINEPREFIX"
     echo "wine: preparing the prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
@@ -20,12 +22,12 @@ mirevo_init_wineprefix() {
     local reg=$WINEPREFIX/mirevo-fonts.reg
     {
       printf '\xff\xfe'
-      printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"新宋体"="WenQuanYi Micro Hei"\r\n"NSimSun"="WenQuanYi Micro Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n' |
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"新宋体"="WenQuanYi Micro Hei"\r\n"NSimSun"="WenQuanYi Micro Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops\\Mirevo]\r\n"EnableShell"=dword:00000001\r\n' |
         iconv -f UTF-8 -t UTF-16LE
     } >"$reg"
     wine regedit /S "$reg" >/dev/null 2>&1 || true
     wineserver -w
-    touch "$WINEPREFIX/.mirevo-ready-2"
+    touch "$WINEPREFIX/.mirevo-ready-3"
   fi
   # Wine draws the title bar's buttons with Marlett, which it does not find
   # in Debian's data folder: without it they show as the letters "0 1 r".
