@@ -12,7 +12,7 @@ constexpr char kEpisodeZeroMessage[] =
     "它将自动转到它该到的地方去";
 constexpr char kStartedOnAwaited[] = "不要向期待目录下添加已经开始播出的作品\n\n请将集数改为0";
 
-class AddTest : public AppTest {};
+using AddTest = AppTest;
 
 TEST_F(AddTest, OnAKindTabTheWorkGetsTheNextIdAndANextTimeAWeekLater) {
   Start();
@@ -31,109 +31,92 @@ TEST_F(AddTest, OnAKindTabTheWorkGetsTheNextIdAndANextTimeAWeekLater) {
   EXPECT_EQ(view.openedForms[0].title, "添加");
   EXPECT_EQ(view.openedForms[0].updateTime, "2006-01-31 20:30");
   ASSERT_EQ(controller.Rows().size(), 1u);
-  const ListRow& row = Row(0);
-  EXPECT_EQ(row.texts[kColumnId], "1");
-  EXPECT_EQ(row.texts[kColumnAirTime], "周五(金)01:05");
-  EXPECT_EQ(row.texts[kColumnCategory], "动画");
-  EXPECT_EQ(row.texts[kColumnRating], "☆☆");
-  EXPECT_EQ(row.texts[kColumnNextTime], "2006-02-07 20:30");
+  EXPECT_EQ(Row(0).texts, (std::array<std::string, kColumnCount>{
+                              "1", "周五(金)01:05", "灼眼的夏娜", "1", "动画", "☆☆",
+                              "2006-01-31 20:30", "第一季", "", "2006-02-07 20:30", "", ""}));
   EXPECT_EQ(view.selected, 0);
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_TRUE(controller.Store().dataChanged);
-
   controller.SaveAndExit();
   EXPECT_EQ(DataFile(),
             "T=0;N=1;w=5;t=01:05;n=灼眼的夏娜;v=1;s=2;d=2006-01-31 20:30;m=第一季;p=;"
             "D=2006-02-07 20:30;k=;W=;c=0;");
 }
 
-TEST_F(AddTest, FinishedTabRefusesWithoutOpeningTheDialog) {
+TEST_F(AddTest, RefusedOnTheFinishedTabAndCancelledChangeNothing) {
   Start();
+  view.recordDialogs.push_back(FakeView::Cancelled());
+  controller.Add();
+  EXPECT_EQ(view.calls.back(), "FocusList");
   controller.OnTabSelected(kFinishedList);
   controller.Add();
   EXPECT_EQ(view.messages,
             (std::vector<Shown>{{"不能直接向完结目录中添加,要设置完结请按完结按钮", "添加"}}));
-  EXPECT_TRUE(view.openedForms.empty());
-  EXPECT_FALSE(controller.Store().dataChanged);
-}
-
-TEST_F(AddTest, EpisodeZeroOnAKindTabGoesToAwaitedKeepingItsCategory) {
-  Start();
-  controller.OnTabSelected(kManga);
-  AddWork("新作", 0);
-
-  EXPECT_EQ(view.messages, (std::vector<Shown>{{kEpisodeZeroMessage, "添加"}}));
-  EXPECT_EQ(controller.CurrentTab(), kAwaitedList);
-  EXPECT_EQ(view.tabSwitches.back(), kAwaitedList);
-  ASSERT_EQ(controller.Rows().size(), 1u);
-  EXPECT_EQ(Text(0, kColumnCategory), "漫画");
-  EXPECT_EQ(Text(0, kColumnNextTime), "") << "awaited works get no next time";
-  EXPECT_EQ(view.selected, 0);
-  EXPECT_TRUE(controller.Store().lists[kManga].empty());
-
-  controller.SaveAndExit();
-  EXPECT_EQ(DataFile().substr(0, 9), "T=21;N=1;");
-}
-
-TEST_F(AddTest, EpisodeZeroOnAwaitedHasNoCategoryYet) {
-  Start();
-  controller.OnTabSelected(kAwaitedList);
-  AddWork("未定", 0);
-  EXPECT_EQ(view.messages, (std::vector<Shown>{{kEpisodeZeroMessage, "添加"}}));
-  EXPECT_EQ(Text(0, kColumnCategory), "不明");
-  controller.SaveAndExit();
-  EXPECT_EQ(DataFile().substr(0, 9), "T=25;N=1;");
-}
-
-TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBackUntilEpisodeZero) {
-  Start();
-  controller.OnTabSelected(kAwaitedList);
-  view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
-    form.name = std::string("X");
-    form.episodeText = "3";
-  }));
-  view.recordDialogs.push_back([this](RecordForm& form, FakeView&) {
-    clock.Advance(120);  // the user takes two minutes to read the message
-    form.episodeText = "0";
-    return !form.Confirm();
-  });
-  controller.Add();
-
-  ASSERT_EQ(view.openedForms.size(), 2u);
-  EXPECT_EQ(view.openedForms[1].name, std::string("X")) << "values entered so far come back";
-  EXPECT_EQ(view.openedForms[1].episodeText, "3");
-  EXPECT_EQ(view.messages,
-            (std::vector<Shown>{{kStartedOnAwaited, "添加"}, {kEpisodeZeroMessage, "添加"}}));
-  ASSERT_EQ(controller.Rows().size(), 1u);
-  EXPECT_EQ(Text(0, kColumnEpisode), "0");
-}
-
-TEST_F(AddTest, TheDialogComesBackWithTheUpdateTimeOfTheCurrentMinute) {
-  Start();
-  controller.OnTabSelected(kAwaitedList);
-  view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
-    form.episodeText = "3";
-    form.updateTime = "2005-01-01 00:00";
-  }));
-  view.recordDialogs.push_back([this](RecordForm&, FakeView&) {
-    clock.Advance(60);
-    return false;
-  });
-  clock.Advance(60);
-  controller.Add();
-  ASSERT_EQ(view.openedForms.size(), 2u);
-  EXPECT_EQ(view.openedForms[1].updateTime, "2006-01-31 20:31");
-  EXPECT_TRUE(controller.Rows().empty()) << "cancelling the second run adds nothing";
-  EXPECT_FALSE(controller.Store().dataChanged);
-}
-
-TEST_F(AddTest, CancelChangesNothing) {
-  Start();
-  view.recordDialogs.push_back(FakeView::Cancelled());
-  controller.Add();
+  EXPECT_EQ(view.openedForms.size(), 1u) << "no dialog on the finished tab";
   EXPECT_TRUE(controller.Rows().empty());
   EXPECT_FALSE(controller.Store().dataChanged);
-  EXPECT_EQ(view.calls.back(), "FocusList");
+}
+
+// Episode 0 parks the work on "期待" with the category of the tab it was
+// added on; added on "期待" itself it has none yet.
+struct EpisodeZeroCase {
+  int tab;
+  const char* category;
+  const char* record;
+};
+
+class AddEpisodeZeroTest : public AppTest, public ::testing::WithParamInterface<EpisodeZeroCase> {};
+
+TEST_P(AddEpisodeZeroTest, GoesToAwaited) {
+  Start();
+  controller.OnTabSelected(GetParam().tab);
+  AddWork("新作", 0);
+  EXPECT_EQ(view.messages, (std::vector<Shown>{{kEpisodeZeroMessage, "添加"}}));
+  EXPECT_EQ(controller.CurrentTab(), kAwaitedList);
+  if (GetParam().tab != kAwaitedList) {
+    EXPECT_EQ(view.tabSwitches.back(), kAwaitedList);
+  }
+  ASSERT_EQ(controller.Rows().size(), 1u);
+  EXPECT_EQ(Text(0, kColumnCategory), GetParam().category);
+  EXPECT_EQ(Text(0, kColumnNextTime), "") << "awaited works get no next time";
+  EXPECT_EQ(view.selected, 0);
+  EXPECT_TRUE(controller.Store().lists[GetParam().tab % kFinishedList].empty());
+  controller.SaveAndExit();
+  EXPECT_EQ(DataFile().substr(0, 9), GetParam().record);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, AddEpisodeZeroTest,
+                         ::testing::Values(EpisodeZeroCase{kManga, "漫画", "T=21;N=1;"},
+                                           EpisodeZeroCase{kAwaitedList, "不明", "T=25;N=1;"}));
+
+// A started work on "期待" brings the dialog back with the values entered so
+// far and the current minute as update time, until episode 0 or cancel.
+TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBack) {
+  Start();
+  controller.OnTabSelected(kAwaitedList);
+  for (bool confirmAgain : {false, true}) {
+    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
+      form.name = std::string("X");
+      form.episodeText = "3";
+      form.updateTime = "2005-01-01 00:00";
+    }));
+    view.recordDialogs.push_back([confirmAgain](RecordForm& form, FakeView&) {
+      form.episodeText = "0";
+      return confirmAgain && !form.Confirm();
+    });
+    clock.Advance(60);
+    controller.Add();
+    ASSERT_EQ(view.openedForms.size(), confirmAgain ? 4u : 2u);
+    const RecordForm& again = view.openedForms.back();
+    EXPECT_EQ(again.name, std::string("X"));
+    EXPECT_EQ(again.episodeText, "3");
+    EXPECT_EQ(again.updateTime, confirmAgain ? "2006-01-31 20:32" : "2006-01-31 20:31");
+    EXPECT_EQ(controller.Rows().size(), confirmAgain ? 1u : 0u);
+    EXPECT_EQ(controller.Store().dataChanged, confirmAgain);
+  }
+  EXPECT_EQ(view.messages, (std::vector<Shown>{{kStartedOnAwaited, "添加"},
+                                               {kStartedOnAwaited, "添加"},
+                                               {kEpisodeZeroMessage, "添加"}}));
+  EXPECT_EQ(Text(0, kColumnEpisode), "0");
 }
 
 TEST_F(AddTest, IdsKeepRisingAcrossDeletionsAndRestartFromTheFile) {
@@ -149,7 +132,6 @@ TEST_F(AddTest, IdsKeepRisingAcrossDeletionsAndRestartFromTheFile) {
 
   FakeView secondView;
   MainController second(secondView, clock);
-  secondView.rows = &second.Rows();
   second.LoadSettingsFile();
   second.LoadDataFile();
   second.ShowStartTab();
@@ -160,18 +142,14 @@ TEST_F(AddTest, IdsKeepRisingAcrossDeletionsAndRestartFromTheFile) {
 }
 
 TEST_F(AddTest, RefusedTextIsReportedAndTheFixedOneSaved) {
-  Start();
   view.recordDialogs.push_back([](RecordForm& form, FakeView& dialog) {
-    form.name = std::string("a;b=c");
     form.episodeText = "1";
-    auto refusal = form.Confirm();
-    EXPECT_TRUE(refusal);
-    if (refusal) dialog.ShowMessage(refusal->message, kAppTitle);
-    form.name = std::nullopt;  // then a character GBK cannot hold
-    refusal = form.Confirm();
-    EXPECT_TRUE(refusal);
-    if (refusal) dialog.ShowMessage(refusal->message, kAppTitle);
-    form.name = std::string("a;b");
+    // ";" + one byte + "=", then a character GBK cannot hold, then a good text.
+    for (std::optional<std::string> name :
+         {std::optional<std::string>("a;b=c"), std::optional<std::string>(), {"a;b"}}) {
+      form.name = name;
+      if (auto refusal = form.Confirm()) dialog.ShowMessage(refusal->message, kAppTitle);
+    }
     return !form.Confirm();
   });
   controller.Add();
@@ -180,7 +158,7 @@ TEST_F(AddTest, RefusedTextIsReportedAndTheFixedOneSaved) {
   EXPECT_EQ(view.messages[0].text.rfind("名称", 0), 0u);
   EXPECT_NE(view.messages[0].text, view.messages[1].text);
   controller.SaveAndExit();
-  EXPECT_NE(DataFile().find("n=a;b;v=1;"), std::string::npos);
+  EXPECT_TRUE(DataHas("n=a;b;v=1;"));
 }
 
 }  // namespace

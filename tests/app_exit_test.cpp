@@ -7,18 +7,7 @@
 namespace mirevo::testing {
 namespace {
 
-constexpr char kSaveQuestion[] = "数据似乎被修改过了,要在退出前保存一下吗?";
-
-class ExitTest : public AppTest {
- protected:
-  // A data file on disk and one unsaved work added in this run.
-  void StartAndChange() {
-    WriteBytes("data.mvd", "T=0;N=1;n=old;");
-    Start();
-    AddWork("new", 1);
-  }
-  bool DataFileHasNewWork() { return DataFile().find("n=new;") != std::string::npos; }
-};
+using ExitTest = AppTest;
 
 TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
   Start();
@@ -40,88 +29,45 @@ TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacement) {
   EXPECT_NE(SettingsFile().find("pos[0]=250;pos[1]=150;pos[2]=480;pos[3]=355;"), std::string::npos);
 }
 
-TEST_F(ExitTest, CloseWithNothingChangedWritesOnlyTheSettings) {
-  Start();
-  controller.CloseMainWindow();
-  EXPECT_TRUE(view.questions.empty());
-  EXPECT_TRUE(view.ended);
-  EXPECT_FALSE(Exists("data.mvd"));
-  EXPECT_TRUE(Exists("mv.ini"));
-}
-
-struct CloseCase {
-  Answer answer;
-  bool ends;
-  bool writesData;
-  bool writesSettings;
+// The close request and Escape ask only after a change; the close request
+// writes the settings too, Escape never.
+struct LeaveCase {
+  bool escape;
+  std::optional<Answer> answer;  // none: nothing changed, nothing asked
+  bool ends, writesData, writesSettings;
 };
 
-TEST_F(ExitTest, CloseAsksWhenChanged) {
-  const CloseCase cases[] = {
-      {Answer::kYes, true, true, true},
-      {Answer::kNo, true, false, true},
-      {Answer::kCancel, false, false, false},
-  };
-  for (const CloseCase& c : cases) {
-    TempFolder caseFolder;
-    ScopedWorkingFolder inside(caseFolder.path());
-    FakeView closeView;
-    MainController close(closeView, clock);
-    closeView.rows = &close.Rows();
-    WriteBytes("data.mvd", "T=0;N=1;n=old;");
-    close.LoadSettingsFile();
-    close.LoadDataFile();
-    close.ShowStartTab();
-    closeView.selected = 0;
-    closeView.answers.push_back(Answer::kYes);
-    close.Delete();  // a change
-    closeView.answers.push_back(c.answer);
-    close.CloseMainWindow();
-    EXPECT_EQ(closeView.questions.back(), (Shown{kSaveQuestion, "退出"}));
-    EXPECT_EQ(closeView.ended, c.ends);
-    EXPECT_EQ(DataFile() == "", c.writesData);
-    EXPECT_EQ(Exists("mv.ini"), c.writesSettings);
+class LeaveTest : public AppTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveTest, WritesWhatTheAnswerAsks) {
+  const LeaveCase& c = GetParam();
+  WriteBytes("data.mvd", "T=0;N=1;n=old;");
+  Start();
+  if (c.answer) {
+    AddWork("new", 1);
+    view.answers.push_back(*c.answer);
+  }
+  c.escape ? controller.OnEscape() : controller.CloseMainWindow();
+  const std::vector<Shown> asked{{"数据似乎被修改过了,要在退出前保存一下吗?", "退出"}};
+  EXPECT_EQ(view.questions, c.answer ? asked : std::vector<Shown>{});
+  EXPECT_EQ(view.ended, c.ends);
+  EXPECT_EQ(DataFile() != "T=0;N=1;n=old;", c.writesData);
+  EXPECT_EQ(Exists("mv.ini"), c.writesSettings);
+  if (!c.ends) {
+    controller.SaveAndExit();
+    EXPECT_TRUE(DataHas("n=new;")) << "the work is still there to be saved later";
   }
 }
 
-TEST_F(ExitTest, EscapeWithNothingChangedEndsAtOnceWritingNothing) {
-  Start();
-  controller.OnEscape();
-  EXPECT_TRUE(view.ended);
-  EXPECT_TRUE(view.questions.empty());
-  EXPECT_FALSE(Exists("data.mvd"));
-  EXPECT_FALSE(Exists("mv.ini"));
-}
-
-TEST_F(ExitTest, EscapeYesWritesTheDataFileOnly) {
-  StartAndChange();
-  view.answers.push_back(Answer::kYes);
-  controller.OnEscape();
-  EXPECT_EQ(view.questions, (std::vector<Shown>{{kSaveQuestion, "退出"}}));
-  EXPECT_TRUE(view.ended);
-  EXPECT_TRUE(DataFileHasNewWork());
-  EXPECT_FALSE(Exists("mv.ini"));
-}
-
-TEST_F(ExitTest, EscapeNoEndsWithoutWriting) {
-  StartAndChange();
-  view.answers.push_back(Answer::kNo);
-  controller.OnEscape();
-  EXPECT_TRUE(view.ended);
-  EXPECT_EQ(DataFile(), "T=0;N=1;n=old;");
-  EXPECT_FALSE(Exists("mv.ini"));
-}
-
-TEST_F(ExitTest, EscapeCancelKeepsRunning) {
-  StartAndChange();
-  view.answers.push_back(Answer::kCancel);
-  controller.OnEscape();
-  EXPECT_FALSE(view.ended);
-  EXPECT_EQ(DataFile(), "T=0;N=1;n=old;");
-  // The work is still there to be saved later.
-  controller.SaveAndExit();
-  EXPECT_TRUE(DataFileHasNewWork());
-}
+INSTANTIATE_TEST_SUITE_P(Answers, LeaveTest,
+                         ::testing::Values(LeaveCase{false, {}, true, false, true},
+                                           LeaveCase{false, Answer::kYes, true, true, true},
+                                           LeaveCase{false, Answer::kNo, true, false, true},
+                                           LeaveCase{false, Answer::kCancel, false, false, false},
+                                           LeaveCase{true, {}, true, false, false},
+                                           LeaveCase{true, Answer::kYes, true, true, false},
+                                           LeaveCase{true, Answer::kNo, true, false, false},
+                                           LeaveCase{true, Answer::kCancel, false, false, false}));
 
 TEST_F(ExitTest, AFailedDataWriteKeepsTheProgramRunning) {
   Start();
@@ -147,9 +93,9 @@ TEST_F(ExitTest, DueSummaryListsTheChosenSectionsAsABalloon) {
   WriteBytes("mv.ini", "tipshowtype=1001;");
   Start();
   controller.ShowDueSummary();
-  ASSERT_EQ(view.balloons.size(), 1u);
-  EXPECT_EQ(view.balloons[0].caption, "预计需更新列表:");
-  EXPECT_EQ(view.balloons[0].text, "===漫画===\n漫     4\n===期待===\n待     1\n");
+  EXPECT_EQ(
+      view.balloons,
+      (std::vector<Shown>{{"===漫画===\n漫     4\n===期待===\n待     1\n", "预计需更新列表:"}}));
 }
 
 }  // namespace

@@ -8,7 +8,8 @@
 namespace mirevo::testing {
 namespace {
 
-class ListTest : public AppTest {};
+using ListTest = AppTest;
+using Texts = std::array<std::string, kColumnCount>;
 
 TEST_F(ListTest, RowTextsFollowTheColumns) {
   WriteBytes("data.mvd",
@@ -17,27 +18,18 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
              "T=0;N=13;w=0;t=08:15;n=有日;v=0;s=3;d=2006-01-30 10:00;m=;p=;D=;k=;W=;c=0;");
   Start();
   ASSERT_EQ(controller.Rows().size(), 2u);
-  const auto& first = Row(0).texts;
-  EXPECT_EQ(first[kColumnId], "12");
-  EXPECT_EQ(first[kColumnAirTime], " ");
-  EXPECT_EQ(first[kColumnRating], "");
-  EXPECT_EQ(first[kColumnPreviewPath], "pic.jpg");
-  EXPECT_EQ(first[kColumnNextTime], "Unknown");
-  EXPECT_EQ(first[kColumnKeyword], "kw");
-  EXPECT_EQ(first[kColumnEarliestUpdate], "周一(月)10:00");
-  const auto& second = Row(1).texts;
-  EXPECT_EQ(second[kColumnAirTime], "周日(日)08:15");
-  EXPECT_EQ(second[kColumnEpisode], "0");
-  EXPECT_EQ(second[kColumnRating], "☆☆☆");
-  EXPECT_EQ(second[kColumnNextTime], "2006-02-06 10:00") << "filled in when shown";
+  EXPECT_EQ(Row(0).texts, (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m",
+                                 "pic.jpg", "Unknown", "kw", "周一(月)10:00"}));
+  EXPECT_EQ(Row(1).texts, (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
+                                 "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
+      << "the next time is filled in when shown";
   EXPECT_FALSE(controller.Store().dataChanged) << "filling in is not a change";
 }
 
 TEST(RowTexts, CategoriesRatingsAndOddValues) {
-  EXPECT_EQ(CategoryText(0), "动画");
-  EXPECT_EQ(CategoryText(3), "日剧");
-  EXPECT_EQ(CategoryText(5), "不明");
-  EXPECT_EQ(CategoryText(-1), "不明");
+  const std::pair<int, std::string> categories[] = {
+      {0, "动画"}, {3, "日剧"}, {5, "不明"}, {-1, "不明"}};
+  for (const auto& [category, text] : categories) EXPECT_EQ(CategoryText(category), text);
   EXPECT_EQ(RatingText(-1), "");
   EXPECT_EQ(RatingText(4), "");
   EXPECT_EQ(ListIndexOfCategoryText("OVA"), 2);
@@ -58,30 +50,22 @@ TEST_F(ListTest, FinishedTabEmptiesNextTimesAwaitedTabLeavesThemEmpty) {
   controller.OnTabSelected(kFinishedList);
   EXPECT_EQ(Text(0, kColumnNextTime), "");
   controller.SaveAndExit();
-  EXPECT_NE(DataFile().find("n=f;v=9;s=0;d=2006-01-01 10:00;m=;p=;D=;"), std::string::npos);
+  EXPECT_TRUE(DataHas("n=f;v=9;s=0;d=2006-01-01 10:00;m=;p=;D=;"));
 }
 
-TEST_F(ListTest, StartTabComesFromTheSettingsAndMessagesCarryTheTitle) {
-  WriteBytes("mv.ini", "default_type=3;SearchPostfixXX=1;");
-  WriteBytes("data.mvd", "T=3;N=1;X=1;");
+TEST_F(ListTest, StartTabAndDataPathComeFromTheSettingsAndMessagesCarryTheTitle) {
+  WriteBytes("mv.ini", "default_type=3;p=.//other.mvd;SearchPostfixXX=1;");
+  WriteBytes("other.mvd", "T=3;N=1;X=1;");
   Start();
   EXPECT_EQ(controller.CurrentTab(), kDrama);
   EXPECT_EQ(view.tabSwitches, std::vector<int>{kDrama});
   // Settings first (reading stops at the overlong key), then the data file.
   EXPECT_EQ(view.messages, (std::vector<Shown>{{"ini文件内部出错,此时请不要按保存按钮", kAppTitle},
                                                {"文件错误", kAppTitle}}));
-  EXPECT_EQ(controller.Rows().size(), 1u);
-}
-
-TEST_F(ListTest, DataPathComesFromTheSettingsFile) {
-  WriteBytes("mv.ini", "p=.//other.mvd;default_type=9;");
-  WriteBytes("other.mvd", "T=0;N=1;n=x;");
-  Start();
-  EXPECT_EQ(controller.CurrentTab(), kAnime);
   ASSERT_EQ(controller.Rows().size(), 1u);
   controller.SaveAndExit();
   EXPECT_FALSE(Exists("data.mvd"));
-  EXPECT_NE(ReadBytes("other.mvd").find("n=x;"), std::string::npos);
+  EXPECT_EQ(ReadBytes("other.mvd").substr(0, 8), "T=3;N=1;");
 }
 
 class SortTest : public AppTest {
@@ -131,15 +115,9 @@ TEST_F(SortTest, TheSortStateIsSharedByAllTabs) {
   EXPECT_EQ(Names(), "abc");
 }
 
-struct MenuCase {
-  int tab;
-  bool selected;
-  ContextMenuState state;
-};
-
 TEST(ContextMenu, GreyedAndCheckedItemsPerTab) {
-  // update, edit, finish, add, delete enabled; finish checked
-  const MenuCase cases[] = {
+  // Update, edit, finish, add, delete enabled; finish checked.
+  const std::tuple<int, bool, ContextMenuState> cases[] = {
       {kAnime, true, {true, true, true, true, true, false}},
       {kDrama, false, {false, false, false, true, false, false}},
       {kFinishedList, true, {false, true, true, false, true, true}},
@@ -147,63 +125,46 @@ TEST(ContextMenu, GreyedAndCheckedItemsPerTab) {
       {kAwaitedList, true, {true, true, false, true, true, false}},
       {kAwaitedList, false, {false, false, false, true, false, false}},
   };
-  for (const MenuCase& c : cases)
-    EXPECT_EQ(ContextMenuStateFor(c.tab, c.selected), c.state) << c.tab << " " << c.selected;
+  for (const auto& [tab, selected, state] : cases)
+    EXPECT_EQ(ContextMenuStateFor(tab, selected), state) << tab << " " << selected;
 }
 
 TEST_F(ListTest, ContextMenuRunsTheChosenCommand) {
   Start();
   AddWork("x", 1);
   view.selected = 0;
-  view.menuChoices.push_back(MenuCommand::kUpdate);
+  view.menuChoices = {MenuCommand::kUpdate, MenuCommand::kFinish, MenuCommand::kAdd,
+                      MenuCommand::kNone};
   controller.OnContextMenu();
   EXPECT_EQ(Text(0, kColumnEpisode), "2");
-  view.menuChoices.push_back(MenuCommand::kFinish);
   controller.OnContextMenu();
   EXPECT_EQ(controller.CurrentTab(), kFinishedList);
   // On the finished tab "添加" is greyed: choosing it anyway does nothing.
-  view.menuChoices.push_back(MenuCommand::kAdd);
   controller.OnContextMenu();
   EXPECT_TRUE(view.menus.back().finishChecked);
   EXPECT_TRUE(view.openedForms.size() == 1u && view.messages.empty());
-  view.menuChoices.push_back(MenuCommand::kNone);
   controller.OnContextMenu();
   EXPECT_EQ(controller.Rows().size(), 1u);
 }
 
-class SearchTest : public AppTest {
- protected:
-  void StartWith(const char* keyword, const char* name) {
-    WriteBytes("mv.ini", "SearchEncode=3;SearchPrefix=http://s/?k=;SearchPostfix=&all;");
-    WriteBytes("data.mvd", std::string("T=0;N=1;n=") + name + ";k=" + keyword + ";");
-    Start();
-    view.selected = 0;
-    controller.Search();
-  }
-};
-
-TEST_F(SearchTest, KeywordBeforeName) {
-  StartWith("动画 2", "名");
-  EXPECT_EQ(view.addresses, std::vector<std::string>{"http://s/?k=%E5%8A%A8%E7%94%BB+2&all"});
-  EXPECT_EQ(view.calls.back(), "FocusList");
-}
-
-TEST_F(SearchTest, NameWithoutKeywordIsTrimmed) {
-  StartWith("", "  ab ");
-  EXPECT_EQ(view.addresses, std::vector<std::string>{"http://s/?k=ab&all"});
-}
-
-TEST_F(SearchTest, BlanksOnlyKeywordOpensNothing) {
-  StartWith("   ", "name");
-  EXPECT_TRUE(view.addresses.empty());
-  EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(SearchTest, NoSelectionAsksForOne) {
+// The keyword before the name, both trimmed; a keyword of blanks opens
+// nothing; without a selection the user is asked for one.
+TEST_F(ListTest, SearchOpensTheAddressOfTheSelectedWork) {
+  WriteBytes("mv.ini", "SearchEncode=3;SearchPrefix=http://s/?k=;SearchPostfix=&all;");
+  WriteBytes("data.mvd", "T=0;N=1;n=名;k=动画 2;T=0;N=2;n=  ab ;k=;T=0;N=3;n=name;k=   ;");
   Start();
+  for (int row : {0, 1, 2}) {
+    view.selected = row;
+    controller.Search();
+    EXPECT_EQ(view.calls.back(), "FocusList");
+  }
+  EXPECT_EQ(view.addresses, (std::vector<std::string>{"http://s/?k=%E5%8A%A8%E7%94%BB+2&all",
+                                                      "http://s/?k=ab&all"}));
+  EXPECT_TRUE(view.messages.empty());
+  view.selected = -1;
   controller.Search();
   EXPECT_EQ(view.messages, (std::vector<Shown>{{"请先选中一项", "搜索"}}));
-  EXPECT_TRUE(view.addresses.empty());
+  EXPECT_EQ(view.addresses.size(), 2u);
   EXPECT_EQ(view.calls.back(), "FocusList");
 }
 

@@ -7,9 +7,7 @@
 namespace mirevo::testing {
 namespace {
 
-constexpr int kBlue = 0xFF0000;
-
-class UpdateTest : public AppTest {};
+using UpdateTest = AppTest;
 
 TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
   Start();
@@ -36,28 +34,38 @@ TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
             "W=周三(水)20:30 86400;c=0;");
 }
 
-TEST_F(UpdateTest, AwaitedWorkWithoutACategoryAsksForOne) {
+// Without a category, or with one that names no list, the type dialog
+// chooses the list instead of indexing past the lists.
+TEST_F(UpdateTest, AwaitedWorkWithoutAValidCategoryAsksForOne) {
   Start();
   controller.OnTabSelected(kAwaitedList);
   AddWork("未定", 0);
-  view.selected = 0;
-  view.typeDialogs.push_back(std::nullopt);
+  SeriesRecord& odd = controller.Store().lists[kAwaitedList].InsertNewRecord();
+  std::tie(odd.id, odd.episode, odd.category) = std::tuple(4, 0, 9);
+  controller.OnTabSelected(kAwaitedList);  // rows: odd, 未定
+  view.selected = 1;
+  view.typeDialogs = {std::nullopt, kOva, kManga};
   controller.Update();
   EXPECT_EQ(controller.CurrentTab(), kAwaitedList) << "cancelled: nothing changes";
-  EXPECT_EQ(Text(0, kColumnEpisode), "0");
-  EXPECT_EQ(Text(0, kColumnCategory), "不明");
+  EXPECT_EQ(Text(1, kColumnEpisode), "0");
+  EXPECT_EQ(Text(1, kColumnCategory), "不明");
 
   clock.Advance(kOneDay);
-  view.selected = 0;
-  view.typeDialogs.push_back(kOva);
+  view.selected = 1;
   controller.Update();
   EXPECT_EQ(controller.CurrentTab(), kOva);
   ASSERT_EQ(controller.Rows().size(), 1u);
   EXPECT_EQ(Text(0, kColumnCategory), "OVA");
   EXPECT_EQ(Text(0, kColumnEpisode), "1");
   EXPECT_EQ(view.selected, 0);
+
+  controller.OnTabSelected(kAwaitedList);
+  view.selected = 0;
+  controller.Update();
+  EXPECT_EQ(controller.CurrentTab(), kManga);
+  EXPECT_EQ(Text(0, kColumnCategory), "漫画");
   controller.SaveAndExit();
-  EXPECT_EQ(DataFile().substr(0, 8), "T=2;N=1;");
+  EXPECT_TRUE(DataHas("T=2;N=1;"));
 }
 
 TEST_F(UpdateTest, KindTabUpdateAppendsTheLogAndKeepsTheQuickestGap) {
@@ -108,7 +116,7 @@ TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
 
   clock.Advance(60);
   controller.ShowTab(kAnime);
-  EXPECT_EQ(Row(0).colour, kBlue);
+  EXPECT_EQ(Row(0).colour, 0xFF0000);
   controller.ShowDueSummary();
   EXPECT_EQ(view.balloons.back().text, "===动画===\n周番     4\n");
 
@@ -126,20 +134,6 @@ TEST_F(UpdateTest, RefusalsChangeNothing) {
   EXPECT_EQ(view.messages,
             (std::vector<Shown>{{"请先选中一项", "更新"}, {"在完结页面里是不能更新的!", "更新"}}));
   EXPECT_FALSE(controller.Store().dataChanged);
-}
-
-TEST_F(UpdateTest, ACategoryNamingNoListIsAskedForInsteadOfIndexingPastTheLists) {
-  Start();
-  SeriesRecord& odd = controller.Store().lists[kAwaitedList].InsertNewRecord();
-  odd.id = 4;
-  odd.episode = 0;
-  odd.category = 9;
-  controller.OnTabSelected(kAwaitedList);
-  view.selected = 0;
-  view.typeDialogs.push_back(kManga);
-  controller.Update();
-  EXPECT_EQ(controller.CurrentTab(), kManga);
-  EXPECT_EQ(Text(0, kColumnCategory), "漫画");
 }
 
 }  // namespace

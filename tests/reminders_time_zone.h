@@ -1,6 +1,6 @@
-// Pins the process's time zone for one test and restores it afterwards.
-// The Windows runtime understands only "XXXhh[YYY]" zones (with US
-// daylight-saving rules), so each zone has a native and a Windows spelling.
+// Pins the process's time zone for one test and restores it afterwards. The
+// Windows runtime understands only "XXXhh[YYY]" zones (with US daylight-saving
+// rules), so each zone has a native and a Windows spelling.
 #pragma once
 
 #include <cstdlib>
@@ -39,10 +39,7 @@ class ScopedTimeZone {
     // for the runtime's next _tzset instead of being read at once.
     if (zone) _tzset();
 #else
-    if (zone)
-      setenv("TZ", zone, 1);
-    else
-      unsetenv("TZ");
+    zone ? setenv("TZ", zone, 1) : unsetenv("TZ");
     tzset();
 #endif
   }
@@ -50,15 +47,11 @@ class ScopedTimeZone {
   std::optional<std::string> saved_;
 };
 
-// A test whose local time is China's (no daylight saving).
+// Tests whose local time is China's (no daylight saving), or has daylight saving.
 class ChinaTimeTest : public ::testing::Test {
- private:
   ScopedTimeZone zone_{kChinaZone};
 };
-
-// A test whose local time has daylight saving.
 class DaylightSavingTest : public ::testing::Test {
- private:
   ScopedTimeZone zone_{kDaylightSavingZone};
 };
 

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "store/record_list.h"
@@ -22,62 +23,44 @@ RecordList ListOfIds(std::initializer_list<int> idsTailFirst) {
   return list;
 }
 
-TEST(SeriesRecordTest, NewRecordHasTheDefaults) {
+TEST(SeriesRecordTest, NewRecordDefaultsAndKeysByColumn) {
   RecordList list;
-  const SeriesRecord& r = list.InsertNewRecord();
-  EXPECT_EQ(r.episode, 1);
-  EXPECT_EQ(r.weekday, 0);
-  EXPECT_EQ(r.category, 0);
-  EXPECT_EQ(r.rating, 0);
-  EXPECT_EQ(r.id, 0);
-  EXPECT_EQ(r.earliestDue + r.weekdayDue + r.manualNextTime, 0);
-  for (int column = 0; column < kColumnCount; ++column) EXPECT_EQ(r.TextByColumn(column), "");
-}
-
-TEST(SeriesRecordTest, KeysByColumn) {
+  const SeriesRecord& fresh = list.InsertNewRecord();
+  EXPECT_EQ(fresh.earliestDue + fresh.weekdayDue + fresh.manualNextTime, 0);
   SeriesRecord r;
-  r.id = 7;
-  r.airTime = "23:30";
-  r.weekday = 3;
-  r.name = "n";
-  r.episode = 12;
-  r.category = 2;
-  r.rating = 3;
-  r.updateTime = "u";
-  r.notes = "m";
-  r.previewPath = "p";
-  r.nextTime = "D";
-  r.keyword = "k";
-  r.earliestUpdate = "W";
+  std::tie(r.id, r.airTime, r.weekday, r.name, r.episode, r.category, r.rating) =
+      std::tuple(7, "23:30", 3, "n", 12, 2, 3);
+  std::tie(r.updateTime, r.notes, r.previewPath, r.nextTime, r.keyword, r.earliestUpdate) =
+      std::tuple("u", "m", "p", "D", "k", "W");
   const char* texts[] = {"", "23:30", "n", "", "", "", "u", "m", "p", "D", "k", "W"};
   const int numbers[] = {7, 3, 0, 12, 2, 3, 0, 0, 0, 0, 0, 0};
+  const int freshNumbers[] = {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};  // episode 1
   for (int column = 0; column < kColumnCount; ++column) {
     EXPECT_EQ(r.TextByColumn(column), texts[column]) << column;
     EXPECT_EQ(r.NumberByColumn(column), numbers[column]) << column;
+    EXPECT_EQ(fresh.TextByColumn(column), "") << column;
+    EXPECT_EQ(fresh.NumberByColumn(column), freshNumbers[column]) << column;
   }
   EXPECT_EQ(r.TextByColumn(12), "");
   EXPECT_EQ(r.NumberByColumn(-1), 0);
 }
 
-TEST(RecordListTest, InsertsAtTheHeadAndReverses) {
-  RecordList list = ListOfIds({1, 2, 3});
+TEST(RecordListTest, InsertsAtTheHeadReversesAndRemovesTheFirstWithAnId) {
+  RecordList list = ListOfIds({1, 2, 2, 3});
+  EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 2, 1}));
+  list.RemoveById(2);
+  list.RemoveById(42);
   EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 1}));
   list.ReverseOrder();
   EXPECT_EQ(Ids(list), (std::vector<int>{1, 2, 3}));
+  list.FindById(1)->nextTime = "Unknown";
+  list.FindById(2)->nextTime = "2007-08-27 23:45";
+  list.ClearNextTimes();
+  for (const SeriesRecord& r : list) EXPECT_EQ(r.nextTime, "");
 
   RecordList empty;
   empty.ReverseOrder();
   empty.SortRecords(2, false);
-  EXPECT_TRUE(empty.empty());
-}
-
-TEST(RecordListTest, RemovesTheFirstRecordWithTheId) {
-  RecordList list = ListOfIds({1, 2, 2, 3});
-  list.RemoveById(2);
-  EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 1}));
-  list.RemoveById(42);
-  EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 1}));
-  RecordList empty;
   empty.RemoveById(1);
   EXPECT_TRUE(empty.empty());
 }
@@ -87,40 +70,12 @@ TEST(RecordListTest, MovesARecordToTheHeadUnchanged) {
   source.FindById(2)->name = "moved";
   RecordList target = ListOfIds({10, 11});
   target.MoveFromList(source, 2);
-  EXPECT_EQ(Ids(source), (std::vector<int>{3, 1}));
-  EXPECT_EQ(Ids(target), (std::vector<int>{2, 11, 10}));
-  EXPECT_EQ(target.Head().name, "moved");
-
   target.MoveFromList(source, 99);
   RecordList empty;
   target.MoveFromList(empty, 3);
   EXPECT_EQ(Ids(source), (std::vector<int>{3, 1}));
   EXPECT_EQ(Ids(target), (std::vector<int>{2, 11, 10}));
-}
-
-TEST(RecordListTest, ClearsEveryNextTimeIncludingUnknown) {
-  RecordList list = ListOfIds({1, 2});
-  list.FindById(1)->nextTime = "Unknown";
-  list.FindById(2)->nextTime = "2007-08-27 23:45";
-  list.ClearNextTimes();
-  for (const SeriesRecord& r : list) EXPECT_EQ(r.nextTime, "");
-}
-
-TEST(RecordListTest, SortsByWeekdayThenAirTime) {
-  RecordList list;
-  const std::pair<int, const char*> works[] = {
-      {3, "20:00"}, {-1, "23:00"}, {0, "12:00"}, {3, "08:00"}, {6, "00:10"}, {0, "01:00"}};
-  int id = 0;
-  for (auto [weekday, air] : works) {
-    SeriesRecord& r = list.InsertNewRecord();
-    r.id = ++id;
-    r.weekday = weekday;
-    r.airTime = air;
-  }
-  list.SortRecords(1, false);
-  EXPECT_EQ(Ids(list), (std::vector<int>{2, 6, 3, 4, 1, 5}));
-  list.SortRecords(1, true);
-  EXPECT_EQ(Ids(list), (std::vector<int>{5, 1, 4, 3, 6, 2}));
+  EXPECT_EQ(target.Head().name, "moved");
 }
 
 // The order the column header has always produced: a selection sort on the
@@ -168,18 +123,12 @@ RecordList RandomListWithEqualKeys(std::mt19937& rng, int size) {
   for (int i = 0; i < size; ++i) {
     SeriesRecord& r = list.InsertNewRecord();
     r.id = pick(4);  // ids repeat too: the record's position tells it apart
-    r.weekday = pick(4) - 1;
-    r.airTime = texts[pick(4)];
-    r.name = texts[pick(8)];
-    r.episode = pick(3);
-    r.category = pick(2);
-    r.rating = pick(4);
-    r.updateTime = texts[pick(3)];
-    r.notes = texts[pick(8)];
-    r.previewPath = texts[pick(2)];
-    r.nextTime = texts[pick(8)];
-    r.keyword = texts[pick(3)];
-    r.earliestUpdate = texts[pick(3)];
+    std::tie(r.weekday, r.episode, r.category, r.rating) =
+        std::tuple(pick(4) - 1, pick(3), pick(2), pick(4));
+    std::tie(r.airTime, r.name, r.updateTime, r.notes, r.previewPath, r.nextTime, r.keyword,
+             r.earliestUpdate) =
+        std::tuple(texts[pick(4)], texts[pick(8)], texts[pick(3)], texts[pick(8)], texts[pick(2)],
+                   texts[pick(8)], texts[pick(3)], texts[pick(3)]);
     r.manualNextTime = i;  // a unique tag the sort never looks at
   }
   return list;
@@ -197,8 +146,8 @@ TEST(RecordListTest, SortGivesTheSelectionSortOrderOnEveryColumn) {
         std::vector<int> expected = LiteralSort(original, column, descending);
         std::vector<int> actual;
         for (const SeriesRecord& r : sorted) actual.push_back(r.manualNextTime);
-        ASSERT_EQ(actual, expected) << "column " << column << (descending ? " desc" : " asc")
-                                    << " round " << round;
+        ASSERT_EQ(actual, expected)
+            << "column " << column << (descending ? " desc" : " asc") << " round " << round;
       }
     }
   }

@@ -17,7 +17,7 @@ class StoreGenerator {
   // A text the data file carries unchanged: never starting with ";", never
   // ";" + one byte + "=", no zero byte.
   std::string HostileText(int maxLength) {
-    static const std::string kPieces[] = {"a",  "Z",  "1",  " ",  "\r\n", ";",  "=",
+    static const std::string kPieces[] = {"a",  "Z",  "1",  " ", "\r\n", ";",  "=",
                                           "周", "日", "中", "·", "x;y",  "k=", "||第"};
     std::string text;
     int pieces = Uniform(0, maxLength);
@@ -57,9 +57,7 @@ class StoreGenerator {
       r.weekdayDue = Uniform(0, 1);
       r.earliestDue = Uniform(0, 1);
       r.manualNextTime = Uniform(0, 1);
-      char air[8];
-      std::snprintf(air, sizeof air, "%02d:%02d", Uniform(0, 23), Uniform(0, 59));
-      r.airTime = air;
+      r.airTime = TimeText().substr(11);
       r.updateTime = TimeText();
       r.nextTime = Uniform(0, 5) == 0 ? "Unknown" : TimeText();
       if (hostile) {
