@@ -1,10 +1,9 @@
-// A dialog for tests: opens any of the program's dialog resources through
-// the framework and lets a test plug in handlers for what it checks.
+// A dialog for the framework tests: opens any of the program's dialog
+// resources through the framework and lets a test plug in handlers.
 #pragma once
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "ui/win32/dialog.h"
@@ -24,12 +23,16 @@ class HostDialog : public Dialog {
     (void)initialised;
   }
 
+  bool Saw(int id) const {
+    for (const Command& command : commands)
+      if (command.id == id) return true;
+    return false;
+  }
+
   std::function<void(HostDialog&)> onInit;
   std::function<std::optional<LRESULT>(NMHDR*)> onNotify;
-  // Called for every command before the base handling; return true to stop
-  // it there.
+  // Called for every command before the base handling; true stops it there.
   std::function<bool(HostDialog&, int id)> onCommand;
-  std::function<void(HostDialog&)> onTimer;
 
   std::vector<Command> commands;
   HWND hwndSeenAtInit = nullptr;
@@ -37,14 +40,6 @@ class HostDialog : public Dialog {
   int destroyCount = 0;
 
  protected:
-  std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_TIMER && onTimer) {
-      onTimer(*this);
-      return 0;
-    }
-    return Dialog::HandleMessage(message, wParam, lParam);
-  }
-
   bool OnInitDialog() override {
     ++initCount;
     hwndSeenAtInit = Hwnd();
@@ -59,8 +54,7 @@ class HostDialog : public Dialog {
   }
 
   std::optional<LRESULT> OnNotify(NMHDR* header) override {
-    if (onNotify) return onNotify(header);
-    return std::nullopt;
+    return onNotify ? onNotify(header) : std::nullopt;
   }
 
   void OnDestroy() override { ++destroyCount; }

@@ -30,6 +30,7 @@ class RecordForm : public ::testing::Test {
 struct RoundTrip {
   const char* gbk;
   const wchar_t* shown;
+  int control = IDC_NAME;
 };
 
 TEST_F(RecordForm, GbkTextsAreShownAsTheirCharactersAndReadBackByteForByte) {
@@ -42,19 +43,14 @@ TEST_F(RecordForm, GbkTextsAreShownAsTheirCharactersAndReadBackByteForByte) {
       {"·", L"\u00b7"},
       {"é", L"\u00e9"},
       {"第5集 于 2006-03-01 21:30 更新", L"\u7b2c5\u96c6 \u4e8e 2006-03-01 21:30 \u66f4\u65b0"},
+      {"行\r\n||第2集", L"\u884c\r\n||\u7b2c2\u96c6", IDC_NOTES},  // notes keep line breaks
   };
   for (const RoundTrip& c : cases) {
     SCOPED_TRACE(c.gbk);
-    EXPECT_TRUE(WriteItemText(Form(), IDC_NAME, c.gbk));
-    EXPECT_EQ(ReadWideText(dialog_.Item(IDC_NAME)), c.shown);
-    EXPECT_EQ(ReadItemText(Form(), IDC_NAME), std::optional<std::string>(c.gbk));
+    EXPECT_TRUE(WriteItemText(Form(), c.control, c.gbk));
+    EXPECT_EQ(ReadWideText(dialog_.Item(c.control)), c.shown);
+    EXPECT_EQ(ReadItemText(Form(), c.control), std::optional<std::string>(c.gbk));
   }
-}
-
-TEST_F(RecordForm, MultiLineNotesKeepTheirLineBreaks) {
-  const std::string notes = "第一行\r\n||第2集 于 2006-03-01 21:30 更新";
-  WriteItemText(Form(), IDC_NOTES, notes);
-  EXPECT_EQ(ReadItemText(Form(), IDC_NOTES), notes);
 }
 
 TEST_F(RecordForm, TextOutsideGbkIsRefusedNotTurnedIntoQuestionMarks) {
@@ -86,74 +82,36 @@ TEST(WideText, ConversionsNameCodePage936) {
 }
 
 TEST(IntegerParsing, AcceptsDecimalIntegersOnly) {
-  struct Case {
-    const char* text;
-    std::optional<int> value;
-  };
-  const Case cases[] = {
-      {"0", 0},
-      {"999", 999},
-      {"  42 ", 42},
-      {"-7", -7},
-      {"+3", 3},
-      {"007", 7},
-      {"2147483647", 2147483647},
-      {"-2147483648", -2147483647 - 1},
-      {"2147483648", std::nullopt},
-      {"99999999999999999999", std::nullopt},
-      {"", std::nullopt},
-      {"   ", std::nullopt},
-      {"-", std::nullopt},
-      {"12a", std::nullopt},
-      {"1 2", std::nullopt},
-      {"0x10", std::nullopt},
-      {"１２", std::nullopt},  // full-width digits
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ParseIntegerField(c.text), c.value) << "text: \"" << c.text << "\"";
+  const std::pair<const char*, int> accepted[] = {{"0", 0},
+                                                  {"999", 999},
+                                                  {"  42 ", 42},
+                                                  {"-7", -7},
+                                                  {"+3", 3},
+                                                  {"007", 7},
+                                                  {"2147483647", 2147483647},
+                                                  {"-2147483648", -2147483647 - 1}};
+  for (const auto& [text, value] : accepted) EXPECT_EQ(ParseIntegerField(text), value) << text;
+  for (const char* text : {"2147483648", "99999999999999999999", "", "   ", "-", "12a", "1 2",
+                           "0x10", "１２" /* full-width digits */}) {
+    EXPECT_EQ(ParseIntegerField(text), std::nullopt) << "text: \"" << text << "\"";
   }
 }
 
 TEST_F(RecordForm, EpisodeFieldChecksIntegerAndRange) {
-  struct Case {
-    const wchar_t* typed;
-    FieldStatus status;
-    int value;
-  };
-  const Case cases[] = {
-      {L"0", FieldStatus::kOk, 0},
-      {L"999", FieldStatus::kOk, 999},
-      {L"12", FieldStatus::kOk, 12},
-      {L"1000", FieldStatus::kOutOfRange, 1000},
-      {L"-1", FieldStatus::kOutOfRange, -1},
-      {L"", FieldStatus::kNotInteger, 0},
-      {L"3\u96c6", FieldStatus::kNotInteger, 0},
-      {L"\ud55c", FieldStatus::kNotInteger, 0},
-  };
-  for (const Case& c : cases) {
-    Type(IDC_EPISODE, c.typed);
+  const std::pair<const wchar_t*, FieldStatus> cases[] = {{L"0", FieldStatus::kOk},
+                                                          {L"999", FieldStatus::kOk},
+                                                          {L"1000", FieldStatus::kOutOfRange},
+                                                          {L"-1", FieldStatus::kOutOfRange},
+                                                          {L"", FieldStatus::kNotInteger},
+                                                          {L"3\u96c6", FieldStatus::kNotInteger},
+                                                          {L"\ud55c", FieldStatus::kNotInteger}};
+  for (const auto& [typed, status] : cases) {
+    Type(IDC_EPISODE, typed);
     FieldValue<int> field = ReadIntField(Form(), IDC_EPISODE, 0, 999);
-    EXPECT_EQ(field.status, c.status);
-    if (field.status != FieldStatus::kNotInteger) {
-      EXPECT_EQ(field.value, c.value);
+    EXPECT_EQ(field.status, status);
+    if (status != FieldStatus::kNotInteger) {
+      EXPECT_EQ(field.value, std::stoi(typed)) << "the value is kept out of range too";
     }
-  }
-}
-
-TEST_F(RecordForm, TextLimitCountsGbkBytes) {
-  struct Case {
-    const char* text;
-    FieldStatus status;
-  };
-  const Case cases[] = {
-      {"2006-03-01 21:30", FieldStatus::kOk},         // 16 bytes
-      {"2006-03-01 21:30:", FieldStatus::kTooLong},   // 17 bytes
-      {"八个汉字八个汉字", FieldStatus::kOk},         // 8 characters, 16 bytes
-      {"九个汉字九个汉字九", FieldStatus::kTooLong},  // 9 characters, 18 bytes
-  };
-  for (const Case& c : cases) {
-    WriteItemText(Form(), IDC_NAME, c.text);
-    EXPECT_EQ(ReadTextField(Form(), IDC_NAME, 16).status, c.status) << c.text;
   }
 }
 
@@ -185,42 +143,41 @@ TEST_F(RecordForm, FieldReaderStopsAtTheFirstFailureAndReportsIt) {
   EXPECT_EQ(::GetFocus(), dialog_.Item(IDC_EPISODE));
 }
 
-TEST_F(RecordForm, FieldReaderMessagesPerFailure) {
+// The limit of a text counts GBK bytes (16 here), not characters.
+TEST_F(RecordForm, FieldReaderNamesTheFirstFailureOrReportsNothing) {
   struct Case {
     const wchar_t* name;
     const wchar_t* episode;
-    int failedControl;
+    int failedControl;  // 0: both fields pass
     std::string message;
   };
   const Case cases[] = {
       {L"\U0001F600", L"1", IDC_NAME, NotGbkMessage()},
       {L"x", L"", IDC_EPISODE, "请输入一个整数。"},
-      {L"0123456789abcdefg", L"1", IDC_NAME, "请输入不超过 16 个字符。"},
+      {L"2006-03-01 21:30:", L"1", IDC_NAME, "请输入不超过 16 个字符。"},
+      {L"九个汉字九个汉字九", L"1", IDC_NAME, "请输入不超过 16 个字符。"},
+      {L"2006-03-01 21:30", L"3", 0, ""},
+      {L"八个汉字八个汉字", L"0", 0, ""},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.failedControl);
     Type(IDC_NAME, c.name);
     Type(IDC_EPISODE, c.episode);
     std::string name;
-    int episode = 0;
+    int episode = -1;
     FieldReader reader(Form());
     reader.Text(IDC_NAME, name, 16).Int(IDC_EPISODE, episode, 0, 999);
-    EXPECT_EQ(reader.FailedControl(), c.failedControl);
     EXPECT_EQ(reader.Message(), c.message);
+    RecordingMessageBox messages;
+    EXPECT_EQ(reader.ReportFailure(messages), c.failedControl == 0);
+    if (c.failedControl != 0) {
+      EXPECT_EQ(reader.FailedControl(), c.failedControl);
+      continue;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(name, GbkFromWide(c.name));
+    EXPECT_EQ(episode, std::stoi(c.episode));
   }
-}
-
-TEST_F(RecordForm, FieldReaderThatPassedReportsNothing) {
-  WriteItemText(Form(), IDC_NAME, "名称");
-  Type(IDC_EPISODE, L"3");
-  std::string name;
-  int episode = -1;
-  FieldReader reader(Form());
-  reader.Text(IDC_NAME, name, 16).Int(IDC_EPISODE, episode, 0, 999);
-  RecordingMessageBox messages;
-  EXPECT_TRUE(reader.ReportFailure(messages));
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(name, "名称");
-  EXPECT_EQ(episode, 3);
 }
 
 }  // namespace

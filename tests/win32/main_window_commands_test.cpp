@@ -1,7 +1,7 @@
 // The buttons, keys, tabs, list events and context menu of the main window,
 // pressed as a user would, with what the list shows afterwards.
 #include "main_window_fixture.h"
-#include "ui/win32/control_text.h"
+#include "ui/main/main_window_menu.h"
 #include "ui/win32/menu.h"
 
 namespace mirevo::ui::testing {
@@ -16,24 +16,21 @@ class MainWindowCommands : public MainWindowTest {
   }
 };
 
-TEST_F(MainWindowCommands, UpdateRaisesTheEpisodeOfTheSelectedWork) {
-  SelectRow(1);
-  Press(IDC_UPDATE);
-  EXPECT_TRUE(Shown().empty());
+TEST_F(MainWindowCommands, UpdateRaisesTheEpisodeAndClearsTheDueColour) {
+  ASSERT_EQ(DrawRow(0).text, RGB(0, 0, 255));
+  for (int row : {1, 0}) {
+    SelectRow(row);
+    Press(IDC_UPDATE);
+  }
+  EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Cell(1, 2), "晨曦的旅人");
   EXPECT_EQ(Cell(1, 3), "12");
   EXPECT_EQ(Cell(1, 6), "2026-03-11 12:00");
   EXPECT_EQ(Cell(1, 9), "2026-03-18 12:00");
-  EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_EQ(::GetFocus(), List());
-}
-
-TEST_F(MainWindowCommands, AnUpdatedDueWorkIsNoLongerColoured) {
-  ASSERT_EQ(DrawRow(0).text, RGB(0, 0, 255));
-  SelectRow(0);
-  Press(IDC_UPDATE);
   EXPECT_EQ(Cell(0, 3), "6");
   EXPECT_EQ(DrawRow(0).text, RGB(0, 0, 0));
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_EQ(::GetFocus(), List());
 }
 
 struct RefusalCase {
@@ -45,16 +42,12 @@ class WithoutSelection : public MainWindowCommands,
                          public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(WithoutSelection, ACommandAsksForASelectionUnderItsOwnCaption) {
-  if (GetParam().id == IDOK) {
-    Key(IDOK);
-  } else {
-    Press(GetParam().id);
-  }
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "请先选中一项");
-  EXPECT_EQ(Shown()[0].caption, GetParam().caption);
-  EXPECT_EQ(Shown()[0].buttons, win32::MessageButtons::kOk);
-  EXPECT_EQ(Shown()[0].owner, Hwnd());
+  Press(GetParam().id);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "请先选中一项");
+  EXPECT_EQ(Messages()[0].caption, GetParam().caption);
+  EXPECT_EQ(Messages()[0].buttons, win32::MessageButtons::kOk);
+  EXPECT_EQ(Messages()[0].owner, Hwnd());
   EXPECT_EQ(RowCount(), 3);
   EXPECT_TRUE(IsOpen());
 }
@@ -65,13 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{IDC_FINISH, "完结"}, RefusalCase{IDC_DELETE, "删除"},
                       RefusalCase{IDC_SEARCH, "搜索"}, RefusalCase{IDOK, "编辑"}));
 
+TEST_F(MainWindowCommands, SettingsAndADoubleClickWithoutSelectionDoNothing) {
+  DialogScript none;
+  none.Run([&] {
+    Press(IDC_SETTINGS);
+    NotifyFromList(NM_DBLCLK);
+  });
+  EXPECT_TRUE(IsOpen());
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(RowCount(), 3);
+}
+
 TEST_F(MainWindowCommands, DeleteAsksAndSelectsTheFollowingWork) {
+  fakes_.messages.Script({win32::MessageAnswer::kNo});
+  SelectRow(2);
+  Press(IDC_DELETE);
+  EXPECT_EQ(RowCount(), 3) << "answered No";
+  EXPECT_EQ(SelectedRow(), 2);
+
   SelectRow(0);
   Press(IDC_DELETE);
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "你确定要删除 星之彼方 吗?");
-  EXPECT_EQ(Shown()[0].caption, "删除");
-  EXPECT_EQ(Shown()[0].buttons, win32::MessageButtons::kYesNo);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text, "你确定要删除 星之彼方 吗?");
+  EXPECT_EQ(Messages()[1].caption, "删除");
+  EXPECT_EQ(Messages()[1].buttons, win32::MessageButtons::kYesNo);
   EXPECT_EQ(Column(2), (std::vector<std::string>{"晨曦的旅人", "机械少女"}));
   EXPECT_EQ(SelectedRow(), 0);
 
@@ -80,14 +90,6 @@ TEST_F(MainWindowCommands, DeleteAsksAndSelectsTheFollowingWork) {
   Press(IDC_DELETE);
   EXPECT_EQ(Column(2), (std::vector<std::string>{"晨曦的旅人"}));
   EXPECT_EQ(SelectedRow(), -1);
-}
-
-TEST_F(MainWindowCommands, DeleteAnsweredNoKeepsTheWork) {
-  fakes_.messages.Script({win32::MessageAnswer::kNo});
-  SelectRow(2);
-  Press(IDC_DELETE);
-  EXPECT_EQ(RowCount(), 3);
-  EXPECT_EQ(SelectedRow(), 2);
 }
 
 TEST_F(MainWindowCommands, FinishMovesTheWorkToTheFinishedTabAndBack) {
@@ -130,10 +132,10 @@ TEST_F(MainWindowCommands, AColumnHeaderSortsAscendingThenDescending) {
 
 TEST_F(MainWindowCommands, SearchOpensTheKeywordOrTheName) {
   const std::string& prefix = window_->Controller().Settings().searchPrefix;
-  SelectRow(1);
-  Press(IDC_SEARCH);
-  SelectRow(0);
-  Press(IDC_SEARCH);
+  for (int row : {1, 0}) {
+    SelectRow(row);
+    Press(IDC_SEARCH);
+  }
   ASSERT_EQ(fakes_.shell.opened.size(), 2u);
   EXPECT_EQ(fakes_.shell.opened[0].address, prefix + "晨曦 旅人&c=gs_all");
   EXPECT_EQ(fakes_.shell.opened[1].address, prefix + "星之彼方&c=gs_all");
@@ -141,63 +143,42 @@ TEST_F(MainWindowCommands, SearchOpensTheKeywordOrTheName) {
   EXPECT_EQ(::GetFocus(), List());
 }
 
-TEST_F(MainWindowCommands, SettingsButtonDoesNothingYet) {
-  Press(IDC_SETTINGS);
-  EXPECT_TRUE(IsOpen());
-  EXPECT_TRUE(Shown().empty());
-}
-
-TEST_F(MainWindowCommands, DoubleClickWithoutSelectionDoesNothing) {
-  ModalDriver driver(Hwnd());
-  NotifyFromList(NM_DBLCLK);
-  EXPECT_TRUE(Shown().empty());
-  EXPECT_EQ(driver.ran(), 0);
-}
-
-TEST_F(MainWindowCommands, DoubleClickEditsAndCancelChangesNothing) {
-  ModalDriver driver(Hwnd());
-  driver.OnDialog([](HWND dialog) {
-    win32::WriteItemText(dialog, IDC_NAME, "不该保存");
-    PressInDialog(dialog, IDCANCEL);
+TEST_F(MainWindowCommands, DoubleClickEditsAndCancelLeavesNothingToSave) {
+  DialogScript script;
+  script.On("编辑", [](HWND dialog) {
+    Type(dialog, IDC_NAME, L"不该保存");
+    PostCommand(dialog, IDCANCEL);
   });
   SelectRow(1);
-  NotifyFromList(NM_DBLCLK, 1);
-  EXPECT_TRUE(driver.Done());
-  ASSERT_EQ(driver.titles.size(), 1u);
-  EXPECT_EQ(driver.titles[0], Wide("编辑"));
+  script.Run([&] { NotifyFromList(NM_DBLCLK, 1); });
   EXPECT_EQ(Cell(1, 2), "晨曦的旅人");
-  // Nothing changed, so Escape leaves without a question.
-  Key(IDCANCEL);
-  EXPECT_TRUE(Shown().empty());
+  Press(IDCANCEL);
+  EXPECT_TRUE(Messages().empty()) << "nothing changed: Escape asks nothing";
   EXPECT_FALSE(IsOpen());
 }
 
 TEST_F(MainWindowCommands, EnterEditsTheSelectedWorkThroughTheRecordDialog) {
-  ModalDriver driver(Hwnd());
-  driver.OnDialog([](HWND dialog) {
-    win32::WriteItemText(dialog, IDC_NAME, "晨曦的旅人 第二季");
-    PressInDialog(dialog, IDOK);
+  DialogScript script;
+  script.On("编辑", [](HWND dialog) {
+    Type(dialog, IDC_NAME, L"晨曦的旅人 第二季");
+    PostCommand(dialog, IDOK);
   });
   SelectRow(1);
-  Key(IDOK);
-  EXPECT_TRUE(driver.Done());
-  EXPECT_TRUE(Shown().empty());
+  script.Run([&] { Press(IDOK); });
+  EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(Cell(1, 2), "晨曦的旅人 第二季");
   EXPECT_EQ(Cell(1, 3), "11");
   EXPECT_EQ(SelectedRow(), 1);
 }
 
 TEST_F(MainWindowCommands, AddPutsTheNewWorkAtTheTopSelected) {
-  ModalDriver driver(Hwnd());
-  driver.OnDialog([](HWND dialog) {
-    win32::WriteItemText(dialog, IDC_NAME, "新番");
-    win32::WriteItemText(dialog, IDC_EPISODE, "1");
-    PressInDialog(dialog, IDOK);
+  DialogScript script;
+  script.On("添加", [](HWND dialog) {
+    Type(dialog, IDC_NAME, L"新番");
+    Type(dialog, IDC_EPISODE, L"1");
+    PostCommand(dialog, IDOK);
   });
-  Press(IDC_ADD);
-  EXPECT_TRUE(driver.Done());
-  ASSERT_EQ(driver.titles.size(), 1u);
-  EXPECT_EQ(driver.titles[0], Wide("添加"));
+  script.Run([&] { Press(IDC_ADD); });
   EXPECT_EQ(Column(2), (std::vector<std::string>{"新番", "星之彼方", "晨曦的旅人", "机械少女"}));
   EXPECT_EQ(Cell(0, 0), "6");
   EXPECT_EQ(Cell(0, 3), "1");
@@ -206,15 +187,14 @@ TEST_F(MainWindowCommands, AddPutsTheNewWorkAtTheTopSelected) {
 }
 
 TEST_F(MainWindowCommands, FirstUpdateOfAnAwaitedWorkAsksItsKind) {
-  ModalDriver driver(Hwnd());
-  driver.OnDialog([](HWND dialog) {
-    ::SendMessageW(::GetDlgItem(dialog, IDC_TYPE_OVA), BM_CLICK, 0, 0);
-    PressInDialog(dialog, IDOK);
+  DialogScript script;
+  script.On("请选择此作品的类型", [](HWND dialog) {
+    Click(dialog, IDC_TYPE_OVA);
+    PostCommand(dialog, IDOK);
   });
   ClickTab(5);
   SelectRow(0);
-  Press(IDC_UPDATE);
-  EXPECT_TRUE(driver.Done());
+  script.Run([&] { Press(IDC_UPDATE); });
   EXPECT_EQ(CurrentTab(), 2);
   EXPECT_EQ(Column(2), (std::vector<std::string>{"新作"}));
   EXPECT_EQ(Cell(0, 3), "1");
@@ -222,74 +202,81 @@ TEST_F(MainWindowCommands, FirstUpdateOfAnAwaitedWorkAsksItsKind) {
   EXPECT_EQ(SelectedRow(), 0);
 }
 
-// What the context menu looked like while it was open.
-struct MenuSeen {
-  bool shown = false;
-  bool update = false, edit = false, finish = false, add = false, remove = false;
-  bool finishChecked = false;
-};
-
-void ReadMenu(HWND menuWindow, MenuSeen& seen) {
-  HMENU menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-  seen.shown = menu != nullptr;
-  seen.update = win32::IsCommandEnabled(menu, ID_MENU_UPDATE);
-  seen.edit = win32::IsCommandEnabled(menu, ID_MENU_EDIT);
-  seen.finish = win32::IsCommandEnabled(menu, ID_MENU_FINISH);
-  seen.add = win32::IsCommandEnabled(menu, ID_MENU_ADD);
-  seen.remove = win32::IsCommandEnabled(menu, ID_MENU_DELETE);
-  seen.finishChecked = win32::IsCommandChecked(menu, ID_MENU_FINISH);
+ContextMenuState StateOf(HMENU menu) {
+  return {
+      win32::IsCommandEnabled(menu, ID_MENU_UPDATE), win32::IsCommandEnabled(menu, ID_MENU_EDIT),
+      win32::IsCommandEnabled(menu, ID_MENU_FINISH), win32::IsCommandEnabled(menu, ID_MENU_ADD),
+      win32::IsCommandEnabled(menu, ID_MENU_DELETE), win32::IsCommandChecked(menu, ID_MENU_FINISH)};
 }
 
-TEST_F(MainWindowCommands, RightClickOnTheFinishedTabGreysUpdateAndAddAndChecksFinish) {
-  ClickTab(4);
-  SelectRow(0);
-  MenuSeen seen;
-  ModalDriver driver(Hwnd());
-  driver.OnMenu([&seen](HWND menu) {
-    ReadMenu(menu, seen);
-    ::EndMenu();
-  });
-  NotifyFromList(NM_RCLICK, 0);
-  EXPECT_TRUE(driver.Done());
-  ASSERT_TRUE(seen.shown);
-  EXPECT_FALSE(seen.update);
-  EXPECT_TRUE(seen.edit);
-  EXPECT_TRUE(seen.finish);
-  EXPECT_FALSE(seen.add);
-  EXPECT_TRUE(seen.remove);
-  EXPECT_TRUE(seen.finishChecked);
-  // Nothing chosen, nothing done.
-  EXPECT_EQ(RowCount(), 1);
-  EXPECT_TRUE(Shown().empty());
-}
-
-TEST_F(MainWindowCommands, RightClickWithoutSelectionLeavesOnlyAdd) {
-  MenuSeen seen;
-  ModalDriver driver(Hwnd());
-  driver.OnMenu([&seen](HWND menu) {
-    ReadMenu(menu, seen);
-    ::EndMenu();
-  });
-  NotifyFromList(NM_RCLICK);
-  ASSERT_TRUE(seen.shown);
-  EXPECT_FALSE(seen.update || seen.edit || seen.finish || seen.remove || seen.finishChecked);
-  EXPECT_TRUE(seen.add);
+TEST_F(MainWindowCommands, RightClickShowsTheMenuGreyedForTheTabAndSelection) {
+  struct Case {
+    int tab;
+    int row;  // -1: nothing selected
+    ContextMenuState state;
+  };
+  const Case cases[] = {{4, 0, {false, true, true, false, true, true}},
+                        {0, -1, {false, false, false, true, false, false}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tab);
+    ClickTab(c.tab);
+    SelectRow(c.row);
+    ContextMenuState seen{};
+    bool shown = false;
+    DialogScript script;
+    script.OnMenu([&](HWND menuWindow) {
+      HMENU menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+      shown = menu != nullptr;
+      seen = StateOf(menu);
+      ::EndMenu();
+    });
+    script.Run([&] { NotifyFromList(NM_RCLICK, c.row); });
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(seen, c.state);
+    // Nothing chosen, nothing done.
+    EXPECT_TRUE(Messages().empty());
+  }
+  EXPECT_EQ(RowCount(), 3);
 }
 
 TEST_F(MainWindowCommands, AnItemChosenInTheContextMenuRunsItsCommand) {
-  ModalDriver driver(Hwnd());
+  DialogScript script;
   // From the keyboard: Up from nothing highlighted reaches the last item,
   // "删除".
-  driver.OnMenu([](HWND menu) {
+  script.OnMenu([](HWND menu) {
     ::PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
     ::PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
   });
   SelectRow(0);
-  NotifyFromList(NM_RCLICK, 0);
-  EXPECT_TRUE(driver.Done());
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "你确定要删除 星之彼方 吗?");
+  script.Run([&] { NotifyFromList(NM_RCLICK, 0); });
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "你确定要删除 星之彼方 吗?");
   EXPECT_EQ(RowCount(), 2);
+}
+
+TEST(MainWindowMenuTest, TheMenuGreysAndChecksAsTheStateSaysAndItemsStandForCommands) {
+  const ContextMenuState states[] = {{},
+                                     {false, false, false, true, false, false},
+                                     {false, true, true, false, true, true},
+                                     {true, true, false, true, true, false}};
+  for (const ContextMenuState& state : states) {
+    win32::MenuHandle menu = LoadListMenu(state);
+    HMENU popup = ListMenuPopup(menu.get());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(StateOf(popup), state);
+    // In the order the user reads them, separators between the groups.
+    ASSERT_EQ(::GetMenuItemCount(popup), 7);
+    const UINT ids[] = {ID_MENU_UPDATE, 0, ID_MENU_EDIT, ID_MENU_FINISH, 0, ID_MENU_ADD,
+                        ID_MENU_DELETE};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(::GetMenuItemID(popup, i), ids[i]) << i;
+    EXPECT_EQ(win32::CommandText(popup, ID_MENU_FINISH), "完结");
+  }
+  const std::pair<UINT, MenuCommand> commands[] = {
+      {ID_MENU_UPDATE, MenuCommand::kUpdate}, {ID_MENU_EDIT, MenuCommand::kEdit},
+      {ID_MENU_FINISH, MenuCommand::kFinish}, {ID_MENU_ADD, MenuCommand::kAdd},
+      {ID_MENU_DELETE, MenuCommand::kDelete}, {0, MenuCommand::kNone},
+      {IDM_ABOUTBOX, MenuCommand::kNone},     {IDC_ADD, MenuCommand::kNone}};
+  for (const auto& [id, command] : commands) EXPECT_EQ(MenuCommandOf(id), command) << id;
 }
 
 }  // namespace

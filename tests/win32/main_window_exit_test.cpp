@@ -21,17 +21,6 @@ class MainWindowExit : public MainWindowTest {
     Open();
   }
 
-  // Deletes "星之彼方", which marks the data as changed.
-  void Change() {
-    fakes_.messages.Script({win32::MessageAnswer::kYes});
-    SelectRow(0);
-    Press(IDC_DELETE);
-    ASSERT_EQ(RowCount(), 2);
-    fakes_.messages.shown.clear();
-  }
-
-  bool DataWritten() const { return ReadData() != kUntouched; }
-
   std::string Entry(const std::string& key) const {
     const std::string ini = ReadSettings();
     const std::size_t at = ini.find(key + "=");
@@ -41,37 +30,12 @@ class MainWindowExit : public MainWindowTest {
   }
 };
 
-TEST_F(MainWindowExit, SaveAndExitWritesTheDataAsLoadedAndTheSettings) {
-  ::MoveWindow(Hwnd(), 130, 70, 510, 370, TRUE);
-  ::SendMessageW(List(), LVM_SETCOLUMNWIDTH, 2, MAKELPARAM(150, 0));
-  ClickTab(4);
-  Press(IDC_SAVE_EXIT);
-  EXPECT_FALSE(IsOpen());
-  EXPECT_TRUE(Shown().empty());
-  // Nothing changed, and the data file is written all the same, unchanged.
-  EXPECT_EQ(ReadData(), DataBytes(SampleRecords()));
-  EXPECT_EQ(Entry("pos[0]"), "130");
-  EXPECT_EQ(Entry("pos[1]"), "70");
-  EXPECT_EQ(Entry("pos[2]"), "510");
-  EXPECT_EQ(Entry("pos[3]"), "370");
-  EXPECT_EQ(Entry("2"), "150");
-  EXPECT_EQ(Entry("0"), "0");
-  EXPECT_EQ(Entry("default_type"), "4");
-}
-
-TEST_F(MainWindowExit, SaveAndExitWritesTheChanges) {
-  Change();
-  Press(IDC_SAVE_EXIT);
-  EXPECT_FALSE(IsOpen());
-  std::vector<DataRecord> expected = SampleRecords();
-  expected.erase(expected.begin());
-  EXPECT_EQ(ReadData(), DataBytes(expected));
-}
+enum class Way { kSaveAndExit, kClose, kEscape };
 
 struct ExitCase {
   const char* name;
-  bool escape;  // Escape, else the close request
-  bool changed;
+  Way way;
+  bool changed;                                // "星之彼方" deleted first
   std::optional<win32::MessageAnswer> answer;  // nullopt: no question expected
   bool dataWritten;
   bool settingsWritten;
@@ -82,26 +46,32 @@ class ExitPaths : public MainWindowExit, public ::testing::WithParamInterface<Ex
 
 TEST_P(ExitPaths, WriteWhatTheAnswerSays) {
   const ExitCase& c = GetParam();
-  if (c.changed) Change();
+  std::vector<DataRecord> expected = SampleRecords();
+  if (c.changed) {
+    fakes_.messages.Script({win32::MessageAnswer::kYes});
+    SelectRow(0);
+    Press(IDC_DELETE);
+    ASSERT_EQ(RowCount(), 2);
+    fakes_.messages.shown.clear();
+    expected.erase(expected.begin());
+  }
   if (c.answer) fakes_.messages.Script({*c.answer});
   WriteData(kUntouched);
 
-  if (c.escape) {
-    Key(IDCANCEL);
-  } else {
-    ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  }
+  if (c.way == Way::kSaveAndExit) Press(IDC_SAVE_EXIT);
+  if (c.way == Way::kClose) ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (c.way == Way::kEscape) Press(IDCANCEL);
 
   if (c.answer) {
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].text, "数据似乎被修改过了,要在退出前保存一下吗?");
-    EXPECT_EQ(Shown()[0].caption, "退出");
-    EXPECT_EQ(Shown()[0].buttons, win32::MessageButtons::kYesNoCancel);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, "数据似乎被修改过了,要在退出前保存一下吗?");
+    EXPECT_EQ(Messages()[0].caption, "退出");
+    EXPECT_EQ(Messages()[0].buttons, win32::MessageButtons::kYesNoCancel);
   } else {
-    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(Messages().empty());
   }
-  EXPECT_EQ(DataWritten(), c.dataWritten);
-  if (c.dataWritten) EXPECT_EQ(ReadData().find("星之彼方"), std::string::npos);
+  // "保存并退出" writes the data even when nothing changed.
+  EXPECT_EQ(ReadData(), c.dataWritten ? DataBytes(expected) : kUntouched);
   EXPECT_EQ(SettingsWritten(), c.settingsWritten);
   EXPECT_EQ(!IsOpen(), c.ends);
 }
@@ -109,27 +79,34 @@ TEST_P(ExitPaths, WriteWhatTheAnswerSays) {
 using A = win32::MessageAnswer;
 INSTANTIATE_TEST_SUITE_P(
     MainWindowExit, ExitPaths,
-    ::testing::Values(ExitCase{"CloseUnchanged", false, false, std::nullopt, false, true, true},
-                      ExitCase{"CloseYes", false, true, A::kYes, true, true, true},
-                      ExitCase{"CloseNo", false, true, A::kNo, false, true, true},
-                      ExitCase{"CloseCancel", false, true, A::kCancel, false, false, false},
-                      ExitCase{"EscapeUnchanged", true, false, std::nullopt, false, false, true},
-                      ExitCase{"EscapeYes", true, true, A::kYes, true, false, true},
-                      ExitCase{"EscapeNo", true, true, A::kNo, false, false, true},
-                      ExitCase{"EscapeCancel", true, true, A::kCancel, false, false, false}),
+    ::testing::Values(ExitCase{"SaveUnchanged", Way::kSaveAndExit, false, {}, true, true, true},
+                      ExitCase{"SaveChanged", Way::kSaveAndExit, true, {}, true, true, true},
+                      ExitCase{"CloseUnchanged", Way::kClose, false, {}, false, true, true},
+                      ExitCase{"CloseYes", Way::kClose, true, A::kYes, true, true, true},
+                      ExitCase{"CloseNo", Way::kClose, true, A::kNo, false, true, true},
+                      ExitCase{"CloseCancel", Way::kClose, true, A::kCancel, false, false, false},
+                      ExitCase{"EscapeUnchanged", Way::kEscape, false, {}, false, false, true},
+                      ExitCase{"EscapeYes", Way::kEscape, true, A::kYes, true, false, true},
+                      ExitCase{"EscapeNo", Way::kEscape, true, A::kNo, false, false, true},
+                      ExitCase{"EscapeCancel", Way::kEscape, true, A::kCancel, false, false,
+                               false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainWindowExit, TheCloseBoxMessageIsTheCloseRequestNotEscape) {
-  Change();
-  fakes_.messages.Script({win32::MessageAnswer::kNo});
-  ::SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsOpen());
-  // Only the close request writes the settings.
-  EXPECT_TRUE(SettingsWritten());
-}
+TEST_F(MainWindowExit, SettingsKeepPlacementWidthsAndTabOrTheMaximisedPlacement) {
+  ::MoveWindow(Hwnd(), 130, 70, 510, 370, TRUE);
+  ::SendMessageW(List(), LVM_SETCOLUMNWIDTH, 2, MAKELPARAM(150, 0));
+  ClickTab(4);
+  Press(IDC_SAVE_EXIT);
+  ASSERT_FALSE(IsOpen());
+  EXPECT_EQ(Entry("pos[0]"), "130");
+  EXPECT_EQ(Entry("pos[1]"), "70");
+  EXPECT_EQ(Entry("pos[2]"), "510");
+  EXPECT_EQ(Entry("pos[3]"), "370");
+  EXPECT_EQ(Entry("2"), "150");
+  EXPECT_EQ(Entry("0"), "0");
+  EXPECT_EQ(Entry("default_type"), "4");
 
-TEST_F(MainWindowExit, AMaximisedWindowKeepsTheStoredPlacement) {
-  window_.reset();
+  // A maximised window keeps the placement it was given.
   WriteSettings("pos[0]=111;pos[1]=99;pos[2]=488;pos[3]=366;MaxSign=1;");
   Open();
   ASSERT_TRUE(::IsZoomed(Hwnd()));
@@ -147,13 +124,9 @@ std::string MutexName(const char* what) {
 
 TEST_F(MainWindowTest, TheProgramRunsTheWindowModallyUntilItEnds) {
   WriteData(DataBytes(SampleRecords()));
-  ModalDriver driver(nullptr);
-  // The window itself is the dialog found: press "保存并退出" in it.
-  driver.OnDialog([](HWND main) { PressInDialog(main, IDC_SAVE_EXIT); });
-  EXPECT_EQ(RunProgram(MutexName("run"), fakes_.services), 0);
-  EXPECT_TRUE(driver.Done());
-  ASSERT_EQ(driver.titles.size(), 1u);
-  EXPECT_EQ(driver.titles[0], L"Mirevo");
+  DialogScript script;
+  script.On("Mirevo", [](HWND main) { PostCommand(main, IDC_SAVE_EXIT); });
+  EXPECT_EQ(script.Run([&] { return RunProgram(MutexName("run"), fakes_.services); }), 0);
   EXPECT_TRUE(SettingsWritten());
   EXPECT_EQ(ReadData(), DataBytes(SampleRecords()));
 }
@@ -163,29 +136,16 @@ TEST_F(MainWindowTest, ASecondCopyOnlySaysSoAndTouchesNoFile) {
   WriteData(kUntouched);
   SingleInstance first(name);
   ASSERT_TRUE(first.IsFirst());
+  EXPECT_FALSE(SingleInstance(name).IsFirst());
+  EXPECT_TRUE(SingleInstance(name + "-other").IsFirst());
 
   EXPECT_EQ(RunProgram(name, fakes_.services), 0);
-  ASSERT_EQ(Shown().size(), 1u);
-  EXPECT_EQ(Shown()[0].text, "程序已在运行中!");
-  EXPECT_EQ(Shown()[0].caption, "");  // the program's name
-  EXPECT_EQ(Shown()[0].owner, nullptr);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "程序已在运行中!");
+  EXPECT_EQ(Messages()[0].caption, "");  // the program's name
+  EXPECT_EQ(Messages()[0].owner, nullptr);
   EXPECT_EQ(ReadData(), kUntouched);
   EXPECT_FALSE(SettingsWritten());
-}
-
-TEST(SingleInstanceTest, OnlyTheFirstHolderOfTheNameIsFirstUntilItIsGone) {
-  const std::string name = MutexName("lock");
-  {
-    SingleInstance first(name);
-    EXPECT_TRUE(first.IsFirst());
-    SingleInstance second(name);
-    EXPECT_FALSE(second.IsFirst());
-    SingleInstance other(name + "-other");
-    EXPECT_TRUE(other.IsFirst());
-  }
-  // Starting again after the first copy has ended works.
-  SingleInstance again(name);
-  EXPECT_TRUE(again.IsFirst());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real main window in a temporary working folder, with the message
-// boxes and the shell replaced by recording fakes, and a driver that plays
-// the user at the modal dialogs and menus the window opens.
+// boxes and the shell replaced by recording fakes; modal_driver.h plays the
+// user at the dialogs and menus it opens.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,14 +9,13 @@
 
 #include <commctrl.h>
 
-#include <deque>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fake_ui_services.h"
+#include "modal_driver.h"
 #include "reminders_time_zone.h"
 #include "resource.h"
 #include "store/clock.h"
@@ -73,99 +72,7 @@ inline std::vector<DataRecord> SampleRecords() {
   };
 }
 
-// Plays the user at the modal windows the main window opens: each queued
-// action runs once, from a thread timer that fires inside the modal loop of
-// the dialog (class "#32770") or menu ("#32768") it waits for.
-class ModalDriver {
- public:
-  using Action = std::function<void(HWND window)>;
-
-  explicit ModalDriver(HWND mainWindow) : main_(mainWindow) {}
-  ~ModalDriver() { Stop(); }
-  ModalDriver(const ModalDriver&) = delete;
-  ModalDriver& operator=(const ModalDriver&) = delete;
-
-  void OnDialog(Action action) { Queue(L"#32770", std::move(action)); }
-  void OnMenu(Action action) { Queue(L"#32768", std::move(action)); }
-
-  // Actions that ran, and whether every queued one did.
-  int ran() const { return ran_; }
-  bool Done() const { return steps_.empty(); }
-  // Titles of the dialogs the actions were given.
-  std::vector<std::wstring> titles;
-
- private:
-  struct Step {
-    std::wstring className;
-    Action action;
-  };
-
-  void Queue(std::wstring className, Action action) {
-    steps_.push_back({std::move(className), std::move(action)});
-    if (timer_ == 0) {
-      active_ = this;
-      timer_ = ::SetTimer(nullptr, 0, 20, &ModalDriver::Tick);
-    }
-  }
-
-  void Stop() {
-    if (timer_ != 0) ::KillTimer(nullptr, timer_);
-    timer_ = 0;
-    if (active_ == this) active_ = nullptr;
-  }
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (active_ != nullptr) active_->Poll();
-  }
-
-  struct Search {
-    const ModalDriver* self;
-    const wchar_t* className;
-    HWND found;
-  };
-
-  void Poll() {
-    if (steps_.empty()) return;
-    Search search{this, steps_.front().className.c_str(), nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(data);
-          wchar_t name[32] = {};
-          ::GetClassNameW(window, name, 32);
-          if (window == s.self->main_ || window == s.self->lastHandled_ ||
-              std::wstring(name) != s.className || !::IsWindowEnabled(window)) {
-            return TRUE;
-          }
-          s.found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) return;
-    lastHandled_ = search.found;
-    Step step = std::move(steps_.front());
-    steps_.pop_front();
-    titles.push_back(win32::ReadWideText(search.found));
-    ++ran_;
-    step.action(search.found);
-  }
-
-  static inline ModalDriver* active_ = nullptr;
-  HWND main_;
-  HWND lastHandled_ = nullptr;
-  UINT_PTR timer_ = 0;
-  std::deque<Step> steps_;
-  int ran_ = 0;
-};
-
-inline void PressInDialog(HWND dialog, int id) {
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
-
-inline std::wstring Wide(std::string_view gbk) {
-  return win32::WideFromGbk(gbk);
-}
+using namespace win32::testing;
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -206,12 +113,13 @@ class MainWindowTest : public ::testing::Test {
   HWND List() const { return ::GetDlgItem(Hwnd(), IDC_LIST); }
   HWND Tabs() const { return ::GetDlgItem(Hwnd(), IDC_TABS); }
 
+  // A button by its id; IDOK and IDCANCEL come from the dialog manager as
+  // Enter and Escape (no control sends them).
   void Press(int id) {
+    HWND control = id == IDOK || id == IDCANCEL ? nullptr : ::GetDlgItem(Hwnd(), id);
     ::SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(Hwnd(), id)));
+                   reinterpret_cast<LPARAM>(control));
   }
-  // The dialog manager's Enter and Escape (no control sends them).
-  void Key(int id) { ::SendMessageW(Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
   // A tab picked by the user: the strip itself tells its parent.
   void ClickTab(int tab) { ::SendMessageW(Tabs(), TCM_SETCURFOCUS, tab, 0); }
@@ -273,7 +181,7 @@ class MainWindowTest : public ::testing::Test {
     return {draw.clrText, result};
   }
 
-  const std::vector<win32::testing::ShownMessage>& Shown() const { return fakes_.messages.shown; }
+  const std::vector<ShownMessage>& Messages() const { return fakes_.messages.shown; }
 
   mirevo::testing::ScopedTimeZone zone_{mirevo::testing::kChinaZone};
   mirevo::testing::TempFolder folder_;

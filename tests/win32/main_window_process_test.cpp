@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,53 +15,52 @@
 namespace mirevo::ui::testing {
 namespace {
 
-// Waits are bounded so that a copy that never shows up fails the test
-// instead of hanging it; no time is asserted.
-constexpr int kPolls = 600;
-constexpr DWORD kPollMs = 50;
-constexpr DWORD kExitWaitMs = 30000;
-
-std::filesystem::path ProgramPath() {
-  wchar_t self[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  // build/windows/tests/win32/<test>.exe -> build/windows/Mirevo.exe
-  return std::filesystem::path(self).parent_path().parent_path().parent_path() / L"Mirevo.exe";
+// A window's text, asked of the window itself (it belongs to another
+// process).
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[256] = {};
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        5000, &ignored);
+  return buffer;
 }
 
 class Process {
  public:
-  Process(const std::filesystem::path& program, const std::filesystem::path& folder) {
+  explicit Process(const std::filesystem::path& folder) {
+    wchar_t self[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    // build/windows/tests/win32/<test>.exe -> build/windows/Mirevo.exe
+    const std::wstring program =
+        (std::filesystem::path(self).parent_path().parent_path().parent_path() / L"Mirevo.exe")
+            .wstring();
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-    started_ =
-        ::CreateProcessW(program.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                         nullptr, folder.wstring().c_str(), &startup, &info_) != FALSE;
+    std::wstring commandLine = L"\"" + program + L"\"";
+    started_ = ::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                nullptr, folder.wstring().c_str(), &startup, &info_) != FALSE;
   }
   ~Process() {
     if (!started_) return;
-    if (::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-      ::TerminateProcess(info_.hProcess, 1);  // a failed test must not leave it running
-    }
+    if (Running()) ::TerminateProcess(info_.hProcess, 1);  // a failed test must not leave it
     ::CloseHandle(info_.hThread);
     ::CloseHandle(info_.hProcess);
   }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
 
   bool started() const { return started_; }
   bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-  bool WaitForExit() const {
-    return ::WaitForSingleObject(info_.hProcess, kExitWaitMs) == WAIT_OBJECT_0;
-  }
+  // Waits are bounded so that a copy that never shows up fails the test
+  // instead of hanging it; no time is asserted.
+  bool WaitForExit() const { return ::WaitForSingleObject(info_.hProcess, 30000) == WAIT_OBJECT_0; }
 
   // The process's visible dialog window (its main window or a message box).
   HWND WaitForDialog() const {
-    for (int poll = 0; poll < kPolls; ++poll) {
-      struct Search {
-        DWORD pid;
-        HWND found;
-      } search{info_.dwProcessId, nullptr};
+    struct Search {
+      DWORD pid;
+      HWND found;
+    } search{info_.dwProcessId, nullptr};
+    for (int poll = 0; poll < 600 && search.found == nullptr && Running(); ++poll) {
+      ::Sleep(50);
       ::EnumWindows(
           [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
@@ -75,11 +75,8 @@ class Process {
             return FALSE;
           },
           reinterpret_cast<LPARAM>(&search));
-      if (search.found != nullptr) return search.found;
-      if (!Running()) return nullptr;
-      ::Sleep(kPollMs);
     }
-    return nullptr;
+    return search.found;
   }
 
  private:
@@ -87,58 +84,30 @@ class Process {
   bool started_ = false;
 };
 
-// A window's text, asked of the window itself (it may belong to another
-// process).
-std::wstring TextOf(HWND window) {
-  wchar_t buffer[256] = {};
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                        5000, &ignored);
-  return buffer;
-}
-
-std::vector<std::wstring> ChildTexts(HWND window) {
-  std::vector<std::wstring> texts;
-  std::vector<HWND> children;
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
-  for (HWND child : children) texts.push_back(TextOf(child));
-  return texts;
-}
-
-bool Contains(const std::vector<std::wstring>& texts, const std::wstring& text) {
-  for (const std::wstring& t : texts)
-    if (t == text) return true;
-  return false;
-}
-
 TEST(MainWindowProcessTest, ASecondCopyShowsOnlyItsMessageAndTheFirstRunsOn) {
-  const std::filesystem::path program = ProgramPath();
-  if (!std::filesystem::exists(program)) {
-    GTEST_SKIP() << "build the Mirevo target first: " << program.string();
-  }
   mirevo::testing::TempFolder folder;
   const std::string data = DataBytes(SampleRecords());
   mirevo::testing::WriteBytes(folder.File("data.mvd"), data);
 
-  Process first(program, folder.path());
-  ASSERT_TRUE(first.started());
+  Process first(folder.path());
+  ASSERT_TRUE(first.started()) << "build the Mirevo target first";
   HWND main = first.WaitForDialog();
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(TextOf(main), L"Mirevo");
 
   {
-    Process second(program, folder.path());
+    Process second(folder.path());
     ASSERT_TRUE(second.started());
     HWND box = second.WaitForDialog();
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(Contains(ChildTexts(box), Wide("程序已在运行中!")));
     EXPECT_EQ(TextOf(box), L"Mirevo");
+    std::vector<std::wstring> texts;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      texts.push_back(TextOf(child));
+    }
+    EXPECT_NE(std::find(texts.begin(), texts.end(), win32::WideFromGbk("程序已在运行中!")),
+              texts.end());
     ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ASSERT_TRUE(second.WaitForExit());
   }
@@ -157,8 +126,7 @@ TEST(MainWindowProcessTest, ASecondCopyShowsOnlyItsMessageAndTheFirstRunsOn) {
   }
 
   // With the first copy gone, the program starts again.
-  Process again(program, folder.path());
-  ASSERT_TRUE(again.started());
+  Process again(folder.path());
   HWND reopened = again.WaitForDialog();
   ASSERT_NE(reopened, nullptr);
   EXPECT_EQ(TextOf(reopened), L"Mirevo");

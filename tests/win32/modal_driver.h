@@ -1,9 +1,10 @@
-// Answers the program's modal dialogs from inside their own message loops.
-// A test lists steps; a thread timer runs one step per tick on the dialog
-// that currently has the user's attention (the one enabled dialog window of
-// this thread; its owners are disabled while it runs). Clicks are posted, so
-// a nested dialog runs its loop outside the timer callback and the steps go
-// on inside it. Message boxes are fakes in these tests and never block.
+// Plays the user at the modal dialogs and menus the code under test opens,
+// from inside their own message loops. A test lists steps; a thread timer
+// runs one step per tick on the window that has the user's attention now
+// (the one visible, enabled dialog or menu window of this thread; owners are
+// disabled while a modal dialog runs). Clicks are posted, so a nested dialog
+// runs its loop outside the timer callback and the steps go on inside it.
+// Message boxes are fakes in these tests and never block.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,75 +22,81 @@
 #include "ui/win32/control_text.h"
 #include "ui/win32/wide_text.h"
 
-namespace mirevo::ui::testing {
+namespace mirevo::win32::testing {
 
-// The dialog window of this thread that takes input now, nullptr if none.
-inline HWND CurrentDialog() {
+inline constexpr wchar_t kDialogClass[] = L"#32770";
+inline constexpr wchar_t kMenuClass[] = L"#32768";
+
+// The first visible, enabled window of this thread with the class that
+// satisfies the predicate (any, without one), nullptr if none.
+inline HWND CurrentWindow(const wchar_t* className,
+                          const std::function<bool(HWND)>& matches = nullptr) {
   struct Search {
-    HWND found = nullptr;
-  } search;
+    const wchar_t* className;
+    const std::function<bool(HWND)>& matches;
+    HWND found;
+  } search{className, matches, nullptr};
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
       [](HWND hwnd, LPARAM param) -> BOOL {
-        wchar_t className[16] = {};
-        ::GetClassNameW(hwnd, className, 16);
-        if (std::wstring_view(className) == L"#32770" && ::IsWindowVisible(hwnd) &&
-            ::IsWindowEnabled(hwnd)) {
-          reinterpret_cast<Search*>(param)->found = hwnd;
-          return FALSE;
+        auto& s = *reinterpret_cast<Search*>(param);
+        wchar_t name[16] = {};
+        ::GetClassNameW(hwnd, name, 16);
+        if (std::wstring_view(name) != s.className || !::IsWindowVisible(hwnd) ||
+            !::IsWindowEnabled(hwnd) || (s.matches && !s.matches(hwnd))) {
+          return TRUE;
         }
-        return TRUE;
+        s.found = hwnd;
+        return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-// A wide text for SCOPED_TRACE and failure messages.
-inline std::string WideForTrace(std::wstring_view text) {
-  std::string utf8(static_cast<std::size_t>(text.size()) * 4 + 1, '\0');
-  int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                     utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-  utf8.resize(length > 0 ? length : 0);
-  return utf8;
-}
-
-inline std::wstring WindowTitle(HWND hwnd) {
-  return win32::ReadWideText(hwnd);
-}
-
 class DialogScript {
  public:
-  using Action = std::function<void(HWND dialog)>;
+  using Action = std::function<void(HWND window)>;
 
   // The next step, run once the current dialog's title is title (GBK).
   DialogScript& On(std::string_view title, Action action) {
-    steps_.push_back({win32::WideFromGbk(title), nullptr, std::move(action)});
-    return *this;
+    std::wstring wide = WideFromGbk(title);
+    return When([wide](HWND dialog) { return ReadWideText(dialog) == wide; }, std::move(action));
   }
   // The next step, run once a current dialog satisfies the predicate.
   DialogScript& When(std::function<bool(HWND)> matches, Action action) {
-    steps_.push_back({L"", std::move(matches), std::move(action)});
+    steps_.push_back({kDialogClass, std::move(matches), std::move(action)});
+    return *this;
+  }
+  // The next step, run on the popup menu once it is open.
+  DialogScript& OnMenu(Action action) {
+    steps_.push_back({kMenuClass, nullptr, std::move(action)});
     return *this;
   }
 
-  // Calls open (which runs a dialog modally) with the steps armed, and
-  // returns what open returned. A script that stalls (its dialog never
+  // Calls open (which runs a dialog or menu modally) with the steps armed
+  // and returns what open returns. A script that stalls (its window never
   // comes, or a dialog stays open after the last step) fails the test and
-  // cancels every dialog left, so a broken dialog cannot hang the run.
-  INT_PTR Run(const std::function<INT_PTR()>& open) {
+  // cancels the dialog left, so a broken dialog cannot hang the run.
+  template <typename Open>
+  auto Run(Open open) {
+    struct Armed {
+      DialogScript& script;
+      UINT_PTR timer;
+      ~Armed() {
+        ::KillTimer(nullptr, timer);
+        active_ = nullptr;
+        EXPECT_EQ(script.next_, script.steps_.size())
+            << "steps left when the modal loop ended; stalled at step " << script.next_;
+      }
+    };
     active_ = this;
-    UINT_PTR timer = ::SetTimer(nullptr, 0, kTickMs, &DialogScript::Tick);
-    INT_PTR result = open();
-    ::KillTimer(nullptr, timer);
-    active_ = nullptr;
-    EXPECT_EQ(next_, steps_.size())
-        << "steps left when the dialog closed; stalled at step " << next_;
-    return result;
+    Armed armed{*this, ::SetTimer(nullptr, 0, kTickMs, &DialogScript::Tick)};
+    return open();
   }
 
  private:
   struct Step {
-    std::wstring title;
+    const wchar_t* className;
     std::function<bool(HWND)> matches;
     Action action;
   };
@@ -103,17 +109,16 @@ class DialogScript {
   }
 
   void Advance() {
-    HWND dialog = CurrentDialog();
-    if (next_ < steps_.size() && dialog != nullptr) {
+    if (next_ < steps_.size()) {
       const Step& step = steps_[next_];
-      bool ready = step.matches ? step.matches(dialog) : WindowTitle(dialog) == step.title;
-      if (ready) {
+      if (HWND window = CurrentWindow(step.className, step.matches)) {
         ++next_;
         idleTicks_ = 0;
-        step.action(dialog);
+        step.action(window);
         return;
       }
     }
+    HWND dialog = CurrentWindow(kDialogClass);
     if (++idleTicks_ < kStallTicks || dialog == nullptr) return;
     ADD_FAILURE() << "dialog script stalled at step " << next_ << " of " << steps_.size();
     next_ = steps_.size();
@@ -129,9 +134,16 @@ class DialogScript {
 
 // --- acting on a dialog like a user ----------------------------------------
 
-// A click as the button itself reports it (check boxes toggle first).
+// A click as the button itself reports it (check boxes and radios toggle).
 inline void Click(HWND dialog, int controlId) {
   ::PostMessageW(::GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
+}
+
+// The command of a button as its parent gets it, for windows that may be
+// hidden (the main window in tests) where a click cannot land.
+inline void PostCommand(HWND dialog, int controlId) {
+  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
 }
 
 // Escape as typed into the focused control; the dialog manager turns it
@@ -146,7 +158,7 @@ inline void Type(HWND dialog, int controlId, const std::wstring& text) {
 }
 
 inline std::wstring Shown(HWND dialog, int controlId) {
-  return win32::ReadWideText(::GetDlgItem(dialog, controlId));
+  return ReadWideText(::GetDlgItem(dialog, controlId));
 }
 
 inline void Choose(HWND dialog, int comboId, int index) {
@@ -155,25 +167,6 @@ inline void Choose(HWND dialog, int comboId, int index) {
 
 inline int Chosen(HWND dialog, int comboId) {
   return static_cast<int>(::SendMessageW(::GetDlgItem(dialog, comboId), CB_GETCURSEL, 0, 0));
-}
-
-inline std::vector<std::wstring> ComboItems(HWND dialog, int comboId) {
-  HWND combo = ::GetDlgItem(dialog, comboId);
-  std::vector<std::wstring> items;
-  int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0), L'\0');
-    ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-    items.push_back(item);
-  }
-  return items;
-}
-
-inline SYSTEMTIME PickerValue(HWND dialog, int pickerId) {
-  SYSTEMTIME time{};
-  ::SendMessageW(::GetDlgItem(dialog, pickerId), DTM_GETSYSTEMTIME, 0,
-                 reinterpret_cast<LPARAM>(&time));
-  return time;
 }
 
 inline void Pick(HWND dialog, int pickerId, int year, int month, int day, int hour, int minute) {
@@ -199,4 +192,4 @@ inline bool HasFocus(HWND dialog, int controlId) {
   return ::GetFocus() == ::GetDlgItem(dialog, controlId);
 }
 
-}  // namespace mirevo::ui::testing
+}  // namespace mirevo::win32::testing
