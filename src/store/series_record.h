@@ -53,6 +53,8 @@ struct SeriesRecord {
 constexpr bool IsTextColumn(int column) {
   return column == 1 || column == 2 || (column >= 6 && column <= 11);
 }
-constexpr bool IsNumberColumn(int column) { return column == 0 || (column >= 1 && column <= 5); }
+constexpr bool IsNumberColumn(int column) {
+  return column == 0 || (column >= 1 && column <= 5);
+}
 
 }  // namespace mirevo

@@ -25,12 +25,11 @@ std::optional<std::string> Utf16ToGbk(std::u16string_view utf16) {
   const auto* in = reinterpret_cast<const wchar_t*>(utf16.data());
   const int inLen = static_cast<int>(utf16.size());
   BOOL usedDefault = FALSE;
-  int n = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, in, inLen, nullptr, 0, nullptr,
-                              &usedDefault);
+  int n =
+      WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, in, inLen, nullptr, 0, nullptr, &usedDefault);
   if (n <= 0 || usedDefault) return std::nullopt;
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, in, inLen, out.data(), n, nullptr,
-                      &usedDefault);
+  WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, in, inLen, out.data(), n, nullptr, &usedDefault);
   if (usedDefault) return std::nullopt;
   return out;
 }

@@ -9,7 +9,9 @@
 namespace mirevo {
 
 // First byte of a two-byte GBK character.
-constexpr bool IsGbkLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+constexpr bool IsGbkLeadByte(unsigned char c) {
+  return c >= 0x81 && c <= 0xFE;
+}
 
 // Second byte of a two-byte GBK character.
 constexpr bool IsGbkTrailByte(unsigned char c) {
@@ -36,7 +38,9 @@ bool IsValidGbk(std::string_view text);
 std::size_t CharBoundaryAtOrBelow(std::string_view text, std::size_t maxBytes);
 
 // Whitespace as isspace() sees it in the C locale.
-constexpr bool IsCSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool IsCSpace(unsigned char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // The text without leading and trailing C white space.
 std::string_view TrimWhiteSpace(std::string_view text);
