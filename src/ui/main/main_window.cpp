@@ -15,12 +15,12 @@
 namespace mirevo::ui {
 namespace {
 
-struct ColumnSpec {
+struct ColumnLayout {
   const char* title;
   win32::ColumnAlign align;
 };
 
-constexpr std::array<ColumnSpec, kColumnCount> kColumns{{
+constexpr std::array<ColumnLayout, kColumnCount> kColumns{{
     {"No", win32::ColumnAlign::kLeft},
     {"播放时间", win32::ColumnAlign::kLeft},
     {"名称", win32::ColumnAlign::kLeft},
@@ -107,8 +107,8 @@ void MainWindow::InsertTabsAndColumns() {
   list_.AddExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   const ColumnWidths& widths = controller_.Settings().columnWidths;
   for (int column = 0; column < kColumnCount; ++column) {
-    const ColumnSpec& spec = kColumns[static_cast<std::size_t>(column)];
-    list_.InsertColumn(column, spec.title, widths[static_cast<std::size_t>(column)], spec.align);
+    const ColumnLayout& layout = kColumns[static_cast<std::size_t>(column)];
+    list_.InsertColumn(column, layout.title, widths[static_cast<std::size_t>(column)], layout.align);
   }
 }
 
