@@ -7,7 +7,7 @@ packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei
+  wine wine64 fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei
 )
 
 missing=()
@@ -23,5 +23,5 @@ if ((${#missing[@]})); then
   if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
