@@ -108,7 +108,8 @@ void MainWindow::InsertTabsAndColumns() {
   const ColumnWidths& widths = controller_.Settings().columnWidths;
   for (int column = 0; column < kColumnCount; ++column) {
     const ColumnLayout& layout = kColumns[static_cast<std::size_t>(column)];
-    list_.InsertColumn(column, layout.title, widths[static_cast<std::size_t>(column)], layout.align);
+    list_.InsertColumn(column, layout.title, widths[static_cast<std::size_t>(column)],
+                       layout.align);
   }
 }
 
