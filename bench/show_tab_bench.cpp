@@ -3,13 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <random>
 #include <string>
 
 #include "app/main_controller.h"
 #include "app/record_form.h"
+#include "support/time_zone.h"
 
 namespace mirevo {
 namespace {
@@ -73,19 +73,9 @@ void FillAnimeTab(MainController& controller) {
   for (ReminderRule& rule : controller.Settings().reminders.rules) rule.enabled = 1;
 }
 
-void PinChinaTime() {
-#ifdef _WIN32
-  _putenv("TZ=CST-8");
-  _tzset();
-#else
-  setenv("TZ", "Asia/Shanghai", 1);
-  tzset();
-#endif
-}
-
 // The steady state: every next time already filled in.
 void BM_ShowTab(benchmark::State& state) {
-  PinChinaTime();
+  testing::ScopedTimeZone zone(testing::kChinaZone);
   FixedClock clock(kNow);
   NullView view;
   MainController controller(view, clock);
@@ -102,7 +92,7 @@ BENCHMARK(BM_ShowTab)->Unit(benchmark::kMillisecond);
 // The first showing after loading: a third of the works get their next
 // time computed (a week after the update).
 void BM_ShowTabFillingNextTimes(benchmark::State& state) {
-  PinChinaTime();
+  testing::ScopedTimeZone zone(testing::kChinaZone);
   FixedClock clock(kNow);
   NullView view;
   MainController controller(view, clock);
