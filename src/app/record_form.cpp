@@ -48,12 +48,17 @@ void RecordForm::SetAirTime(std::string_view airTime) {
   airMinute = FieldOrZero(airTime, 3, 59);
 }
 
-TimeForm RecordForm::UpdateTimeForm() const {
+// The time dialog edits one of the two times, always against the update time.
+TimeForm RecordForm::TimeFormFor(const std::string& edited) const {
   TimeForm form;
-  form.editedText = updateTime;
+  form.editedText = edited;
   form.updateTimeText = updateTime;
   if (clock_) form.Open(*clock_);
   return form;
+}
+
+TimeForm RecordForm::UpdateTimeForm() const {
+  return TimeFormFor(updateTime);
 }
 
 void RecordForm::TakeUpdateTime(const TimeForm& confirmed) {
@@ -61,11 +66,7 @@ void RecordForm::TakeUpdateTime(const TimeForm& confirmed) {
 }
 
 TimeForm RecordForm::NextTimeForm() const {
-  TimeForm form;
-  form.editedText = nextTime;
-  form.updateTimeText = updateTime;
-  if (clock_) form.Open(*clock_);
-  return form;
+  return TimeFormFor(nextTime);
 }
 
 void RecordForm::TakeNextTime(const TimeForm& confirmed) {

@@ -73,6 +73,8 @@ struct RecordForm {
   std::optional<Refusal> Confirm();
 
  private:
+  TimeForm TimeFormFor(const std::string& edited) const;
+
   const Clock* clock_ = nullptr;
 };
 
