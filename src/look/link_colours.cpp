@@ -1,0 +1,36 @@
+#include "look/link_colours.h"
+
+namespace mirevo {
+
+LinkActions LinkColours::MouseOver() {
+  if (hovering_) return {};
+  hovering_ = true;
+  colour_ = kLinkHoverColour;
+  return {.startTimer = true, .repaint = true};
+}
+
+LinkActions LinkColours::TimerFired(bool mouseInside) {
+  if (mouseInside) return {};
+  hovering_ = false;
+  colour_ = kLinkColour;
+  return {.stopTimer = true, .repaint = true, .repaintBelow = true};
+}
+
+LinkActions LinkColours::Opened(std::intptr_t shellResult) {
+  if (shellResult <= 32) return {.beep = true};
+  colour_ = kLinkVisitedColour;
+  return {.repaint = true};
+}
+
+std::string LinkTarget(std::string_view target, std::string_view stringTableText,
+                       std::string_view windowText) {
+  if (!target.empty()) return std::string(target);
+  if (!stringTableText.empty()) return std::string(stringTableText);
+  return std::string(windowText);
+}
+
+bool IsLinkTextStyle(std::uint32_t style) {
+  return (style & 0xFF) <= 2;
+}
+
+}  // namespace mirevo

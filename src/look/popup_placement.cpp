@@ -1,0 +1,12 @@
+#include "look/popup_placement.h"
+
+namespace mirevo {
+
+PixelPoint PlacePreviewPopup(const PixelRect& mainWindow, int rowOffset, int dpi) {
+  const int keptHeight = ScaleForDpi(kPreviewPopupKeptHeight, dpi);
+  int top = mainWindow.top + rowOffset;
+  if (top + keptHeight > mainWindow.bottom) top = mainWindow.bottom - keptHeight;
+  return {mainWindow.left - ScaleForDpi(kPreviewPopupLeftShift, dpi), top};
+}
+
+}  // namespace mirevo

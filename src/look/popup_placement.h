@@ -1,0 +1,21 @@
+// Where the preview popup goes beside the main window.
+#pragma once
+
+#include "look/dpi.h"
+#include "look/pixel_geometry.h"
+
+namespace mirevo {
+
+// At 96 DPI: the popup stands this far left of the main window's left edge
+// (its own width and a little room), and this much of its height is kept
+// above the main window's bottom.
+inline constexpr int kPreviewPopupLeftShift = 242;
+inline constexpr int kPreviewPopupKeptHeight = 190;
+
+// The popup's top-left corner in screen coordinates, next to the clicked
+// row (rowOffset: the row's top in the list's coordinates) but never
+// reaching further down than the main window. No clamping to the screen:
+// near its left edge the popup may lie partly off the screen.
+PixelPoint PlacePreviewPopup(const PixelRect& mainWindow, int rowOffset, int dpi = kBaseDpi);
+
+}  // namespace mirevo
