@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "look/menu_colours.h"
+#include "look/menu_look.h"
+#include "look/menu_metrics.h"
+
+namespace mirevo {
+namespace {
+
+TEST(SystemKindTest, FromVersion) {
+  // NT family?, major, minor -> kind; NT 0.0 is a failed query
+  const int cases[][4] = {{0, 3, 10, 0}, {0, 4, 0, 2}, {0, 5, 0, 2}, {0, 4, 10, 3}, {0, 4, 90, 4},
+                          {1, 4, 0, 5},  {1, 5, 0, 6}, {1, 5, 1, 7}, {1, 0, 0, 1},  {1, 3, 51, 1},
+                          {1, 5, 2, 1},  {1, 6, 1, 1}, {1, 10, 0, 1}};
+  for (const auto& c : cases) {
+    const SystemFamily family = c[0] ? SystemFamily::kWindowsNt : SystemFamily::kWindows9x;
+    EXPECT_EQ(static_cast<int>(SystemKindOf(family, c[1], c[2])), c[3])
+        << c[0] << " " << c[1] << "." << c[2];
+  }
+}
+
+TEST(MenuLookTest, XpLookOnlyOnThemedXp) {
+  const auto check = [](const char* themePath, MenuLook expected) {
+    EXPECT_EQ(MenuLookInUse(SystemKind::kWindowsXp, IsClassicThemePath(themePath)), expected)
+        << themePath;
+  };
+  check("C:\\WINDOWS\\Resources\\Themes\\Windows Classic.theme", MenuLook::kClassic);
+  check("d:\\主题\\WINDOWS CLASSIC.THEME", MenuLook::kClassic);
+  check("C:\\WINDOWS\\Resources\\Themes\\Luna.theme", MenuLook::kXp);
+  check("C:\\Windows Classic.theme.bak", MenuLook::kXp);
+  check("Classic.theme", MenuLook::kXp);
+  check("", MenuLook::kXp);
+  for (int kind = 0; kind < 7; ++kind)
+    EXPECT_EQ(MenuLookInUse(static_cast<SystemKind>(kind), false), MenuLook::kClassic) << kind;
+  EXPECT_EQ(DrawingLook(MenuLook::kXp, false), MenuLook::kXp);
+  EXPECT_EQ(DrawingLook(MenuLook::kXp, true), MenuLook::kClassic);
+  for (int kind = 0; kind <= 7; ++kind)
+    EXPECT_EQ(MeasuresWithMenuFont(static_cast<SystemKind>(kind)), kind >= 2) << kind;
+}
+
+TEST(MenuMetricsTest, MeasuresItemsAndSeparators) {
+  // XP look?, SM_CYMENU, DPI -> item width for text 50, item height, separator height.
+  // At 150 %: cell 24 × 23, spacing 6 or 11, gap 12, extra 2.
+  const int cases[][6] = {{0, 19, 96, 83, 19, 9},    {0, 24, 96, 83, 24, 12},
+                          {1, 19, 96, 81, 22, 11},   {1, 30, 96, 81, 30, 15},
+                          {0, 28, 144, 100, 29, 14}, {1, 28, 144, 97, 34, 17}};
+  for (const auto& c : cases) {
+    const MenuLook look = c[0] ? MenuLook::kXp : MenuLook::kClassic;
+    EXPECT_EQ(MeasureMenuItem(look, 50, c[1], c[2]), (MenuItemSize{c[3], c[4]})) << c[0] << c[1];
+    EXPECT_EQ(MeasureMenuSeparator(look, c[1], c[2]), (MenuItemSize{0, c[5]})) << c[0] << c[1];
+  }
+}
+
+TEST(MenuColoursTest, LightenedFromTheSystemColours) {
+  SystemColours system;
+  system.highlight = MakeColour(49, 106, 197);
+  system.grayText = MakeColour(172, 168, 153);
+  system.buttonFace = MakeColour(236, 233, 216);
+  EXPECT_EQ(ClassicMenuColoursFor(system).checkCellBackground, MakeColour(247, 246, 239));
+  const XpMenuColours themed = XpMenuColoursFor(system, true);
+  EXPECT_EQ(themed.iconColumn, system.buttonFace);
+  EXPECT_EQ(themed.selectedFill, MakeColour(193, 210, 237));
+  EXPECT_EQ(themed.disabledText, MakeColour(205, 202, 193));
+  const XpMenuColours forced = XpMenuColoursFor(system, false);
+  EXPECT_EQ(forced.iconColumn, MakeColour(240, 238, 225));
+  EXPECT_EQ(forced.selectedFill, MakeColour(224, 232, 246));
+}
+
+}  // namespace
+}  // namespace mirevo
