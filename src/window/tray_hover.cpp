@@ -1,0 +1,41 @@
+#include "window/tray_hover.h"
+
+namespace mirevo {
+
+TrayEventResult TrayHover::HandleTrayEvent(unsigned iconId, unsigned mouseMessage,
+                                           bool mainWindowVisible) {
+  if (iconId != kTrayIconId) return {};
+  switch (mouseMessage) {
+    case kTrayRightUp:
+      return {true, TrayAction::kShowMenu};
+    case kTrayLeftDoubleClick:
+      return {true, TrayAction::kOpenMainWindow};
+    case kTrayMouseMove:
+      // The summary is for someone who cannot see the window; shown once,
+      // since the icon reports a move for every pixel.
+      if (hoverSwitch_ && !hoverLatch_ && !mainWindowVisible) {
+        hoverLatch_ = true;
+        return {true, TrayAction::kShowDueSummary};
+      }
+      return {true, TrayAction::kNone};
+    default:
+      return {};
+  }
+}
+
+void TrayHover::AfterTrayEvent(unsigned mouseMessage) {
+  switch (mouseMessage) {
+    case kTrayRightDown:
+      hoverLatch_ = true;
+      break;
+    case kTrayRightUp:
+    case kTrayBalloonTimedOut:
+    case kTrayBalloonClicked:
+      hoverLatch_ = false;
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace mirevo

@@ -1,0 +1,47 @@
+#include "window/window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace mirevo {
+namespace {
+
+TEST(GeometryTest, ContainsAndIntersectsFollowWin32) {
+  const Rect r{10, 20, 30, 40};
+  EXPECT_TRUE(r.Contains(Point{10, 20}) && r.Contains(Point{29, 39}));
+  EXPECT_FALSE(r.Contains(Point{30, 25}) || r.Contains(Point{15, 40}) || r.Contains(Point{9, 25}));
+  EXPECT_TRUE(r.Intersects(Rect{29, 39, 50, 50}));
+  EXPECT_TRUE((Rect{0, 0, 99, 99}.Intersects(r)));
+  EXPECT_FALSE(r.Intersects(Rect{30, 20, 50, 40})) << "sharing an edge is not enough";
+  EXPECT_FALSE(r.Intersects(Rect{15, 25, 15, 35})) << "empty";
+}
+
+TEST(OpeningPlacementTest, AWindowOutOfReachOpensAtTheDefaultPosition) {
+  const Rect primary{0, 0, 1280, 984}, second{1280, -200, 2560, 824};
+  const std::vector<Rect> both{primary, second}, one{primary};
+  const std::tuple<PlacementRect, const std::vector<Rect>&, PlacementRect> cases[] = {
+      {{300, 200, 500, 400}, one, {300, 200, 500, 400}},
+      {{1600, -100, 500, 400}, both, {1600, -100, 500, 400}},
+      {{1600, -100, 500, 400}, one, {250, 150, 500, 400}},   // monitor removed
+      {{1270, 970, 500, 400}, one, {1270, 970, 500, 400}},   // a corner on screen
+      {{1280, 100, 500, 400}, one, {250, 150, 500, 400}},    // just past the edge
+      {{5000, 100, 1400, 400}, both, {250, 150, 480, 355}},  // too wide for the primary
+      {{5000, 0, 1280, 984}, both, {250, 150, 1280, 984}},
+      {{5000, 100, 0, 400}, both, {250, 150, 480, 355}},
+      {{-472, 150, 480, 355}, one, {-472, 150, 480, 355}},  // docked hidden: the strip
+      {{250, -347, 480, 355}, one, {250, -347, 480, 355}},
+      {{1272, 150, 480, 355}, one, {1272, 150, 480, 355}},
+  };
+  for (const auto& [stored, areas, expected] : cases) {
+    PlacementRect chosen = ChooseOpeningPlacement(stored, areas, primary);
+    EXPECT_EQ(chosen, expected) << stored.left << "," << stored.top << " " << stored.width << "x"
+                                << stored.height << " -> " << chosen.left << "," << chosen.top
+                                << " " << chosen.width << "x" << chosen.height;
+  }
+  EXPECT_TRUE(StoresPlacementAtExit(0));
+  EXPECT_FALSE(StoresPlacementAtExit(1)) << "maximised";
+}
+
+}  // namespace
+}  // namespace mirevo
