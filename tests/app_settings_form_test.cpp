@@ -16,125 +16,72 @@ SettingsForm Opened(const AppSettings& current) {
   return form;
 }
 
+// 1067 and 1068 checked, then 1067 and 1068 enabled.
+std::string EdgeBoxes(const SettingsForm& form) {
+  const bool boxes[] = {form.general.autoHide, form.general.aniWin, form.autoHideEnabled,
+                        form.aniWinEnabled};
+  std::string shown;
+  for (bool on : boxes) shown += on ? '1' : '0';
+  return shown;
+}
+
+// A click on the box with this id, as the window forwards it.
+void Click(SettingsForm& form, int id, bool checked) {
+  GeneralValues read = form.general;
+  if (id == 1037) read.topShow = checked, form.ClickTopmost(read);
+  if (id == 1067) read.autoHide = checked, form.ClickAutoHide(read);
+  if (id == 1068) read.aniWin = checked, form.ChangeOther(read);
+  if (id == 1044) read.trayBalloons = checked, form.ClickTrayBalloons(read);
+}
+
 TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
-  // topshow, AutoHide, AniWin, AllowTrayBTip -> shown AutoHide, AniWin and
-  // enabled 1067, 1068, kind boxes.
-  const std::tuple<int, int, int, int, bool, bool, bool, bool, bool> cases[] = {
-      {0, 1, 1, 1, false, false, false, false, true},
-      {1, 0, 1, 1, false, false, true, false, true},
-      {1, 1, 1, 0, true, true, true, true, false},
-      {1, 1, 0, 2, true, false, true, true, false},
-  };
-  for (const auto& [top, hide, slide, tray, shownHide, shownSlide, hideOn, slideOn, kindsOn] :
-       cases) {
-    AppSettings current;
-    std::tie(current.topShow, current.autoHide, current.aniWin, current.allowTrayBalloonTip) =
-        std::tuple(top, hide, slide, tray);
-    SettingsForm form = Opened(current);
-    EXPECT_EQ(std::tie(form.general.autoHide, form.general.aniWin, form.autoHideEnabled,
-                       form.aniWinEnabled, form.summaryKindsEnabled),
-              std::tie(shownHide, shownSlide, hideOn, slideOn, kindsOn))
-        << top << hide << slide << tray;
-    ASSERT_FALSE(form.Confirm(form.general));
-    EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.aniWin),
-              std::tuple(int{shownHide}, int{shownSlide}));
-    EXPECT_EQ(form.general.summaryKinds, GeneralValues().summaryKinds) << "values stay";
-  }
-}
-
-TEST(SettingsForm, ClicksKeepTheDependencies) {
   AppSettings current;
-  current.topShow = 0;
-  current.searchPrefix = current.searchPostfix = "";
-  current.searchSource = kCustomSearchSource;
+  std::tie(current.topShow, current.autoHide, current.aniWin, current.allowTrayBalloonTip) =
+      std::tuple(0, 1, 1, 0);
   SettingsForm form = Opened(current);
-  ASSERT_FALSE(form.applyEnabled);
-
-  auto clicked = [&](void (SettingsForm::*handler)(const GeneralValues&), auto change) {
-    GeneralValues read = form.general;
-    change(read);
-    form.applyEnabled = false;
-    (form.*handler)(read);
-    EXPECT_TRUE(form.applyEnabled);
-    return std::tuple(form.general.autoHide, form.general.aniWin, form.autoHideEnabled,
-                      form.aniWinEnabled);
-  };
-  EXPECT_EQ(clicked(&SettingsForm::ClickTopmost, [](auto& r) { r.topShow = true; }),
-            std::tuple(false, false, true, false));
-  EXPECT_EQ(clicked(&SettingsForm::ClickAutoHide, [](auto& r) { r.autoHide = true; }),
-            std::tuple(true, false, true, true));
-  EXPECT_EQ(clicked(&SettingsForm::ChangeOther, [](auto& r) { r.aniWin = true; }),
-            std::tuple(true, true, true, true));
-  EXPECT_EQ(clicked(&SettingsForm::ClickAutoHide, [](auto& r) { r.autoHide = false; }),
-            std::tuple(false, false, true, false));
-  clicked(&SettingsForm::ClickAutoHide, [](auto& r) { r.autoHide = true; });
-  clicked(&SettingsForm::ChangeOther, [](auto& r) { r.aniWin = true; });
-  EXPECT_EQ(clicked(&SettingsForm::ClickTopmost, [](auto& r) { r.topShow = false; }),
-            std::tuple(false, false, false, false));
-
-  clicked(&SettingsForm::ClickTrayBalloons, [](auto& r) { r.trayBalloons = false; });
+  EXPECT_EQ(EdgeBoxes(form), "0000");
   EXPECT_FALSE(form.summaryKindsEnabled);
-  clicked(&SettingsForm::ClickTrayBalloons, [](auto& r) { r.trayBalloons = true; });
+  ASSERT_FALSE(form.Confirm(form.general));
+  EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.aniWin), std::tuple(0, 0));
+
+  // Box clicked, checked after the click -> the edge boxes.
+  const std::tuple<int, bool, std::string> clicks[] = {
+      {1037, true, "0010"}, {1067, true, "1011"},  {1068, true, "1111"}, {1067, false, "0010"},
+      {1067, true, "1011"}, {1037, false, "0000"}, {1044, true, "0000"},
+  };
+  for (const auto& [id, checked, edgeBoxes] : clicks) {
+    form.applyEnabled = false;
+    Click(form, id, checked);
+    EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << id << checked;
+    EXPECT_TRUE(form.applyEnabled);
+  }
   EXPECT_TRUE(form.summaryKindsEnabled);
-  clicked(&SettingsForm::ChangeOther, [](auto& r) { r.alpha = 7; });
-  EXPECT_EQ(form.general.alpha, 7);
 }
 
-TEST(SettingsForm, TipShowTypeDigitsRoundTrip) {
-  for (int mask = 0; mask < 32; ++mask) {
+TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
+  // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then 1056 is clicked.
+  for (int mask = 0; mask < 64; ++mask) {
     AppSettings current;
     current.tipShowType = 0;
     std::array<bool, kSummaryKindCount> kinds{};
     for (int kind = 0, digit = 10000; kind < kSummaryKindCount; ++kind, digit /= 10)
       if ((kinds[kind] = mask >> kind & 1)) current.tipShowType += digit;
+    bool remembered = !(mask & 32);
+    current.defaultType = remembered ? 3 : kNoRememberedTab;
     SettingsForm form = Opened(current);
-    EXPECT_EQ(form.general.summaryKinds, kinds) << current.tipShowType;
-    form.copy.tipShowType = -1;
+    EXPECT_EQ(std::tie(form.general.summaryKinds, form.general.rememberTab),
+              std::tie(kinds, remembered));
+    form.general.rememberTab = !remembered;
     ASSERT_FALSE(form.Confirm(form.general));
-    EXPECT_EQ(form.copy.tipShowType, current.tipShowType);
+    EXPECT_EQ(std::tie(form.copy.tipShowType, form.copy.defaultType),
+              std::tuple(current.tipShowType, remembered ? kNoRememberedTab : 0));
   }
-  // A digit counts when set at all; whatever lies above the ten-thousands is anime.
-  const std::pair<int, std::array<bool, kSummaryKindCount>> odd[] = {
-      {29, {false, false, false, true, true}},
-      {20000, {true, false, false, false, false}},
-      {99999, {true, true, true, true, true}},
-      {-11, {false, false, false, false, false}},
-  };
-  for (const auto& [tipShowType, kinds] : odd) {
-    AppSettings current;
-    current.tipShowType = tipShowType;
-    EXPECT_EQ(Opened(current).general.summaryKinds, kinds) << tipShowType;
-  }
-}
-
-TEST(SettingsForm, RememberedTabBoxAndOtherValuesReadBack) {
-  // Stored default_type -> box 1056 -> default_type read back.
-  const std::tuple<int, bool, int> cases[] = {{0, true, 0}, {3, true, 0}, {9, false, 9}};
-  for (const auto& [stored, checked, readBack] : cases) {
-    AppSettings current;
-    current.defaultType = stored;
-    SettingsForm form = Opened(current);
-    EXPECT_EQ(form.general.rememberTab, checked) << stored;
-    ASSERT_FALSE(form.Confirm(form.general));
-    EXPECT_EQ(form.copy.defaultType, readBack) << stored;
-  }
-  AppSettings current;
-  current.alpha = 42;  // hand-edited: the list shows "0%"
-  SettingsForm form = Opened(current);
-  EXPECT_EQ(form.general.alpha, 0);
-  GeneralValues read = form.general;
-  std::tie(read.rememberTab, read.preview, read.accuracy, read.alpha) =
-      std::tuple(false, false, true, 4);
-  ASSERT_FALSE(form.Apply(read));
-  EXPECT_EQ(std::tie(form.copy.defaultType, form.copy.preview, form.copy.accuracy, form.copy.alpha),
-            std::tuple(9, 0, 1, 4));
 }
 
 TEST(SettingsForm, ApplyEnabledAfterOpeningExactlyWhenASearchBoxWasFilled) {
-  // source, prefix, postfix -> "应用" enabled after opening.
   const std::tuple<int, std::string, std::string, bool> cases[] = {
       {2, "", "", false}, {2, "p", "", true}, {2, "", "q", true},
-      {0, "", "", true},  {1, "", "", true},  {7, "", "", false},
+      {1, "", "", true},  {7, "", "", false},
   };
   for (const auto& [source, prefix, postfix, enabled] : cases) {
     AppSettings current;
@@ -144,78 +91,53 @@ TEST(SettingsForm, ApplyEnabledAfterOpeningExactlyWhenASearchBoxWasFilled) {
     EXPECT_EQ(form.applyEnabled, enabled) << source << prefix << postfix;
     ASSERT_FALSE(form.Apply(form.general));
     EXPECT_FALSE(form.applyEnabled);
-    form.ChangeOther(form.general);
-    ASSERT_FALSE(form.Apply(form.general));
-    EXPECT_FALSE(form.applyEnabled) << "after each 应用";
   }
 }
 
 TEST(SettingsForm, ReminderPageChangesTheCopyAtOnce) {
   SettingsForm form = Opened(AppSettings());
-  EXPECT_EQ(
-      std::tuple(form.ReminderSwitchShown(kNextTimeRule), form.ReminderSwitchShown(kWeekdayRule)),
-      std::tuple(true, false));
-  ASSERT_FALSE(form.Apply(form.general));
-
+  form.applyEnabled = false;
   form.ClickReminderSwitch(kWeekdayRule, true);
-  EXPECT_EQ(form.copy.reminders.rules[kWeekdayRule].enabled, 1);
-  EXPECT_TRUE(form.applyEnabled);
-
-  // A cancelled chooser changes nothing, "应用" (enabled or not) included.
+  EXPECT_EQ(std::tuple(form.copy.reminders.rules[kWeekdayRule].enabled, form.applyEnabled),
+            std::tuple(1, true));
   const ReminderSettings before = form.copy.reminders;
   for (bool applyWas : {false, true}) {
     form.applyEnabled = applyWas;
-    form.FinishReminderColour(kEarliestUpdateRule, std::nullopt);
-    EXPECT_EQ(form.applyEnabled, applyWas);
-    EXPECT_EQ(form.copy.reminders, before);
+    form.FinishReminderColour(kEarliestUpdateRule, std::nullopt);  // cancelled
+    EXPECT_EQ(std::tie(form.applyEnabled, form.copy.reminders), std::tie(applyWas, before));
   }
-  form.applyEnabled = false;
-  EXPECT_EQ(form.ReminderColour(kEarliestUpdateRule), 0x0000FF);
   form.FinishReminderColour(kEarliestUpdateRule, 0x123456);
   EXPECT_TRUE(form.applyEnabled);
-  EXPECT_EQ(form.copy.reminders.rules[kEarliestUpdateRule].colour, 0x123456);
   EXPECT_EQ(form.ReminderButtonLook(kEarliestUpdateRule),
             (ColourButtonLook{0x123456, 0xEDCBA9, 0x123456}));
 }
 
 TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
-  const std::pair<std::string, bool> carried[] = {
-      {"", true},   {"http://x/?q=", true}, {"&c=动画", true}, {"a;b", false},
-      {";", false}, {"ab;", false},         {"a\0b"s, false},
-  };
-  for (const auto& [text, ok] : carried)
-    EXPECT_EQ(CanSettingsFileCarry(text), ok) << ::testing::PrintToString(text);
-
   // The typed prefix and postfix -> the box refused, if any.
   using Typed = std::optional<std::string>;
   const std::tuple<Typed, Typed, std::optional<SearchBox>> cases[] = {
-      {"http://x/?k=", "&c=1", std::nullopt},   {"http://x/?k=;", "", SearchBox::kPrefix},
-      {"a", ";x=1", SearchBox::kPostfix},       {"a\0"s, "", SearchBox::kPrefix},
-      {"a", std::nullopt, SearchBox::kPostfix}, {std::nullopt, ";", SearchBox::kPrefix},
+      {"http://x/?k=", "&c=动画", std::nullopt},
+      {"http://x/?k=;", "", SearchBox::kPrefix},
+      {";", ";", SearchBox::kPrefix},
+      {"a", "x;y", SearchBox::kPostfix},
+      {"a\0"s, "", SearchBox::kPrefix},
+      {"a", std::nullopt, SearchBox::kPostfix},
   };
-  for (const auto& [prefix, postfix, refusedBox] : cases) {
+  for (const auto& [prefix, postfix, refused] : cases) {
     AppSettings current;
     current.searchSource = kCustomSearchSource;
     SettingsForm form = Opened(current);
     form.ChangeSearchText(SearchBox::kPrefix, prefix);
     form.ChangeSearchText(SearchBox::kPostfix, postfix);
-    GeneralValues read = form.general;
-    read.topShow = true;
-    auto refusal = form.Apply(read);
-    ASSERT_EQ(refusal.has_value(), refusedBox.has_value()) << ::testing::PrintToString(prefix);
-    if (!refusal) {
-      EXPECT_EQ(std::tie(form.copy.searchPrefix, form.copy.searchPostfix),
-                std::tie(*prefix, *postfix));
-      continue;
-    }
-    EXPECT_EQ(refusal->box, *refusedBox);
-    std::string label =
-        *refusedBox == SearchBox::kPrefix ? kSearchPrefixLabel : kSearchPostfixLabel;
-    EXPECT_EQ(refusal->message.rfind(label, 0), 0u) << "names the box";
-    EXPECT_TRUE(form.applyEnabled) << "nothing applied";
-    EXPECT_EQ(std::tie(form.copy.searchPrefix, form.copy.searchPostfix, form.copy.topShow),
-              std::tie(current.searchPrefix, current.searchPostfix, current.topShow));
-    EXPECT_EQ(form.Confirm(read).value_or(SettingsForm::Refusal{}).message, refusal->message);
+    auto refusal = form.Apply(form.general);
+    ASSERT_EQ(refusal ? std::optional(refusal->box) : std::nullopt, refused);
+    // Refused: the box is named, "应用" stays, the copy keeps what it had.
+    std::string label = refused == SearchBox::kPostfix ? kSearchPostfixLabel : kSearchPrefixLabel;
+    EXPECT_EQ(refusal ? refusal->message.rfind(label, 0) : 0u, 0u);
+    EXPECT_EQ(form.applyEnabled, refusal.has_value());
+    EXPECT_EQ(std::tie(form.copy.searchPrefix, form.copy.searchPostfix),
+              refusal ? std::tie(current.searchPrefix, current.searchPostfix)
+                      : std::tie(*prefix, *postfix));
   }
 }
 

@@ -8,11 +8,6 @@
 namespace mirevo::testing {
 namespace {
 
-const SearchSource& Service(int index) {
-  return BuiltInSearchSources()[index];
-}
-
-// The page as the settings dialog makes it: values in, then the window.
 SearchPageForm OpenedPage(int source, int encoding, std::string prefix, std::string postfix) {
   SearchPageForm page;
   std::tie(page.source, page.encoding, page.prefix, page.postfix) =
@@ -21,75 +16,48 @@ SearchPageForm OpenedPage(int source, int encoding, std::string prefix, std::str
   return page;
 }
 
-auto Shown(const SearchPageForm& page) {
-  return std::tuple(page.SelectedSourceButton(), page.encoding, page.prefixBox, page.postfixBox,
-                    page.customEditable);
+using Shown = std::tuple<int, int, std::optional<std::string>, std::optional<std::string>, bool>;
+
+Shown ShownBy(const SearchPageForm& page) {
+  return {page.SelectedSourceButton(), page.encoding, page.prefixBox, page.postfixBox,
+          page.customEditable};
+}
+
+Shown Service(int index) {
+  const SearchSource& service = BuiltInSearchSources()[index];
+  return {index, service.encoding, std::string(service.prefix), std::string(service.postfix),
+          false};
 }
 
 TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
-  for (int service : {0, 1}) {
-    SearchPageForm page;
-    std::tie(page.source, page.encoding, page.prefix, page.postfix) =
-        std::tuple(service, 2, "http://old/?q=", "&old");
-    SearchPageForm::Opened opened = page.Open();
-    EXPECT_TRUE(opened.changed);
-    EXPECT_FALSE(opened.message);
-    EXPECT_EQ(Shown(page),
-              std::tuple(service, Service(service).encoding, std::string(Service(service).prefix),
-                         std::string(Service(service).postfix), false));
-    page.ReadControls();
-    EXPECT_EQ(page.prefix, std::string(Service(service).prefix));
-  }
-
-  SearchPageForm custom = OpenedPage(2, 1, "http://mine/?s=", "");
-  EXPECT_EQ(Shown(custom), std::tuple(2, 1, "http://mine/?s=", "", true));
-
-  for (int bad : {3, -1}) {
-    SearchPageForm page;
-    std::tie(page.source, page.prefix, page.postfix) = std::tuple(bad, "", "");
-    SearchPageForm::Opened opened = page.Open();
-    EXPECT_EQ(opened.message, kBadSearchSource);
-    EXPECT_FALSE(opened.changed) << "nothing written into the empty boxes";
-    EXPECT_EQ(std::tuple(page.SelectedSourceButton(), page.customEditable), std::tuple(-1, true));
-    EXPECT_TRUE(page.ClickSource(1)) << "the user picks a source";
-    EXPECT_EQ(page.SelectedSourceButton(), 1);
-  }
+  for (int service : {0, 1})
+    EXPECT_EQ(ShownBy(OpenedPage(service, 2, "http://old/?q=", "&old")), Service(service));
+  EXPECT_EQ(ShownBy(OpenedPage(2, 1, "http://mine/?s=", "")),
+            Shown(2, 1, "http://mine/?s=", "", true));
+  SearchPageForm page;
+  page.source = 3;
+  EXPECT_EQ(page.Open().message, kBadSearchSource);
+  EXPECT_EQ(std::tuple(page.SelectedSourceButton(), page.customEditable), std::tuple(-1, true));
 }
 
-TEST(SearchPage, SourceButtonsReportOnlyARealChange) {
+TEST(SearchPage, ButtonsReportOnlyARealChange) {
   SearchPageForm page = OpenedPage(1, 3, "", "");
   EXPECT_FALSE(page.ClickSource(1)) << "the chosen service again";
-  // The second service to custom: its values stay, now editable.
   EXPECT_TRUE(page.ClickSource(2));
-  EXPECT_EQ(Shown(page), std::tuple(2, 3, std::string(Service(1).prefix), "", true));
-  EXPECT_FALSE(page.ClickSource(2));
-
-  EXPECT_TRUE(page.ChangeText(SearchBox::kPrefix, "http://mine/?s="));
+  EXPECT_EQ(ShownBy(page), Shown(2, 3, std::string(BuiltInSearchSources()[1].prefix), "", true));
   EXPECT_TRUE(page.ChangeText(SearchBox::kPostfix, "&x"));
-  EXPECT_FALSE(page.ClickSource(2)) << "reads the boxes, writes nothing back";
-  EXPECT_EQ(std::tie(page.prefix, page.postfix), std::tuple("http://mine/?s=", "&x"));
+  EXPECT_FALSE(page.ClickSource(2));
+  EXPECT_EQ(page.postfix, "&x");
 
-  // A built-in service overwrites a custom address, which is then lost.
-  EXPECT_TRUE(page.ClickSource(0));
-  EXPECT_EQ(Shown(page), std::tuple(0, 0, std::string(Service(0).prefix),
-                                    std::string(Service(0).postfix), false));
-  EXPECT_TRUE(page.ClickSource(2));
-  EXPECT_EQ(page.prefixBox, std::string(Service(0).prefix));
-}
-
-TEST(SearchPage, EncodingButtonsByIndex) {
-  // Encoding held, button clicked -> change reported, encoding after.
-  const std::tuple<int, int, bool, int> cases[] = {
-      {0, 0, false, 0}, {0, 3, true, 3}, {3, 1, true, 1},  {1, 2, true, 2},
-      {2, 2, false, 2}, {7, 0, true, 0}, {0, 4, false, 0}, {0, -1, false, 0},
-  };
-  for (const auto& [held, clicked, changed, after] : cases) {
-    SearchPageForm page = OpenedPage(2, held, "", "");
-    EXPECT_EQ(page.ClickEncoding(clicked), changed) << held << "->" << clicked;
-    EXPECT_EQ(page.encoding, after) << held << "->" << clicked;
-    EXPECT_EQ(page.SelectedEncodingButton(), after < 4 ? after : -1);
+  // Button clicked -> change reported, encoding after.
+  const std::tuple<int, bool, int> encodings[] = {
+      {3, false, 3}, {0, true, 0}, {2, true, 2}, {4, false, 2}};
+  for (const auto& [clicked, changed, after] : encodings) {
+    EXPECT_EQ(page.ClickEncoding(clicked), changed) << clicked;
+    EXPECT_EQ(page.SelectedEncodingButton(), after) << clicked;
   }
-  EXPECT_EQ(OpenedPage(2, 7, "", "").SelectedEncodingButton(), -1);
+  EXPECT_TRUE(page.ClickSource(0));
+  EXPECT_EQ(ShownBy(page), Service(0));
 }
 
 }  // namespace
