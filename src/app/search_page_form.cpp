@@ -1,5 +1,8 @@
 #include "app/search_page_form.h"
 
+#include <string_view>
+#include <utility>
+
 #include "search/search_sources.h"
 #include "store/app_settings.h"
 

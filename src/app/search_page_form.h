@@ -22,8 +22,8 @@ struct SearchPageForm {
   // built-in service.
   int source = 0;    // 0 and 1 the built-in services, 2 custom
   int encoding = 0;  // KeywordEncoding
-  std::optional<std::string> prefix = std::string();
-  std::optional<std::string> postfix = std::string();
+  std::optional<std::string> prefix;
+  std::optional<std::string> postfix;
 
   // What the prefix and postfix boxes hold; nullopt when the window could
   // not convert what was typed to GBK. A new window's boxes are empty. The

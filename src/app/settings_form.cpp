@@ -1,5 +1,8 @@
 #include "app/settings_form.h"
 
+#include <tuple>
+#include <utility>
+
 namespace mirevo {
 namespace {
 
@@ -26,8 +29,10 @@ int TipShowTypeOf(const std::array<bool, kSummaryKindCount>& kinds) {
   return tipShowType;
 }
 
+constexpr int kRuleCount = std::tuple_size_v<decltype(ReminderSettings::rules)>;
+
 bool IsRule(int rule) {
-  return rule >= 0 && rule < static_cast<int>(ReminderSettings().rules.size());
+  return rule >= 0 && rule < kRuleCount;
 }
 
 int Flag(bool on) {
@@ -58,6 +63,8 @@ std::optional<std::string> SettingsForm::Open(const AppSettings& current) {
   aniWinEnabled = general.autoHide;
   if (!general.autoHide) general.aniWin = false;
 
+  // The page's window is new, its boxes empty.
+  search = SearchPageForm();
   search.source = copy.searchSource;
   search.encoding = copy.searchEncode;
   search.prefix = copy.searchPrefix;
