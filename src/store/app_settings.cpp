@@ -93,6 +93,11 @@ int AppSettings::SafeAlpha() const {
   return alpha >= 0 && alpha <= 9 ? alpha : 0;
 }
 
+bool CanSettingsFileCarry(std::string_view text) {
+  // No GBK trail byte is ";" (they start at 0x40), so a byte-wise look is exact.
+  return text.find(';') == std::string_view::npos && text.find('\0') == std::string_view::npos;
+}
+
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings) {
   std::vector<std::string> messages;
   std::size_t pos = 0;

@@ -48,6 +48,13 @@ struct AppSettings {
   int SafeAlpha() const;
 };
 
+// False for a text value that the settings file cannot give back as it was:
+// one holding ";" (a value ends at the first one, and the rest would be read
+// as a broken entry that stops the reading, losing every later setting) or a
+// zero byte (no text of this format holds one; a reader that takes the
+// file as a C string would stop there).
+bool CanSettingsFileCarry(std::string_view text);
+
 // Applies the entries of a settings text; returns the messages to show.
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings);
 

@@ -1,0 +1,108 @@
+// The settings dialog ("设置") without its window: its copy of the settings,
+// what the general controls show and which of them can be used, the changes
+// of the reminder page, the search page, and the state of "应用".
+//
+// The window shows this form after every call: the general check boxes and
+// their enabled states, the reminder page's boxes and colour buttons, the
+// search page (search_page_form.h) and "应用".
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/search_page_form.h"
+#include "store/app_settings.h"
+
+namespace mirevo {
+
+// The due summary's sections as the general page lists them; "tipshowtype"
+// keeps one decimal digit for each, anime the ten-thousands, awaited the units.
+enum SummaryKind : int {
+  kSummaryAnime,
+  kSummaryManga,
+  kSummaryOva,
+  kSummaryDrama,
+  kSummaryAwaited
+};
+inline constexpr int kSummaryKindCount = 5;
+
+// What the general controls show, as the dialog reads them.
+struct GeneralValues {
+  bool topShow = false;      // 1037 "最上层显示"
+  bool autoHide = false;     // 1067 "边缘自动隐藏"
+  bool aniWin = false;       // 1068 "动画隐藏"
+  bool rememberTab = true;   // 1056 "退出时记录最近使用的标签"
+  bool trayBalloons = true;  // 1044 "启用托盘气泡提示(限WinXP系统)"
+  // By SummaryKind: 1052 "动画", 1053 "漫画", 1054 "OVA", 1055 "日剧", 1057 "期待".
+  std::array<bool, kSummaryKindCount> summaryKinds{true, true, true, true, true};
+  bool preview = true;    // 1036 "启用预览图"
+  bool accuracy = false;  // 1030 "过7天提醒功能精确到天"
+  int alpha = 0;          // 1031's selected index, "0%" … "90%"
+  bool operator==(const GeneralValues&) const = default;
+};
+
+// A reminder page colour button: the rule's colour as its text, and under
+// the mouse as its face with the complement as text.
+struct ColourButtonLook {
+  int text = 0;
+  int hoverText = 0;
+  int hoverBackground = 0;
+  bool operator==(const ColourButtonLook&) const = default;
+};
+
+struct SettingsForm {
+  // The dialog's copy. Opening fills it whole; the reminder page changes it
+  // at once, the general and search pages only when they are read back on
+  // "应用" and "确定". The main window applies it with ApplySettings.
+  AppSettings copy;
+  GeneralValues general;
+  // Every other general control is always enabled.
+  bool autoHideEnabled = true;
+  bool aniWinEnabled = true;
+  bool summaryKindsEnabled = true;
+  bool applyEnabled = false;
+  SearchPageForm search;
+
+  // "设置" made the dialog: everything from the current settings. Returns
+  // the message the search page shows as it opens (caption kSearchCaption).
+  std::optional<std::string> Open(const AppSettings& current);
+
+  // The general controls; each takes what the controls show after the click.
+  void ClickTopmost(const GeneralValues& read);       // 1037
+  void ClickAutoHide(const GeneralValues& read);      // 1067
+  void ClickTrayBalloons(const GeneralValues& read);  // 1044
+  // 1030, 1036, 1052-1057, 1068, and a new selection in 1031.
+  void ChangeOther(const GeneralValues& read);
+
+  // The reminder page, rule by ReminderRuleIndex.
+  bool ReminderSwitchShown(int rule) const;
+  ColourButtonLook ReminderButtonLook(int rule) const;
+  // Check boxes 1076, 1077, 1078.
+  void ClickReminderSwitch(int rule, bool checked);
+  // Colour buttons 1066, 1079, 1080: the chooser opens on ReminderColour;
+  // nullopt when the user cancelled it.
+  int ReminderColour(int rule) const;
+  void FinishReminderColour(int rule, std::optional<int> chosen);
+
+  // The search page's events.
+  void ClickSearchSource(int clicked);
+  void ClickSearchEncoding(int clicked);
+  void ChangeSearchText(SearchBox box, std::optional<std::string> text);
+
+  using Refusal = SearchPageForm::Refusal;
+  // "应用": reads the general controls and the search page into the copy and
+  // disables "应用"; the window then sends "apply, stay open". A refusal
+  // changes neither the copy nor "应用": the window shows the message, turns
+  // to the search page and focuses the box.
+  std::optional<Refusal> Apply(const GeneralValues& read);
+  // "确定" and Enter: reads as "应用" does; the window then hides and sends
+  // "apply, closing". "取消" needs nothing from the form.
+  std::optional<Refusal> Confirm(const GeneralValues& read);
+
+ private:
+  void ReadBack();
+  void ReportSearchChange(bool changed);
+};
+
+}  // namespace mirevo
