@@ -16,7 +16,7 @@ TEST(FitPictureTest, KeepsProportionsAgainstFourToThree) {
       {240, 180, 401, 300, 0, 0, 240, 179},   {300, 100, 400, 300, 0, 0, 300, 100},
       {300, 100, 200, 100, 0, -25, 300, 125}, {300, 100, 100, 200, 125, 0, 175, 100}};
   for (const auto& c : cases)
-    EXPECT_EQ(FitPicture(c[0], c[1], c[2], c[3]), (PixelRect{c[4], c[5], c[6], c[7]}))
+    EXPECT_EQ(FitPicture(c[0], c[1], c[2], c[3]), (Rect{c[4], c[5], c[6], c[7]}))
         << c[0] << "x" << c[1] << " " << c[2] << "x" << c[3];
   EXPECT_FALSE(FitPicture(240, 180, 0, 300));
   EXPECT_FALSE(FitPicture(240, 180, 400, 0));
@@ -29,7 +29,7 @@ TEST(PlacePreviewPopupTest, StandsLeftOfTheWindowAndStaysAboveItsBottom) {
                           {500, 100, 300, 150, 144, 137, 15}, {500, 100, 700, 150, 144, 137, 250}};
   for (const auto& c : cases)
     EXPECT_EQ(PlacePreviewPopup({c[0], c[1], c[0] + 400, c[2]}, c[3], c[4]),
-              (PixelPoint{c[5], c[6]}))
+              (Point{c[5], c[6]}))
         << c[1] << "-" << c[2] << " " << c[3] << " at " << c[4];
 }
 

@@ -1,8 +1,10 @@
 // The caption of every message that names no command of its own.
 #pragma once
 
+#include "mirevo_version.h"
+
 namespace mirevo {
 
-inline constexpr char kAppTitle[] = "Mirevo v0.22";
+inline constexpr char kAppTitle[] = MIREVO_TITLE;
 
 }  // namespace mirevo

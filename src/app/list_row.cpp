@@ -1,31 +1,25 @@
 #include "app/list_row.h"
 
-#include <algorithm>
-#include <array>
-
+#include "reminders/earliest_update.h"
 #include "reminders/time_text.h"
+#include "store/record_store.h"
 
 namespace mirevo {
 namespace {
 
-constexpr std::array<std::string_view, 4> kCategoryTexts{"动画", "漫画", "OVA", "日剧"};
 constexpr std::string_view kUnknownCategory = "不明";
-constexpr std::array<std::string_view, 4> kRatingTexts{"", "☆", "☆☆", "☆☆☆"};
-// The list shows the weekday name and the clock time of the quickest update,
-// not the number of seconds behind them.
-constexpr std::size_t kEarliestUpdateShown = 13;
+constexpr int kCategoryCount = kDrama + 1;
 
 }  // namespace
 
 std::string_view CategoryText(int category) {
-  if (category >= 0 && category < static_cast<int>(kCategoryTexts.size()))
-    return kCategoryTexts[category];
+  if (category >= 0 && category < kCategoryCount) return kListTitles[category];
   return kUnknownCategory;
 }
 
 int ListIndexOfCategoryText(std::string_view text) {
-  for (std::size_t i = 0; i < kCategoryTexts.size(); ++i)
-    if (text == kCategoryTexts[i]) return static_cast<int>(i);
+  for (int category = 0; category < kCategoryCount; ++category)
+    if (text == kListTitles[category]) return category;
   if (text == kUnknownCategory) return kAwaitedList;
   return -1;
 }
@@ -53,8 +47,7 @@ void SetRecordTexts(const SeriesRecord& record, ListRow& row) {
   t[kColumnPreviewPath] = record.previewPath;
   t[kColumnNextTime] = record.nextTime;
   t[kColumnKeyword] = record.keyword;
-  t[kColumnEarliestUpdate] =
-      record.earliestUpdate.substr(0, std::min(record.earliestUpdate.size(), kEarliestUpdateShown));
+  t[kColumnEarliestUpdate] = EarliestUpdateShown(record.earliestUpdate);
 }
 
 }  // namespace mirevo

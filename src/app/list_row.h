@@ -1,6 +1,6 @@
-// The texts and colour of one row of the main list, as the list shows them.
-// The window only displays these; commands that read "the selected row"
-// read them here.
+// The texts and colour of one row of the main list, as the list shows them,
+// and the work behind it. The window only displays these; commands that read
+// "the selected row" read them here.
 #pragma once
 
 #include <array>
@@ -8,37 +8,28 @@
 #include <string_view>
 
 #include "reminders/due_rules.h"
+#include "store/list_columns.h"
 #include "store/series_record.h"
 
 namespace mirevo {
 
-enum ListColumn : int {
-  kColumnId = 0,
-  kColumnAirTime = 1,
-  kColumnName = 2,
-  kColumnEpisode = 3,
-  kColumnCategory = 4,
-  kColumnRating = 5,
-  kColumnUpdateTime = 6,
-  kColumnNotes = 7,
-  kColumnPreviewPath = 8,
-  kColumnNextTime = 9,
-  kColumnKeyword = 10,
-  kColumnEarliestUpdate = 11,
-};
-
 struct ListRow {
   std::array<std::string, kColumnCount> texts;
   RowColour colour = kNoColour;
+  SeriesRecord* record = nullptr;
 };
 
-// "动画", "漫画", "OVA", "日剧", and "不明" for any other value.
+// The list titles of the four categories, and "不明" for any other value.
 std::string_view CategoryText(int category);
 // The list index a "类型" text sends a finished work back to; -1 for a text
 // that names none.
 int ListIndexOfCategoryText(std::string_view text);
-// "", "☆", "☆☆", "☆☆☆"; empty for any other value.
+
+// "", "☆", "☆☆", "☆☆☆": the rating column and the record dialog's choices.
+inline constexpr std::array<std::string_view, 4> kRatingTexts{"", "☆", "☆☆", "☆☆☆"};
+// The text of a rating; empty for any value outside the table.
 std::string_view RatingText(int rating);
+
 // The weekday name followed by the air time, or a single blank without a
 // weekday.
 std::string AirTimeColumnText(const SeriesRecord& record);

@@ -9,17 +9,9 @@
 namespace mirevo {
 namespace {
 
-constexpr std::size_t kMaxEpisodeDigits = 9;  // far beyond 999, far below overflow
-
 std::optional<int> ReadEpisode(std::string_view text) {
-  text = TrimWhiteSpace(text);
-  if (text.empty() || text.size() > kMaxEpisodeDigits) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  if (value > kMaxEpisode) return std::nullopt;
+  std::optional<int> value = ReadDecimal(text);
+  if (value && *value > kMaxEpisode) return std::nullopt;
   return value;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/text_checks.h"
 #include "search/search_sources.h"
 #include "store/app_settings.h"
 
@@ -19,10 +20,10 @@ bool IsSearchSource(int source) {
 // at all, is refused before anything is applied.
 std::optional<std::string> CheckSearchText(const std::optional<std::string>& text,
                                            std::string_view label) {
-  std::string named(label);
-  if (!text) return named + "中含有无法用GBK编码保存的字符,请改用其他写法。";
+  if (!text) return NotGbkMessage(label);
   if (!CanSettingsFileCarry(*text))
-    return named + "不能含有\";\"或空字符,否则设置文件无法正确读取,下次启动时会丢失设置。请修改。";
+    return std::string(label) +
+           "不能含有\";\"或空字符,否则设置文件无法正确读取,下次启动时会丢失设置。请修改。";
   return std::nullopt;
 }
 

@@ -1,23 +1,18 @@
 #include "app/text_checks.h"
 
+#include "store/data_file.h"
+
 namespace mirevo {
 
-bool CanDataFileCarry(std::string_view text) {
-  if (!text.empty() && text.front() == ';') return false;
-  if (text.find('\0') != std::string_view::npos) return false;
-  // The reader ends a value at a ";" that has "=" two bytes after it; no
-  // GBK trail byte is ";" or "=", so a byte-wise look is exact.
-  for (std::size_t i = 0; i + 2 < text.size(); ++i)
-    if (text[i] == ';' && text[i + 2] == '=') return false;
-  return true;
+std::string NotGbkMessage(std::string_view fieldLabel) {
+  return std::string(fieldLabel) + "中含有无法用GBK编码保存的字符,请改用其他写法。";
 }
 
 std::optional<std::string> CheckTypedText(const std::optional<std::string>& text,
                                           std::string_view fieldLabel) {
-  std::string label(fieldLabel);
-  if (!text) return label + "中含有无法用GBK编码保存的字符,请改用其他写法。";
+  if (!text) return NotGbkMessage(fieldLabel);
   if (!CanDataFileCarry(*text))
-    return label +
+    return std::string(fieldLabel) +
            "不能以\";\"开头,也不能含有\";\"后隔一个字符接\"=\"的写法或空字符,"
            "否则数据文件无法原样保存。请修改。";
   return std::nullopt;

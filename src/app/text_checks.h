@@ -8,14 +8,12 @@
 
 namespace mirevo {
 
-// False for a text that the data file cannot carry: one whose first byte is
-// ";", one holding ";" followed by any one byte and "=", or one holding a
-// zero byte. Such a text would be cut or misread at the next start.
-bool CanDataFileCarry(std::string_view text);
+// "<field>中含有无法用GBK编码保存的字符,…": the one refusal of a typed text that
+// GBK cannot hold (the window hands such a text over as nullopt).
+std::string NotGbkMessage(std::string_view fieldLabel);
 
 // The refusal of a typed text for the field named fieldLabel ("名称", ...),
-// or nullopt when the text can be kept. A nullopt text stands for one the
-// window could not convert to GBK.
+// or nullopt when the data file can keep it as typed.
 std::optional<std::string> CheckTypedText(const std::optional<std::string>& text,
                                           std::string_view fieldLabel);
 

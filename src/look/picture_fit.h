@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "look/pixel_geometry.h"
+#include "window/geometry.h"
 
 namespace mirevo {
 
@@ -15,7 +15,6 @@ namespace mirevo {
 // take the full width, narrower ones the full height, and exactly 4:3 ones
 // the whole box. Sizes are truncated; small pictures are enlarged.
 // A picture without width or height draws nothing (nullopt).
-std::optional<PixelRect> FitPicture(int boxWidth, int boxHeight, int pictureWidth,
-                                    int pictureHeight);
+std::optional<Rect> FitPicture(int boxWidth, int boxHeight, int pictureWidth, int pictureHeight);
 
 }  // namespace mirevo

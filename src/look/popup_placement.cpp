@@ -2,7 +2,7 @@
 
 namespace mirevo {
 
-PixelPoint PlacePreviewPopup(const PixelRect& mainWindow, int rowOffset, int dpi) {
+Point PlacePreviewPopup(const Rect& mainWindow, int rowOffset, int dpi) {
   const int keptHeight = ScaleForDpi(kPreviewPopupKeptHeight, dpi);
   int top = mainWindow.top + rowOffset;
   if (top + keptHeight > mainWindow.bottom) top = mainWindow.bottom - keptHeight;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "look/dpi.h"
-#include "look/pixel_geometry.h"
+#include "window/geometry.h"
 
 namespace mirevo {
 
@@ -16,6 +16,6 @@ inline constexpr int kPreviewPopupKeptHeight = 190;
 // row (rowOffset: the row's top in the list's coordinates) but never
 // reaching further down than the main window. No clamping to the screen:
 // near its left edge the popup may lie partly off the screen.
-PixelPoint PlacePreviewPopup(const PixelRect& mainWindow, int rowOffset, int dpi = kBaseDpi);
+Point PlacePreviewPopup(const Rect& mainWindow, int rowOffset, int dpi = kBaseDpi);
 
 }  // namespace mirevo

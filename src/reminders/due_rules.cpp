@@ -1,20 +1,11 @@
 #include "reminders/due_rules.h"
 
-#include <cstdio>
-
+#include "reminders/earliest_update.h"
 #include "reminders/time_text.h"
 #include "text/gbk.h"
 
 namespace mirevo {
 namespace {
-
-// The quickest gap a work can start with: one week.
-constexpr long long kOneWeekSeconds = 604800;
-// Gaps this short are double clicks, not new episodes.
-constexpr long long kShortestGapSeconds = 60;
-// EarliestUpdateText: weekday name (8 bytes), HH:MM (5), a blank, seconds.
-constexpr std::size_t kEarliestGapOffset = 14;
-constexpr std::size_t kWeekdayNameLength = 8;
 
 std::string_view DatePart(std::string_view timeText) {
   return timeText.substr(0, kDateLength);
@@ -22,6 +13,12 @@ std::string_view DatePart(std::string_view timeText) {
 
 bool IsOn(const ReminderRule& rule) {
   return rule.enabled == 1;
+}
+
+// On a kind tab an empty next time becomes one week after the update.
+void FillEmptyNextTime(SeriesRecord& record, int currentTab) {
+  if (!record.nextTime.empty() || currentTab == kFinishedList || currentTab == kAwaitedList) return;
+  record.nextTime = AddOneWeek(record.updateTime);
 }
 
 }  // namespace
@@ -37,33 +34,9 @@ DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy) {
   return due;
 }
 
-void RecordEarliestUpdate(SeriesRecord& record, const Clock& clock) {
-  const std::time_t previous = ParseTimeText(record.updateTime);
-  long long best = kOneWeekSeconds;
-  if (record.earliestUpdate.size() > kEarliestGapOffset)
-    best = ReadAtoi(std::string_view(record.earliestUpdate).substr(kEarliestGapOffset));
-  const std::time_t now = clock.Now();
-  const long long elapsed = static_cast<long long>(now) - static_cast<long long>(previous);
-  if (elapsed >= best || elapsed <= kShortestGapSeconds) return;
-
-  std::tm local{};
-  if (!ToLocalTime(now, local)) return;
-  char clockTime[32];
-  std::snprintf(clockTime, sizeof clockTime, "%02d:%02d", local.tm_hour, local.tm_min);
-  // elapsed < best <= INT_MAX here, so it prints as the int it is read back as.
-  record.earliestUpdate = WeekdayNames()[local.tm_wday] + clockTime + " " + std::to_string(elapsed);
-}
-
 bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold) {
   if (nextTime.empty() || nextTime == kUnknownTime) return false;
   return CompareText(nextTime, threshold) <= 0;
-}
-
-bool FillEmptyNextTime(SeriesRecord& record, int currentTab) {
-  if (!record.nextTime.empty() || currentTab == kFinishedList || currentTab == kAwaitedList)
-    return false;
-  record.nextTime = AddOneWeek(record.updateTime);
-  return true;
 }
 
 RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
@@ -97,11 +70,9 @@ RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold
     colour = settings.rules[kWeekdayRule].colour;
 
   bool earliestApplies = record.earliestDue == 1;
-  if (!earliestApplies && record.manualNextTime == 0 &&
-      record.earliestUpdate.size() >= kWeekdayNameLength && due.todayWeekday >= 0 &&
+  if (!earliestApplies && record.manualNextTime == 0 && due.todayWeekday >= 0 &&
       due.todayWeekday < 7 &&
-      std::string_view(record.earliestUpdate).substr(0, kWeekdayNameLength) ==
-          WeekdayNames()[due.todayWeekday]) {
+      EarliestUpdateWeekday(record.earliestUpdate) == WeekdayNames()[due.todayWeekday]) {
     earliestApplies = true;
     record.earliestDue = 1;
   }

@@ -23,17 +23,8 @@ struct DueThreshold {
 // accuracy 1: the threshold is today at 23:59; otherwise the current minute.
 DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy);
 
-// Called by the update command while the record still holds the previous
-// update time: records the gap when it is the quickest so far.
-void RecordEarliestUpdate(SeriesRecord& record, const Clock& clock);
-
 // A concrete next time (neither empty nor "Unknown") at or before threshold.
 bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold);
-
-// The first step of ApplyDueRules on its own, for a caller that shows the
-// next time before colouring the row: on a kind tab an empty next time
-// becomes one week after the update. Returns true when it filled it.
-bool FillEmptyNextTime(SeriesRecord& record, int currentTab);
 
 // Fills an empty next time, updates the record's flags and returns the row's
 // colour, for a record shown on currentTab.

@@ -138,9 +138,10 @@ std::vector<std::string> ParseSettings(std::string_view text, AppSettings& setti
   return messages;
 }
 
-std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, int currentTab) {
-  settings.columnWidths = widths;
-  if (settings.defaultType != kNoRememberedTab) settings.defaultType = currentTab;
+std::string FormatSettings(const AppSettings& settings) {
+  // The table's accessors are the reader's, which write through them: the
+  // entries are read from a copy.
+  AppSettings readable = settings;
   std::string out;
   out.reserve(640 + settings.dataPath.size() + settings.searchPrefix.size() +
               settings.searchPostfix.size());
@@ -149,10 +150,10 @@ std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, in
     out += '=';
     switch (entry.kind) {
       case Kind::kNumber:
-        out += std::to_string(entry.number(settings));
+        out += std::to_string(entry.number(readable));
         break;
       case Kind::kText:
-        out += entry.text(settings);
+        out += entry.text(readable);
         break;
       case Kind::kColorSet:
         out += FormatColorSet(settings.reminders);

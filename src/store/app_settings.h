@@ -7,12 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "store/list_columns.h"
 #include "store/reminder_settings.h"
-#include "store/series_record.h"
 
 namespace mirevo {
-
-using ColumnWidths = std::array<int, kColumnCount>;
 
 // Window placement: left, top, width, height in screen pixels.
 using WindowPlacement = std::array<int, 4>;
@@ -21,7 +19,7 @@ using WindowPlacement = std::array<int, 4>;
 inline constexpr int kNoRememberedTab = 9;
 
 struct AppSettings {
-  ColumnWidths columnWidths{0, 90, 202, 36, 36, 49, 110, 80, 100, 110, 100, 90};
+  ColumnWidths columnWidths = DefaultColumnWidths();
   std::string dataPath = ".//data.mvd";
   int accuracy = 0;  // 1: due threshold is today 23:59
   int alpha = 0;     // transparency in tens of per cent, 0..9
@@ -58,8 +56,7 @@ bool CanSettingsFileCarry(std::string_view text);
 // Applies the entries of a settings text; returns the messages to show.
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings);
 
-// The settings text with all 32 entries. The column widths come from the list
-// at the moment of writing; unless "default_type" is 9 it becomes currentTab.
-std::string FormatSettings(AppSettings& settings, const ColumnWidths& widths, int currentTab);
+// The settings text with all 32 entries.
+std::string FormatSettings(const AppSettings& settings);
 
 }  // namespace mirevo

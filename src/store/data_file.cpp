@@ -1,7 +1,7 @@
 #include "store/data_file.h"
 
 #include <charconv>
-#include <cstring>
+#include <iterator>
 
 #include "text/gbk.h"
 
@@ -47,34 +47,79 @@ std::size_t FindValueEnd(std::string_view text, std::size_t q) {
   return std::string_view::npos;
 }
 
-// Entries are copied into a buffer sized up front, so the whole file is
-// built without a reallocation or a per-entry capacity check.
-class EntryWriter {
- public:
-  explicit EntryWriter(char* out) : out_(out) {}
+// The entries of one record after its "T", in the order they are written.
+// "c" packs the three reminder flags into one number.
+enum class FieldKind { kNumber, kText, kFlags };
 
-  void Text(char tag, std::string_view value) {
-    *out_++ = tag;
-    *out_++ = '=';
-    std::memcpy(out_, value.data(), value.size());
-    out_ += value.size();
-    *out_++ = ';';
-  }
-
-  void Number(char tag, int value) {
-    *out_++ = tag;
-    *out_++ = '=';
-    out_ = std::to_chars(out_, out_ + kMaxDigits, value).ptr;
-    *out_++ = ';';
-  }
-
-  char* position() const { return out_; }
-
-  static constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
-
- private:
-  char* out_;
+struct Field {
+  char tag;
+  FieldKind kind;
+  int SeriesRecord::*number;
+  std::string SeriesRecord::*text;
 };
+
+constexpr Field Number(char tag, int SeriesRecord::*member) {
+  return {tag, FieldKind::kNumber, member, nullptr};
+}
+constexpr Field Text(char tag, std::string SeriesRecord::*member) {
+  return {tag, FieldKind::kText, nullptr, member};
+}
+
+constexpr Field kFields[] = {
+    Number('N', &SeriesRecord::id),
+    Number('w', &SeriesRecord::weekday),
+    Text('t', &SeriesRecord::airTime),
+    Text('n', &SeriesRecord::name),
+    Number('v', &SeriesRecord::episode),
+    Number('s', &SeriesRecord::rating),
+    Text('d', &SeriesRecord::updateTime),
+    Text('m', &SeriesRecord::notes),
+    Text('p', &SeriesRecord::previewPath),
+    Text('D', &SeriesRecord::nextTime),
+    Text('k', &SeriesRecord::keyword),
+    Text('W', &SeriesRecord::earliestUpdate),
+    {'c', FieldKind::kFlags, nullptr, nullptr},
+};
+
+const Field* FindField(char tag) {
+  for (const Field& field : kFields)
+    if (field.tag == tag) return &field;
+  return nullptr;
+}
+
+int PackedFlags(const SeriesRecord& r) {
+  return r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime;
+}
+
+void UnpackFlags(int value, SeriesRecord& r) {
+  r.weekdayDue = value / 100;
+  r.earliestDue = (value % 100) / 10;
+  r.manualNextTime = value % 10;
+}
+
+constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
+
+void AppendNumber(std::string& out, char tag, int value) {
+  char entry[kMaxDigits + 3];
+  entry[0] = tag;
+  entry[1] = '=';
+  char* end = std::to_chars(entry + 2, entry + sizeof entry - 1, value).ptr;
+  *end++ = ';';
+  out.append(entry, end);
+}
+
+void AppendText(std::string& out, char tag, std::string_view value) {
+  const char head[2] = {tag, '='};
+  out.append(head, 2);
+  out.append(value);
+  out += ';';
+}
+
+// The "T" value of a record on a list: the category, plus 10 on the
+// finished list and 20 on the awaited one.
+int ListTagValue(int list, int category) {
+  return category + (list == kFinishedList ? 10 : list == kAwaitedList ? 20 : 0);
+}
 
 }  // namespace
 
@@ -115,8 +160,8 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
       }
       continue;
     }
-    static constexpr std::string_view kFieldTags = "NwvscmtndpDkW";
-    if (kFieldTags.find(tag) == std::string_view::npos) {
+    const Field* field = FindField(tag);
+    if (field == nullptr) {
       messages.emplace_back(kFileError);
       continue;
     }
@@ -125,89 +170,65 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
       orphansReported = true;
       continue;
     }
-    SeriesRecord& r = *current;
-    const bool numeric = tag == 'N' || tag == 'w' || tag == 'v' || tag == 's' || tag == 'c';
-    const int v = numeric ? ReadAtoi(value) : 0;
-    switch (tag) {
-      case 'N':
-        r.id = v;
-        if (v > store.idCounter) store.idCounter = v;
+    switch (field->kind) {
+      case FieldKind::kNumber:
+        current->*field->number = ReadAtoi(value);
         break;
-      case 'w':
-        r.weekday = v;
+      case FieldKind::kText:
+        (current->*field->text).assign(value);
         break;
-      case 'v':
-        r.episode = v;
-        break;
-      case 's':
-        r.rating = v;
-        break;
-      case 'c':
-        r.weekdayDue = v / 100;
-        r.earliestDue = (v % 100) / 10;
-        r.manualNextTime = v % 10;
-        break;
-      case 't':
-        r.airTime.assign(value);
-        break;
-      case 'n':
-        r.name.assign(value);
-        break;
-      case 'd':
-        r.updateTime.assign(value);
-        break;
-      case 'm':
-        r.notes.assign(value);
-        break;
-      case 'p':
-        r.previewPath.assign(value);
-        break;
-      case 'D':
-        r.nextTime.assign(value);
-        break;
-      case 'k':
-        r.keyword.assign(value);
-        break;
-      case 'W':
-        r.earliestUpdate.assign(value);
+      case FieldKind::kFlags:
+        UnpackFlags(ReadAtoi(value), *current);
         break;
     }
+    if (tag == 'N' && current->id > store.idCounter) store.idCounter = current->id;
   }
   for (RecordList& list : store.lists) list.ReverseOrder();
   return messages;
 }
 
 std::string FormatData(const RecordStore& store) {
-  // 14 tags, "=" and ";" each, room for 6 numbers, and the texts.
-  constexpr std::size_t kFixed = 14 * 3 + 6 * EntryWriter::kMaxDigits;
+  // Every entry's tag, "=" and ";", room for its number, and the texts: the
+  // whole file in one allocation.
+  constexpr std::size_t kPerRecord = (std::size(kFields) + 1) * (kMaxDigits + 3);
   std::size_t size = 0;
   for (const RecordList& list : store.lists)
-    for (const SeriesRecord& r : list)
-      size += kFixed + r.airTime.size() + r.name.size() + r.updateTime.size() + r.notes.size() +
-              r.previewPath.size() + r.nextTime.size() + r.keyword.size() + r.earliestUpdate.size();
-  std::string out(size, '\0');
-  EntryWriter writer(out.data());
+    for (const SeriesRecord& r : list) {
+      size += kPerRecord;
+      for (const Field& field : kFields)
+        if (field.kind == FieldKind::kText) size += (r.*field.text).size();
+    }
+  std::string out;
+  out.reserve(size);
   for (int index = 0; index < kListCount; ++index) {
-    const int tOffset = index == kFinishedList ? 10 : index == kAwaitedList ? 20 : 0;
     for (const SeriesRecord& r : store.lists[index]) {
-      writer.Number('T', r.category + tOffset);
-      writer.Number('N', r.id);
-      writer.Number('w', r.weekday);
-      writer.Text('t', r.airTime);
-      writer.Text('n', r.name);
-      writer.Number('v', r.episode);
-      writer.Number('s', r.rating);
-      writer.Text('d', r.updateTime);
-      writer.Text('m', r.notes);
-      writer.Text('p', r.previewPath);
-      writer.Text('D', r.nextTime);
-      writer.Text('k', r.keyword);
-      writer.Text('W', r.earliestUpdate);
-      writer.Number('c', r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime);
+      AppendNumber(out, 'T', ListTagValue(index, r.category));
+      for (const Field& field : kFields) {
+        switch (field.kind) {
+          case FieldKind::kNumber:
+            AppendNumber(out, field.tag, r.*field.number);
+            break;
+          case FieldKind::kText:
+            AppendText(out, field.tag, r.*field.text);
+            break;
+          case FieldKind::kFlags:
+            AppendNumber(out, field.tag, PackedFlags(r));
+            break;
+        }
+      }
     }
   }
-  out.resize(static_cast<std::size_t>(writer.position() - out.data()));
   return out;
+}
+
+bool CanDataFileCarry(std::string_view text) {
+  if (!text.empty() && text.front() == ';') return false;
+  if (text.find('\0') != std::string_view::npos) return false;
+  // The reader ends a value at a ";" that has "=" two bytes after it; no
+  // GBK trail byte is ";" or "=", so a byte-wise look is exact.
+  for (std::size_t i = 0; i + 2 < text.size(); ++i)
+    if (text[i] == ';' && text[i + 2] == '=') return false;
+  return true;
 }
 
 }  // namespace mirevo

@@ -17,4 +17,9 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store);
 // The bytes of the data file for the store.
 std::string FormatData(const RecordStore& store);
 
+// False for a text that the data file cannot give back as it was: one whose
+// first byte is ";", one holding ";" followed by any one byte and "=", or one
+// holding a zero byte. Such a text would be cut or misread at the next start.
+bool CanDataFileCarry(std::string_view text);
+
 }  // namespace mirevo

@@ -14,11 +14,11 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Writes all bytes and closes the stream; false if any of it failed.
-bool WriteAndClose(std::FILE* raw, std::string_view bytes, bool flushToDisk) {
+bool WriteAndClose(FileSystem& files, std::FILE* raw, std::string_view bytes) {
   FilePtr file(raw);
   if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
     return false;
-  if (flushToDisk ? !platform::FlushToDisk(file.get()) : std::fflush(file.get()) != 0) return false;
+  if (!files.FlushToDisk(file.get())) return false;
   return std::fclose(file.release()) == 0;
 }
 
@@ -27,7 +27,7 @@ bool WriteAndClose(std::FILE* raw, std::string_view bytes, bool flushToDisk) {
 FileContents ReadWholeFile(const std::string& path) {
   FileContents contents;
   bool missing = false;
-  FilePtr file(platform::OpenForReading(path, missing));
+  FilePtr file(NativeFileSystem().OpenForReading(path, missing));
   if (!file) {
     contents.status = missing ? ReadStatus::kMissing : ReadStatus::kOpenFailed;
     return contents;
@@ -58,31 +58,36 @@ FileContents ReadWholeFile(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-  return platform::Exists(path);
+  return NativeFileSystem().Exists(path);
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  return ReplaceFileAtomically(path, bytes, NativeFileSystem());
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileSystem& files) {
   // A temporary name of our own beside the target, so the final rename stays
   // on one volume and never clobbers a file we did not create.
   std::string temp;
   std::FILE* file = nullptr;
   for (int attempt = 0; attempt < 100 && file == nullptr; ++attempt) {
     temp = path + ".tmp" + (attempt ? std::to_string(attempt) : std::string());
-    file = platform::CreateExclusively(temp);
+    file = files.CreateExclusively(temp);
   }
   if (file == nullptr) return false;
-  if (!WriteAndClose(file, bytes, true) || !platform::ReplaceWith(temp, path)) {
-    platform::Remove(temp);
+  if (!WriteAndClose(files, file, bytes) || !files.ReplaceWith(temp, path)) {
+    files.Remove(temp);
     return false;
   }
   return true;
 }
 
 bool WriteNewFile(const std::string& newPath, std::string_view bytes) {
-  std::FILE* file = platform::CreateExclusively(newPath);
+  FileSystem& files = NativeFileSystem();
+  std::FILE* file = files.CreateExclusively(newPath);
   if (file == nullptr) return false;
-  if (!WriteAndClose(file, bytes, true)) {
-    platform::Remove(newPath);
+  if (!WriteAndClose(files, file, bytes)) {
+    files.Remove(newPath);
     return false;
   }
   return true;

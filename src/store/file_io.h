@@ -20,6 +20,8 @@ struct FileContents {
   std::string bytes;
 };
 
+class FileSystem;
+
 FileContents ReadWholeFile(const std::string& path);
 
 bool FileExists(const std::string& path);
@@ -27,7 +29,9 @@ bool FileExists(const std::string& path);
 // Writes the bytes to a temporary file beside path, flushes it to disk and
 // replaces path with it in one step. On any failure path is left as it was
 // and the temporary file is removed.
+// files: the file operations to use (tests watch their order).
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileSystem& files);
 
 // Creates newPath with the bytes, failing (without touching it) when newPath
 // already exists.

@@ -1,26 +1,35 @@
-// The few file operations that differ between Windows and POSIX. Paths are
-// GBK bytes.
+// The few file operations that differ between Windows and POSIX, behind one
+// interface so that a test can watch the order in which a save uses them.
+// Paths are GBK bytes.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-namespace mirevo::platform {
+namespace mirevo {
 
-// Opens for binary reading; missing tells a file that does not exist apart
-// from one that could not be opened.
-std::FILE* OpenForReading(const std::string& path, bool& missing);
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
 
-// Creates a new file for binary writing; nullptr when it exists or fails.
-std::FILE* CreateExclusively(const std::string& path);
+  // Opens for binary reading; missing tells a file that does not exist apart
+  // from one that could not be opened.
+  virtual std::FILE* OpenForReading(const std::string& path, bool& missing) = 0;
 
-// Flushes the stream's buffers and the operating system's to the disk.
-bool FlushToDisk(std::FILE* file);
+  // Creates a new file for binary writing; nullptr when it exists or fails.
+  virtual std::FILE* CreateExclusively(const std::string& path) = 0;
 
-// Replaces to with from in one step (the old to, if any, disappears).
-bool ReplaceWith(const std::string& from, const std::string& to);
+  // Flushes the stream's buffers and the operating system's to the disk.
+  virtual bool FlushToDisk(std::FILE* file) = 0;
 
-bool Remove(const std::string& path);
-bool Exists(const std::string& path);
+  // Replaces to with from in one step (the old to, if any, disappears).
+  virtual bool ReplaceWith(const std::string& from, const std::string& to) = 0;
 
-}  // namespace mirevo::platform
+  virtual bool Remove(const std::string& path) = 0;
+  virtual bool Exists(const std::string& path) = 0;
+};
+
+// The platform's own files.
+FileSystem& NativeFileSystem();
+
+}  // namespace mirevo

@@ -7,7 +7,7 @@
 
 #include "store/file_io_platform.h"
 
-namespace mirevo::platform {
+namespace mirevo {
 namespace {
 
 // Makes a finished rename durable by syncing the folder that holds it.
@@ -21,39 +21,45 @@ void SyncFolderOf(const std::string& path) {
   }
 }
 
+class NativeFiles final : public FileSystem {
+ public:
+  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    missing = file == nullptr && errno == ENOENT;
+    return file;
+  }
+
+  std::FILE* CreateExclusively(const std::string& path) override {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) return nullptr;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) ::close(fd);
+    return file;
+  }
+
+  bool FlushToDisk(std::FILE* file) override {
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+  }
+
+  bool ReplaceWith(const std::string& from, const std::string& to) override {
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolderOf(to);
+    return true;
+  }
+
+  bool Remove(const std::string& path) override { return std::remove(path.c_str()) == 0; }
+
+  bool Exists(const std::string& path) override {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0;
+  }
+};
+
 }  // namespace
 
-std::FILE* OpenForReading(const std::string& path, bool& missing) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  missing = file == nullptr && errno == ENOENT;
-  return file;
+FileSystem& NativeFileSystem() {
+  static NativeFiles files;
+  return files;
 }
 
-std::FILE* CreateExclusively(const std::string& path) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) return nullptr;
-  std::FILE* file = ::fdopen(fd, "wb");
-  if (file == nullptr) ::close(fd);
-  return file;
-}
-
-bool FlushToDisk(std::FILE* file) {
-  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-}
-
-bool ReplaceWith(const std::string& from, const std::string& to) {
-  if (std::rename(from.c_str(), to.c_str()) != 0) return false;
-  SyncFolderOf(to);
-  return true;
-}
-
-bool Remove(const std::string& path) {
-  return std::remove(path.c_str()) == 0;
-}
-
-bool Exists(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0;
-}
-
-}  // namespace mirevo::platform
+}  // namespace mirevo

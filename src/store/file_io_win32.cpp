@@ -9,7 +9,7 @@
 #include "store/file_io_platform.h"
 #include "text/codepage.h"
 
-namespace mirevo::platform {
+namespace mirevo {
 namespace {
 
 // The path as the W functions take it; empty when the bytes are not GBK.
@@ -19,50 +19,58 @@ std::wstring WidePath(const std::string& path) {
   return std::wstring(wide->begin(), wide->end());
 }
 
+class NativeFiles final : public FileSystem {
+ public:
+  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
+    missing = false;
+    std::wstring wide = WidePath(path);
+    if (wide.empty()) return nullptr;
+    std::FILE* file = _wfopen(wide.c_str(), L"rb");
+    if (file == nullptr) {
+      DWORD attributes = GetFileAttributesW(wide.c_str());
+      missing = attributes == INVALID_FILE_ATTRIBUTES;
+    }
+    return file;
+  }
+
+  std::FILE* CreateExclusively(const std::string& path) override {
+    std::wstring wide = WidePath(path);
+    if (wide.empty()) return nullptr;
+    int fd = _wopen(wide.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (file == nullptr) _close(fd);
+    return file;
+  }
+
+  bool FlushToDisk(std::FILE* file) override {
+    return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+  }
+
+  bool ReplaceWith(const std::string& from, const std::string& to) override {
+    std::wstring wideFrom = WidePath(from);
+    std::wstring wideTo = WidePath(to);
+    if (wideFrom.empty() || wideTo.empty()) return false;
+    return MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  bool Remove(const std::string& path) override {
+    std::wstring wide = WidePath(path);
+    return !wide.empty() && DeleteFileW(wide.c_str()) != 0;
+  }
+
+  bool Exists(const std::string& path) override {
+    std::wstring wide = WidePath(path);
+    return !wide.empty() && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+};
+
 }  // namespace
 
-std::FILE* OpenForReading(const std::string& path, bool& missing) {
-  missing = false;
-  std::wstring wide = WidePath(path);
-  if (wide.empty()) return nullptr;
-  std::FILE* file = _wfopen(wide.c_str(), L"rb");
-  if (file == nullptr) {
-    DWORD attributes = GetFileAttributesW(wide.c_str());
-    missing = attributes == INVALID_FILE_ATTRIBUTES;
-  }
-  return file;
+FileSystem& NativeFileSystem() {
+  static NativeFiles files;
+  return files;
 }
 
-std::FILE* CreateExclusively(const std::string& path) {
-  std::wstring wide = WidePath(path);
-  if (wide.empty()) return nullptr;
-  int fd = _wopen(wide.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (fd < 0) return nullptr;
-  std::FILE* file = _fdopen(fd, "wb");
-  if (file == nullptr) _close(fd);
-  return file;
-}
-
-bool FlushToDisk(std::FILE* file) {
-  return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
-}
-
-bool ReplaceWith(const std::string& from, const std::string& to) {
-  std::wstring wideFrom = WidePath(from);
-  std::wstring wideTo = WidePath(to);
-  if (wideFrom.empty() || wideTo.empty()) return false;
-  return MoveFileExW(wideFrom.c_str(), wideTo.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
-bool Remove(const std::string& path) {
-  std::wstring wide = WidePath(path);
-  return !wide.empty() && DeleteFileW(wide.c_str()) != 0;
-}
-
-bool Exists(const std::string& path) {
-  std::wstring wide = WidePath(path);
-  return !wide.empty() && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-}  // namespace mirevo::platform
+}  // namespace mirevo

@@ -18,28 +18,33 @@ void RecordList::ReverseOrder() {
   records_.reverse();
 }
 
-void RecordList::RemoveById(int id) {
-  auto it = std::find_if(records_.begin(), records_.end(),
-                         [id](const SeriesRecord& r) { return r.id == id; });
+RecordList::const_iterator RecordList::Find(const SeriesRecord& record) const {
+  for (auto it = records_.begin(); it != records_.end(); ++it)
+    if (&*it == &record) return it;
+  return records_.end();
+}
+
+bool RecordList::Contains(const SeriesRecord& record) const {
+  return Find(record) != records_.end();
+}
+
+void RecordList::Remove(const SeriesRecord& record) {
+  auto it = Find(record);
   if (it != records_.end()) records_.erase(it);
 }
 
-void RecordList::MoveFromList(RecordList& source, int id) {
-  auto it = std::find_if(source.records_.begin(), source.records_.end(),
-                         [id](const SeriesRecord& r) { return r.id == id; });
+void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
+  auto it = source.Find(record);
   if (it != source.records_.end()) records_.splice(records_.begin(), source.records_, it);
 }
 
-// Header clicks order by the column's text key, then (for number columns) by
-// its number key; column 1 thus orders by weekday and, within a weekday, by air
-// time. Two stable passes equal one stable sort by (number, text), which is
-// what runs here. The keys are copied next to each other first, so that the
-// sort does not chase list nodes through memory; the nodes are then relinked
-// in the sorted order without copying any record.
-void RecordList::SortRecords(int column, bool descending) {
-  const bool byText = IsTextColumn(column);
-  const bool byNumber = IsNumberColumn(column);
-  if (records_.size() < 2 || (!byText && !byNumber)) return;
+// A key with both parts orders by the number, then the text; the list has
+// always been ordered by two stable passes (text, then number), which equal
+// one stable sort by (number, text), which is what runs here. The keys are copied next to each
+// other first, so that the sort does not chase list nodes through memory; the nodes are then
+// relinked in the sorted order without copying any record.
+void RecordList::SortRecords(SortKey sortKey, bool descending) {
+  if (records_.size() < 2) return;
 
   struct Key {
     std::string_view text;
@@ -54,22 +59,19 @@ void RecordList::SortRecords(int column, bool descending) {
   for (auto it = records_.begin(); it != records_.end(); ++it) {
     const auto position = static_cast<std::uint32_t>(nodes.size());
     nodes.push_back(it);
-    Key key{{}, byNumber ? it->NumberByColumn(column) : 0, position};
-    if (byText) {
-      const std::string& text = *it->TextFieldByColumn(column);
-      key.text = text;  // repointed into the arena below
-      textBytes += text.size();
+    Key key{{}, SortNumber(*it, sortKey).value_or(0), position};
+    if (const std::string* text = SortText(*it, sortKey)) {
+      key.text = *text;  // repointed into the arena below
+      textBytes += text->size();
     }
     keys.push_back(key);
   }
   std::string arena;
-  if (byText) {
-    arena.reserve(textBytes);
-    for (Key& key : keys) {
-      const char* copy = arena.data() + arena.size();
-      arena.append(key.text);
-      key.text = std::string_view(copy, key.text.size());
-    }
+  arena.reserve(textBytes);
+  for (Key& key : keys) {
+    const char* copy = arena.data() + arena.size();
+    arena.append(key.text);
+    key.text = std::string_view(copy, key.text.size());
   }
 
   // Equal keys keep their list order through the position: the result is
@@ -88,16 +90,6 @@ void RecordList::SortRecords(int column, bool descending) {
 
 void RecordList::ClearNextTimes() {
   for (auto& record : records_) record.nextTime.clear();
-}
-
-SeriesRecord* RecordList::FindById(int id) {
-  for (auto& record : records_)
-    if (record.id == id) return &record;
-  return nullptr;
-}
-
-const SeriesRecord* RecordList::FindById(int id) const {
-  return const_cast<RecordList*>(this)->FindById(id);
 }
 
 }  // namespace mirevo

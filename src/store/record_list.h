@@ -1,6 +1,7 @@
 // An ordered list of works. Records enter at the head, so the most recently
 // added or moved work comes first; the order is the order of the rows on
-// screen and of the records in the data file.
+// screen and of the records in the data file. A record stays at the same
+// address for as long as it exists, even when it moves to another list.
 #pragma once
 
 #include <cstddef>
@@ -20,22 +21,20 @@ class RecordList {
 
   void ReverseOrder();
 
-  // Removes (and destroys) the first record with this id; nothing if none.
-  void RemoveById(int id);
+  // Removes (and destroys) this record; nothing when it is not in the list.
+  void Remove(const SeriesRecord& record);
 
-  // Moves the first record with this id from source to the head of this
-  // list, unchanged. Nothing happens when source has no such record.
-  void MoveFromList(RecordList& source, int id);
+  // Moves this record from source to the head of this list, unchanged.
+  // Nothing happens when source does not hold it.
+  void MoveFrom(RecordList& source, const SeriesRecord& record);
 
-  // Stable sort by a list column's keys, as the column header orders it;
-  // a column outside 0..11 changes nothing.
-  void SortRecords(int column, bool descending);
+  bool Contains(const SeriesRecord& record) const;
+
+  // Stable sort by a key, ascending or descending.
+  void SortRecords(SortKey key, bool descending);
 
   // Empties every next time (the finished tab shows none).
   void ClearNextTimes();
-
-  SeriesRecord* FindById(int id);
-  const SeriesRecord* FindById(int id) const;
 
   bool empty() const { return records_.empty(); }
   std::size_t size() const { return records_.size(); }
@@ -47,6 +46,8 @@ class RecordList {
   const SeriesRecord& Head() const { return records_.front(); }
 
  private:
+  const_iterator Find(const SeriesRecord& record) const;
+
   std::list<SeriesRecord> records_;
 };
 

@@ -2,48 +2,43 @@
 
 namespace mirevo {
 
-const std::string* SeriesRecord::TextFieldByColumn(int column) const {
-  switch (column) {
-    case 1:
-      return &airTime;
-    case 2:
-      return &name;
-    case 6:
-      return &updateTime;
-    case 7:
-      return &notes;
-    case 8:
-      return &previewPath;
-    case 9:
-      return &nextTime;
-    case 10:
-      return &keyword;
-    case 11:
-      return &earliestUpdate;
+std::optional<int> SortNumber(const SeriesRecord& record, SortKey key) {
+  switch (key) {
+    case SortKey::kId:
+      return record.id;
+    case SortKey::kAirTime:
+      return record.weekday;
+    case SortKey::kEpisode:
+      return record.episode;
+    case SortKey::kCategory:
+      return record.category;
+    case SortKey::kRating:
+      return record.rating;
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
-std::string SeriesRecord::TextByColumn(int column) const {
-  const std::string* field = TextFieldByColumn(column);
-  return field ? *field : std::string();
-}
-
-int SeriesRecord::NumberByColumn(int column) const {
-  switch (column) {
-    case 0:
-      return id;
-    case 1:
-      return weekday;
-    case 3:
-      return episode;
-    case 4:
-      return category;
-    case 5:
-      return rating;
+const std::string* SortText(const SeriesRecord& record, SortKey key) {
+  switch (key) {
+    case SortKey::kAirTime:
+      return &record.airTime;
+    case SortKey::kName:
+      return &record.name;
+    case SortKey::kUpdateTime:
+      return &record.updateTime;
+    case SortKey::kNotes:
+      return &record.notes;
+    case SortKey::kPreviewPath:
+      return &record.previewPath;
+    case SortKey::kNextTime:
+      return &record.nextTime;
+    case SortKey::kKeyword:
+      return &record.keyword;
+    case SortKey::kEarliestUpdate:
+      return &record.earliestUpdate;
     default:
-      return 0;
+      return nullptr;
   }
 }
 

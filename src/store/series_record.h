@@ -1,6 +1,7 @@
-// One work the user follows, and the sort keys it gives per list column.
+// One work the user follows, and the keys a list of works is ordered by.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,9 +21,6 @@ inline constexpr int kFinishedList = 4;
 inline constexpr int kAwaitedList = 5;
 inline constexpr int kListCount = 6;
 
-// The twelve columns of the main list.
-inline constexpr int kColumnCount = 12;
-
 struct SeriesRecord {
   int earliestDue = 0;     // the earliest-update rule fired and is pending
   int weekdayDue = 0;      // the weekday rule fired and is pending
@@ -40,21 +38,29 @@ struct SeriesRecord {
   std::string previewPath;
   std::string keyword;
   std::string earliestUpdate;  // EarliestUpdateText or empty
-
-  // Sort keys of a list column; other columns give "" and 0.
-  std::string TextByColumn(int column) const;
-  int NumberByColumn(int column) const;
-
-  // The text key without a copy, or nullptr when the column has none.
-  const std::string* TextFieldByColumn(int column) const;
 };
 
-// Columns sorted by their text key, and by their number key (column 1 is both).
-constexpr bool IsTextColumn(int column) {
-  return column == 1 || column == 2 || (column >= 6 && column <= 11);
-}
-constexpr bool IsNumberColumn(int column) {
-  return column == 0 || (column >= 1 && column <= 5);
-}
+// What a list of works can be ordered by. A key orders by a number field, a
+// text field, or both (the number first: the air time orders by weekday and,
+// within a weekday, by the clock time).
+enum class SortKey {
+  kId,
+  kAirTime,
+  kName,
+  kEpisode,
+  kCategory,
+  kRating,
+  kUpdateTime,
+  kNotes,
+  kPreviewPath,
+  kNextTime,
+  kKeyword,
+  kEarliestUpdate,
+};
+
+// The number a key orders by, or nullopt when it orders by text alone.
+std::optional<int> SortNumber(const SeriesRecord& record, SortKey key);
+// The text a key orders by (no copy), or nullptr when it orders by number alone.
+const std::string* SortText(const SeriesRecord& record, SortKey key);
 
 }  // namespace mirevo

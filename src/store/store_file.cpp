@@ -93,8 +93,10 @@ std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store) {
 
 std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
                                       const ColumnWidths& widths, int currentTab) {
+  settings.columnWidths = widths;
+  if (settings.defaultType != kNoRememberedTab) settings.defaultType = currentTab;
   try {
-    if (file.Write(FormatSettings(settings, widths, currentTab))) return {};
+    if (file.Write(FormatSettings(settings))) return {};
   } catch (const std::bad_alloc&) {
   }
   return {"写入ini文件失败"};

@@ -18,10 +18,8 @@ class StoreFile {
  public:
   StoreFile(std::string path, const Clock& clock) : path_(std::move(path)), clock_(&clock) {}
 
-  const std::string& path() const { return path_; }
-  void set_path(std::string path) { path_ = std::move(path); }
-  // True when the next save first keeps the old file under a backup name.
-  bool needs_backup() const { return needsBackup_; }
+  const std::string& Path() const { return path_; }
+  void SetPath(std::string path) { path_ = std::move(path); }
 
   // Reads the whole file; a missing file gives an empty text and no message.
   // Returns the messages of the read itself; the text goes to text.
@@ -32,10 +30,10 @@ class StoreFile {
   // false when the file was not written.
   bool Write(const std::string& bytes);
 
-  // The backup name for a given stamp and attempt: path.YYYYMMDD-HHMM[-n].bak
+ private:
+  // The backup name for the clock's minute and an attempt: path.YYYYMMDD-HHMM[-n].bak
   std::string BackupName(int attempt) const;
 
- private:
   std::string path_;
   const Clock* clock_;
   bool needsBackup_ = false;
@@ -48,6 +46,8 @@ std::vector<std::string> LoadFile(StoreFile& file, AppSettings& settings);
 
 // Returns the messages to show ("写入文件失败" on failure; none on success).
 std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store);
+// The column widths are the list's at this moment; unless "default_type" is
+// 9, it becomes the current tab. Both are kept in the settings.
 std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
                                       const ColumnWidths& widths, int currentTab);
 

@@ -12,6 +12,10 @@ namespace mirevo {
 // nullopt when the bytes are not valid GBK.
 std::optional<std::u16string> GbkToUtf16(std::string_view gbk);
 
+// For display: a text that is not valid GBK (a hand-edited file) still
+// converts, each broken character as U+FFFD.
+std::u16string GbkToUtf16Lenient(std::string_view gbk);
+
 // nullopt when a character has no GBK form (it would otherwise become "?").
 std::optional<std::string> Utf16ToGbk(std::u16string_view utf16);
 

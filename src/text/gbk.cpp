@@ -69,6 +69,18 @@ int ReadAtoi(std::string_view text) {
   return static_cast<int>(value > INT_MAX ? INT_MAX : value);
 }
 
+std::optional<int> ReadDecimal(std::string_view text) {
+  text = TrimWhiteSpace(text);
+  if (text.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > INT_MAX) return std::nullopt;
+  }
+  return static_cast<int>(value);
+}
+
 bool IsValidGbk(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size(); ++pos) {
     auto c = static_cast<unsigned char>(text[pos]);

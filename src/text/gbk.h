@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ int CompareText(std::string_view a, std::string_view b);
 // decimal digits up to the first non-digit; 0 without digits. Values beyond
 // the 32-bit range saturate instead of being undefined.
 int ReadAtoi(std::string_view text);
+
+// A typed whole number: decimal digits only, with C white space around them
+// allowed; nullopt for anything else (a sign, letters, an empty text) and for
+// a number beyond the 32-bit range.
+std::optional<int> ReadDecimal(std::string_view text);
 
 // True when every byte is ASCII or part of a well-formed two-byte character
 // (0x80 alone is the euro sign of code page 936).

@@ -4,12 +4,12 @@
 #include <windows.h>
 
 #include "app/keyword_form.h"
-#include "ui/win32/dialog.h"
+#include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
 namespace mirevo::ui {
 
-class KeywordDialog : public win32::Dialog {
+class KeywordDialog : public FormDialog<KeywordForm> {
  public:
   // On IDOK the form's result is the new keyword.
   KeywordDialog(KeywordForm& form, win32::UiServices& services);
@@ -22,9 +22,7 @@ class KeywordDialog : public win32::Dialog {
  private:
   void SearchNow();
 
-  KeywordForm& form_;  // the caller's, written only on IDOK
-  KeywordForm working_;
-  win32::UiServices& services_;
+  win32::ShellOpenService& shell_;
 };
 
 }  // namespace mirevo::ui

@@ -2,42 +2,16 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <array>
-
 #include "resource.h"
 #include "ui/main/main_window_menu.h"
 #include "ui/main/record_dialog.h"
 #include "ui/main/type_dialog.h"
+#include "ui/win32/gdi.h"
 #include "ui/win32/menu.h"
 #include "ui/win32/module.h"
 
 namespace mirevo::ui {
 namespace {
-
-struct ColumnLayout {
-  const char* title;
-  win32::ColumnAlign align;
-};
-
-constexpr std::array<ColumnLayout, kColumnCount> kColumns{{
-    {"No", win32::ColumnAlign::kLeft},
-    {"播放时间", win32::ColumnAlign::kLeft},
-    {"名称", win32::ColumnAlign::kLeft},
-    {"集数", win32::ColumnAlign::kRight},
-    {"类型", win32::ColumnAlign::kCentre},
-    {"评价", win32::ColumnAlign::kLeft},
-    {"更新时间", win32::ColumnAlign::kLeft},
-    {"备注", win32::ColumnAlign::kLeft},
-    {"预览图路径", win32::ColumnAlign::kLeft},
-    {"次回时间", win32::ColumnAlign::kLeft},
-    {"关键词", win32::ColumnAlign::kLeft},
-    {"最早更新", win32::ColumnAlign::kLeft},
-}};
-
-// In tab index order: the tab index is the index of the list it shows.
-constexpr std::array<const char*, kListCount> kTabTitles{"动画", "漫画", "OVA",
-                                                         "日剧", "完结", "期待"};
 
 Answer AnswerOf(win32::MessageAnswer answer) {
   switch (answer) {
@@ -58,32 +32,27 @@ MainWindow::MainWindow(win32::UiServices& services, const Clock& clock)
     : Dialog(IDD_MAIN),
       services_(services),
       clock_(clock),
-      controller_(*this, clock),
-      rows_(controller_) {}
+      controller_(*this, *this, listScreen_, *this, clock) {
+  listScreen_.ShowRowsOf(controller_.list);
+}
 
 // ---- Initialisation -------------------------------------------------------
 
 bool MainWindow::OnInitDialog() {
-  list_.Attach(Item(IDC_LIST));
-  tabs_.Attach(Item(IDC_TABS));
+  listScreen_.Attach(Item(IDC_TABS), Item(IDC_LIST));
+  for (MainWindowFeature* feature : features_) feature->OnCreated(*this);
 
   // The order matters: the settings give the column widths, the data file
   // needs the settings' path, and the start tab needs both.
-  // (Flat buttons: styled here once they exist.)
   AddAboutToSystemMenu();
   SetUpIcons();
-  // (Resize anchors of the buttons, the tab strip and the list: here.)
-  controller_.LoadSettingsFile();
-  // (The tray balloon switch goes to the tray icon here.)
-  InsertTabsAndColumns();
-  // (Transparency: applied here.)
-  controller_.LoadDataFile();
-  controller_.ShowStartTab();
-  ApplyPlacement();
-  // (Edge auto-hide timer: started here.)
+  controller_.LoadSettings();
+  listScreen_.InsertTabsAndColumns(controller_.session.Settings().columnWidths);
+  controller_.LoadDataAndShowStartTab();
+  for (MainWindowFeature* feature : features_) feature->OnStarted(*this);
 
   // The list is what the keyboard works on: Enter edits its selected work.
-  FocusList();
+  listScreen_.FocusList();
   return false;
 }
 
@@ -102,28 +71,6 @@ void MainWindow::SetUpIcons() {
   ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
-void MainWindow::InsertTabsAndColumns() {
-  for (int tab = 0; tab < kListCount; ++tab) tabs_.InsertTab(tab, kTabTitles[tab]);
-  list_.AddExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  const ColumnWidths& widths = controller_.Settings().columnWidths;
-  for (int column = 0; column < kColumnCount; ++column) {
-    const ColumnLayout& layout = kColumns[static_cast<std::size_t>(column)];
-    list_.InsertColumn(column, layout.title, widths[static_cast<std::size_t>(column)],
-                       layout.align);
-  }
-}
-
-void MainWindow::ApplyPlacement() {
-  const AppSettings& settings = controller_.Settings();
-  const WindowPlacement& pos = settings.windowPlacement;
-  ::MoveWindow(Hwnd(), pos[0], pos[1], pos[2], pos[3], TRUE);
-  if (settings.topShow == 1) {
-    ::SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  }
-  // (Edge docking: the first edge check goes here, before maximising.)
-  if (settings.maxSign == 1) ::ShowWindow(Hwnd(), SW_SHOWMAXIMIZED);
-}
-
 // ---- Messages -------------------------------------------------------------
 
 std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,12 +80,6 @@ std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
       // left to the dialog they would become IDCANCEL, which is Escape's.
       controller_.CloseMainWindow();
       return 0;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
-        // (The about box opens here.)
-        return 0;
-      }
-      return std::nullopt;
     case WM_PAINT:
       if (PaintIconic()) return 0;
       return std::nullopt;
@@ -151,44 +92,40 @@ std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
 
 bool MainWindow::PaintIconic() {
   if (!::IsIconic(Hwnd())) return false;
-  PAINTSTRUCT paint{};
-  HDC dc = ::BeginPaint(Hwnd(), &paint);
-  ::SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  win32::PaintScope paint(Hwnd());
+  ::SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
   RECT client{};
   ::GetClientRect(Hwnd(), &client);
   const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
   const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-  ::DrawIcon(dc, x, y, bigIcon_.get());
-  ::EndPaint(Hwnd(), &paint);
+  ::DrawIcon(paint.get(), x, y, bigIcon_.get());
   return true;
 }
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {
   if (control != nullptr && code != BN_CLICKED) return Dialog::OnCommand(id, code, control);
+  RecordCommands& commands = controller_.commands;
   switch (id) {
     case IDC_ADD:
-      controller_.Add();
+      commands.Add();
       return true;
     case IDC_UPDATE:
-      controller_.Update();
+      commands.Update();
       return true;
     case IDC_EDIT:
-      controller_.Edit();
+      commands.Edit();
       return true;
     case IDC_FINISH:
-      controller_.Finish();
+      commands.Finish();
       return true;
     case IDC_DELETE:
-      controller_.Delete();
+      commands.Delete();
       return true;
     case IDC_SEARCH:
-      controller_.Search();
+      commands.Search();
       return true;
     case IDC_SAVE_EXIT:
       controller_.SaveAndExit();
-      return true;
-    case IDC_SETTINGS:
-      // (The settings dialog opens here.)
       return true;
     default:
       return Dialog::OnCommand(id, code, control);
@@ -196,7 +133,7 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void MainWindow::OnOk() {
-  controller_.Edit();
+  controller_.commands.Edit();
 }
 
 void MainWindow::OnCancel() {
@@ -207,33 +144,29 @@ std::optional<LRESULT> MainWindow::OnNotify(NMHDR* header) {
   if (header == nullptr) return std::nullopt;
   if (header->idFrom == IDC_LIST) return OnListNotify(header);
   if (header->idFrom == IDC_TABS && header->code == TCN_SELCHANGE) {
-    controller_.OnTabSelected(tabs_.Current());
+    controller_.list.OnTabSelected(listScreen_.CurrentTab());
     return 0;
   }
   return std::nullopt;
 }
 
 std::optional<LRESULT> MainWindow::OnListNotify(NMHDR* header) {
-  if (auto answer = list_.HandleNotify(header, rows_)) return answer;
   switch (header->code) {
     case NM_DBLCLK:
-      controller_.OnListDoubleClick();
+      controller_.commands.OnListDoubleClick();
       return 0;
     case NM_RCLICK:
-      controller_.OnContextMenu();
-      return 0;
-    case NM_CLICK:
-      // (The preview popup follows the clicked work here.)
+      controller_.commands.OnContextMenu();
       return 0;
     case LVN_COLUMNCLICK:
-      controller_.OnColumnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+      controller_.list.OnColumnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return 0;
     default:
       return std::nullopt;
   }
 }
 
-// ---- MainView -------------------------------------------------------------
+// ---- Views ----------------------------------------------------------------
 
 void MainWindow::ShowMessage(const std::string& text, const std::string& caption) {
   services_.messages.Show(Hwnd(), text, caption, win32::MessageButtons::kOk,
@@ -271,71 +204,19 @@ MenuCommand MainWindow::ShowContextMenu(const ContextMenuState& state) {
   return MenuCommandOf(win32::TrackPopupForCommand(popup, Hwnd(), cursor));
 }
 
-int MainWindow::SelectedRow() const {
-  return list_.SelectedRow();
-}
-
-void MainWindow::RowsReset() {
-  // Every row is new: a selection left over from the old rows would point
-  // at some other work.
-  list_.SelectRow(-1);
-  const int count = rows_.RowCount();
-  list_.SetRowCount(count);
-  if (count > 0) list_.EnsureVisible(0);
-}
-
-void MainWindow::RowChanged(int row) {
-  list_.RedrawRow(row);
-}
-
-void MainWindow::RowRemoved(int /*row*/) {
-  list_.SetRowCount(rows_.RowCount());
-}
-
-void MainWindow::SelectRow(int row) {
-  FocusList();
-  if (row >= 0 && row < list_.RowCount()) {
-    list_.EnsureVisible(row);
-    list_.SelectRow(row);
-  } else {
-    list_.SelectRow(-1);
-  }
-}
-
-void MainWindow::FocusList() {
-  // Through the dialog manager, so that the default button follows.
-  ::SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_.Hwnd()), TRUE);
-}
-
-ColumnWidths MainWindow::CurrentColumnWidths() const {
-  ColumnWidths widths = controller_.Settings().columnWidths;
-  const std::vector<int> shown = list_.ColumnWidths();
-  std::copy_n(shown.begin(), std::min(shown.size(), widths.size()), widths.begin());
-  return widths;
-}
-
-void MainWindow::SetCurrentTab(int tab) {
-  tabs_.SetCurrent(tab);
-}
-
 void MainWindow::OpenAddress(const std::string& address) {
   services_.shell.Open(Hwnd(), address);
 }
 
-void MainWindow::ShowBalloon(const std::string& /*text*/, const std::string& /*title*/,
-                             unsigned /*timeoutMs*/) {
-  // The balloon belongs to the tray icon, which hands it over here once it
-  // exists; until then there is nowhere to show it.
-}
-
-WindowRect MainWindow::CurrentWindowRect() const {
+Rect MainWindow::CurrentWindowRect() const {
   RECT rect{};
   ::GetWindowRect(Hwnd(), &rect);
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 void MainWindow::EndProgram() {
-  // (The preview popup and the settings dialog are destroyed here.)
+  // What lives on the window (the settings dialog, the preview popup) is
+  // destroyed with it.
   Close(IDOK);
 }
 

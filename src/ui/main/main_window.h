@@ -1,49 +1,56 @@
 // The program's one top-level window: a row of command buttons, the tab
 // strip of the six lists and the list of works. It only displays and
-// forwards: every decision is the MainController's, every question and
-// dialog the controller asks for is answered here through the MainView.
+// forwards: every decision is the MainController's, and every question and
+// dialog the controller asks for is answered here through its views. What
+// else lives on the window (tray icon, behaviour, settings) is added as
+// features by the program's assembly.
 #pragma once
 
 #include <windows.h>
 
+#include <vector>
+
 #include "app/main_controller.h"
-#include "app/main_view.h"
+#include "app/views.h"
 #include "store/clock.h"
-#include "ui/main/main_window_rows.h"
+#include "ui/main/main_list_screen.h"
+#include "ui/main/main_window_feature.h"
 #include "ui/win32/dialog.h"
-#include "ui/win32/list_view.h"
-#include "ui/win32/tab_strip.h"
 #include "ui/win32/ui_services.h"
 #include "ui/win32/unique_handle.h"
 
 namespace mirevo::ui {
 
-class MainWindow final : public win32::Dialog, public MainView {
+class MainWindow final : public win32::Dialog,
+                         public MessageView,
+                         public DialogView,
+                         public SessionView {
  public:
   // Reads nothing yet: the settings and data files are loaded when the
   // window is created (RunModal or CreateModeless).
   MainWindow(win32::UiServices& services, const Clock& clock);
 
-  const MainController& Controller() const { return controller_; }
+  // Before the window is created; the feature must outlive the window.
+  void AddFeature(MainWindowFeature& feature) { features_.push_back(&feature); }
 
-  // MainView ------------------------------------------------------------
+  MainController& Controller() { return controller_; }
+  const MainController& Controller() const { return controller_; }
+  MainListScreen& Screen() { return listScreen_; }
+  win32::UiServices& Services() { return services_; }
+  const Clock& GetClock() const { return clock_; }
+  HICON BigIcon() const { return bigIcon_.get(); }
+
+  // MessageView.
   void ShowMessage(const std::string& text, const std::string& caption) override;
   Answer AskYesNo(const std::string& text, const std::string& caption) override;
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+  // DialogView.
   bool RunRecordDialog(RecordForm& form) override;
   bool RunTypeDialog(TypeForm& form) override;
   MenuCommand ShowContextMenu(const ContextMenuState& state) override;
-  int SelectedRow() const override;
-  void RowsReset() override;
-  void RowChanged(int row) override;
-  void RowRemoved(int row) override;
-  void SelectRow(int row) override;
-  void FocusList() override;
-  ColumnWidths CurrentColumnWidths() const override;
-  void SetCurrentTab(int tab) override;
   void OpenAddress(const std::string& address) override;
-  void ShowBalloon(const std::string& text, const std::string& title, unsigned timeoutMs) override;
-  WindowRect CurrentWindowRect() const override;
+  // SessionView.
+  Rect CurrentWindowRect() const override;
   void EndProgram() override;
 
  protected:
@@ -59,17 +66,14 @@ class MainWindow final : public win32::Dialog, public MainView {
  private:
   void SetUpIcons();
   void AddAboutToSystemMenu();
-  void InsertTabsAndColumns();
-  void ApplyPlacement();
   std::optional<LRESULT> OnListNotify(NMHDR* header);
   bool PaintIconic();
 
   win32::UiServices& services_;
   const Clock& clock_;
+  MainListScreen listScreen_;
   MainController controller_;
-  ControllerRows rows_;
-  win32::VirtualListView list_;
-  win32::TabStrip tabs_;
+  std::vector<MainWindowFeature*> features_;
   win32::IconHandle bigIcon_;
   win32::IconHandle smallIcon_;
 };

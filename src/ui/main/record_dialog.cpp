@@ -1,6 +1,5 @@
 #include "ui/main/record_dialog.h"
 
-#include "app/app_title.h"
 #include "app/list_row.h"
 #include "reminders/time_text.h"
 #include "resource.h"
@@ -14,8 +13,6 @@
 
 namespace mirevo::ui {
 namespace {
-
-constexpr int kRatingCount = 4;  // "", "☆", "☆☆", "☆☆☆"
 
 // The air-time picker shows only hour and minute; its date is a fixed day so
 // that nothing else in it ever changes what the user sees.
@@ -61,7 +58,7 @@ void WriteTypedText(HWND dialog, int controlId, const std::optional<std::string>
 }  // namespace
 
 RecordDialog::RecordDialog(RecordForm& form, const Clock& clock, win32::UiServices& services)
-    : Dialog(IDD_RECORD), form_(form), working_(form), clock_(clock), services_(services) {
+    : FormDialog(IDD_RECORD, form, services.messages), clock_(clock), services_(services) {
   win32::InitCommonControlsForApp();  // the air-time picker
 }
 
@@ -71,9 +68,7 @@ bool RecordDialog::OnInitDialog() {
   HWND weekdays = Item(IDC_WEEKDAY);
   for (const std::string& name : WeekdayNames()) win32::AddComboItem(weekdays, name);
   HWND ratings = Item(IDC_RATING);
-  for (int rating = 0; rating < kRatingCount; ++rating) {
-    win32::AddComboItem(ratings, RatingText(rating));
-  }
+  for (std::string_view rating : kRatingTexts) win32::AddComboItem(ratings, rating);
   win32::SetPickerFormat(Item(IDC_AIR_TIME), L"HH:mm");
 
   WriteControls();
@@ -105,17 +100,10 @@ bool RecordDialog::OnCommand(int id, int code, HWND control) {
 
 void RecordDialog::OnOk() {
   ReadControls();
-  if (auto refusal = working_.Confirm()) {
-    services_.messages.Show(Hwnd(), refusal->message, kAppTitle, win32::MessageButtons::kOk,
-                            win32::MessageIcon::kWarning);
-    // WM_NEXTDLGCTL moves the focus the way the dialog manager does, which
-    // also selects the whole text of an edit box.
-    ::SendMessageW(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(ControlOf(refusal->field))),
-                   TRUE);
-    return;
-  }
-  form_ = working_;
-  Close(IDOK);
+  if (std::optional<RecordForm::Refusal> refusal = working_.Confirm())
+    CloseIfAccepted(refusal->message, ControlOf(refusal->field));
+  else
+    CloseIfAccepted(std::nullopt);
 }
 
 void RecordDialog::ReadControls() {

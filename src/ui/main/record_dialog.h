@@ -7,12 +7,12 @@
 
 #include "app/record_form.h"
 #include "store/clock.h"
-#include "ui/win32/dialog.h"
+#include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
 namespace mirevo::ui {
 
-class RecordDialog : public win32::Dialog {
+class RecordDialog : public FormDialog<RecordForm> {
  public:
   // The form must already be opened (RecordForm::Open); after RunModal
   // returns IDOK it holds the confirmed values.
@@ -34,8 +34,6 @@ class RecordDialog : public win32::Dialog {
   void BrowsePicture();
   void ClearPicture();
 
-  RecordForm& form_;    // the caller's, written only on IDOK
-  RecordForm working_;  // what the controls and the buttons change
   const Clock& clock_;
   win32::UiServices& services_;
 };

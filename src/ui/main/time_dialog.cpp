@@ -1,6 +1,5 @@
 #include "ui/main/time_dialog.h"
 
-#include "app/app_title.h"
 #include "resource.h"
 #include "ui/win32/control_text.h"
 #include "ui/win32/dialog_controls.h"
@@ -22,7 +21,7 @@ SYSTEMTIME PickedTime(const TimeForm& form) {
 }  // namespace
 
 TimeDialog::TimeDialog(TimeForm& form, win32::UiServices& services)
-    : Dialog(IDD_TIME), form_(form), working_(form), services_(services) {
+    : FormDialog(IDD_TIME, form, services.messages) {
   win32::InitCommonControlsForApp();  // the date and time pickers
 }
 
@@ -46,8 +45,7 @@ bool TimeDialog::OnCommand(int id, int code, HWND control) {
     // not clear an update time.
     if (!working_.CanClear()) return true;
     working_.Clear();
-    form_ = working_;
-    Close(IDOK);
+    CloseIfAccepted(std::nullopt);
     return true;
   }
   return Dialog::OnCommand(id, code, control);
@@ -55,13 +53,7 @@ bool TimeDialog::OnCommand(int id, int code, HWND control) {
 
 void TimeDialog::OnOk() {
   ReadPickers();
-  if (auto refusal = working_.Confirm()) {
-    services_.messages.Show(Hwnd(), *refusal, kAppTitle, win32::MessageButtons::kOk,
-                            win32::MessageIcon::kWarning);
-    return;
-  }
-  form_ = working_;
-  Close(IDOK);
+  CloseIfAccepted(working_.Confirm());
 }
 
 void TimeDialog::ReadPickers() {

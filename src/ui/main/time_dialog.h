@@ -4,12 +4,12 @@
 #include <windows.h>
 
 #include "app/time_form.h"
-#include "ui/win32/dialog.h"
+#include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
 namespace mirevo::ui {
 
-class TimeDialog : public win32::Dialog {
+class TimeDialog : public FormDialog<TimeForm> {
  public:
   // The form must already be opened (TimeForm::Open). On IDOK its edited
   // text is the confirmed time or "Unknown" after "清零".
@@ -22,10 +22,6 @@ class TimeDialog : public win32::Dialog {
 
  private:
   void ReadPickers();
-
-  TimeForm& form_;  // the caller's, written only on IDOK
-  TimeForm working_;
-  win32::UiServices& services_;
 };
 
 }  // namespace mirevo::ui

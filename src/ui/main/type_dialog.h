@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/main_view.h"
+#include "app/views.h"
 #include "ui/win32/dialog.h"
 
 namespace mirevo::ui {

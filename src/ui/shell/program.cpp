@@ -5,7 +5,6 @@
 #include <ole2.h>
 
 #include "store/clock.h"
-#include "ui/main/main_window.h"
 #include "ui/shell/single_instance.h"
 #include "ui/win32/module.h"
 
@@ -28,6 +27,10 @@ class OleSession {
 
 }  // namespace
 
+Program::Program(win32::UiServices& services, const Clock& clock) : window_(services, clock) {
+  window_.AddFeature(behaviour_);
+}
+
 int RunProgram(std::string_view instanceName, win32::UiServices& services) {
   SingleInstance instance(instanceName);
   if (!instance.IsFirst()) {
@@ -39,9 +42,9 @@ int RunProgram(std::string_view instanceName, win32::UiServices& services) {
   OleSession ole;
   win32::InitCommonControlsForApp();
   SystemClock clock;
-  MainWindow window(services, clock);
+  Program program(services, clock);
   // -1: the window could not be made (resources missing from the file).
-  return window.RunModal(nullptr) == -1 ? 1 : 0;
+  return program.Window().RunModal(nullptr) == -1 ? 1 : 0;
 }
 
 }  // namespace mirevo::ui

@@ -1,6 +1,7 @@
 #include "ui/win32/dialog.h"
 
 #include "ui/win32/callback_guard.h"
+#include "ui/win32/control.h"
 #include "ui/win32/modeless_keyboard.h"
 
 namespace mirevo::win32 {
@@ -110,7 +111,9 @@ std::optional<LRESULT> Dialog::OnNotify(NMHDR* /*header*/) {
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
-  std::optional<LRESULT> answer = HandleMessage(message, wParam, lParam);
+  // A control that draws or answers for itself gets its messages back first.
+  std::optional<LRESULT> answer = ReflectToControl(hwnd, message, wParam, lParam);
+  if (!answer) answer = HandleMessage(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     if (!modal_) UnregisterModelessDialog(hwnd);
     ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);

@@ -9,7 +9,8 @@
 //
 // The object is bound to its window from WM_INITDIALOG (the creation
 // parameter is the object) until WM_NCDESTROY; messages before
-// WM_INITDIALOG (WM_SETFONT) get the default handling.
+// WM_INITDIALOG (WM_SETFONT) get the default handling. Messages about a
+// control that has a wrapper (control.h) go to the wrapper first.
 #pragma once
 
 #include <windows.h>

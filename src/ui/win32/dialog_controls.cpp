@@ -12,10 +12,6 @@ void EnableItem(HWND dialog, int controlId, bool enabled) {
   ::EnableWindow(::GetDlgItem(dialog, controlId), enabled ? TRUE : FALSE);
 }
 
-bool IsItemEnabled(HWND dialog, int controlId) {
-  return ::IsWindowEnabled(::GetDlgItem(dialog, controlId)) != FALSE;
-}
-
 bool IsChecked(HWND dialog, int controlId) {
   return ::IsDlgButtonChecked(dialog, controlId) == BST_CHECKED;
 }
@@ -42,17 +38,14 @@ bool AddComboItem(HWND combo, std::string_view gbkText) {
   return index != CB_ERR && index != CB_ERRSPACE;
 }
 
-int ComboCount(HWND combo) {
-  return static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-}
-
 int ComboSelection(HWND combo) {
   const LRESULT index = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
   return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void SetComboSelection(HWND combo, int index) {
-  const bool valid = index >= 0 && index < ComboCount(combo);
+  const auto count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+  const bool valid = index >= 0 && index < count;
   ::SendMessageW(combo, CB_SETCURSEL, valid ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1),
                  0);
 }

@@ -10,7 +10,6 @@
 namespace mirevo::win32 {
 
 void EnableItem(HWND dialog, int controlId, bool enabled);
-bool IsItemEnabled(HWND dialog, int controlId);
 
 bool IsChecked(HWND dialog, int controlId);
 void SetChecked(HWND dialog, int controlId, bool checked);
@@ -23,7 +22,6 @@ void SetRadioIndex(HWND dialog, int firstId, int lastId, int index);
 
 // Drop-down lists.
 bool AddComboItem(HWND combo, std::string_view gbkText);
-int ComboCount(HWND combo);
 // The selected index, -1 when none.
 int ComboSelection(HWND combo);
 // Selects index; -1 (or an index out of range) shows no selection.

@@ -1,5 +1,5 @@
 // Scoped device-context work: a selection that is undone at the end of the
-// scope, a window DC that is released, a paint cycle that is ended.
+// scope, and a paint cycle that is ended.
 #pragma once
 
 #include <windows.h>
@@ -22,22 +22,6 @@ class SelectionScope {
   HGDIOBJ previous_;
 };
 
-// GetDC / ReleaseDC.
-class ClientDc {
- public:
-  explicit ClientDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
-  ~ClientDc() {
-    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
-  }
-  ClientDc(const ClientDc&) = delete;
-  ClientDc& operator=(const ClientDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // BeginPaint / EndPaint, for WM_PAINT handlers.
 class PaintScope {
  public:
@@ -52,21 +36,6 @@ class PaintScope {
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;
-};
-
-// SaveDC / RestoreDC around drawing that changes several DC attributes.
-class SavedDcState {
- public:
-  explicit SavedDcState(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
-  ~SavedDcState() {
-    if (saved_ != 0) ::RestoreDC(dc_, saved_);
-  }
-  SavedDcState(const SavedDcState&) = delete;
-  SavedDcState& operator=(const SavedDcState&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
 };
 
 }  // namespace mirevo::win32

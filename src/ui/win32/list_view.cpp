@@ -9,18 +9,6 @@
 namespace mirevo::win32 {
 namespace {
 
-int FormatOf(ColumnAlign align) {
-  switch (align) {
-    case ColumnAlign::kRight:
-      return LVCFMT_RIGHT;
-    case ColumnAlign::kCentre:
-      return LVCFMT_CENTER;
-    case ColumnAlign::kLeft:
-      break;
-  }
-  return LVCFMT_LEFT;
-}
-
 void CopyCell(const ListRowSource& rows, NMLVDISPINFOW& info) {
   LVITEMW& item = info.item;
   if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
@@ -56,31 +44,30 @@ LRESULT CustomDraw(const ListRowSource& rows, NMLVCUSTOMDRAW& draw) {
 }  // namespace
 
 void VirtualListView::AddExtendedStyle(DWORD style) {
-  ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+  ::SendMessageW(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
 }
 
-bool VirtualListView::InsertColumn(int index, std::string_view title, int width,
-                                   ColumnAlign align) {
+bool VirtualListView::InsertColumn(int index, std::string_view title, int width, int format) {
   std::wstring text = WideFromGbk(title);
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-  column.fmt = FormatOf(align);
+  column.fmt = format;
   column.cx = width;
   column.pszText = text.data();
   column.iSubItem = index;
-  return ::SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+  return ::SendMessageW(Hwnd(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(&column)) >= 0;
 }
 
 int VirtualListView::ColumnCount() const {
-  HWND header = reinterpret_cast<HWND>(::SendMessageW(list_, LVM_GETHEADER, 0, 0));
+  HWND header = reinterpret_cast<HWND>(::SendMessageW(Hwnd(), LVM_GETHEADER, 0, 0));
   if (header == nullptr) return 0;
   return static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
 }
 
 int VirtualListView::ColumnWidth(int column) const {
   return static_cast<int>(
-      ::SendMessageW(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+      ::SendMessageW(Hwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }
 
 std::vector<int> VirtualListView::ColumnWidths() const {
@@ -91,66 +78,52 @@ std::vector<int> VirtualListView::ColumnWidths() const {
   return widths;
 }
 
-void VirtualListView::SetColumnWidth(int column, int width) {
-  ::SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
-}
-
 void VirtualListView::SetRowCount(int count) {
-  ::SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
-  ::InvalidateRect(list_, nullptr, TRUE);
+  ::SendMessageW(Hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
+  ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 int VirtualListView::RowCount() const {
-  return static_cast<int>(::SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
+  return static_cast<int>(::SendMessageW(Hwnd(), LVM_GETITEMCOUNT, 0, 0));
 }
 
 void VirtualListView::RedrawRow(int row) {
-  ::SendMessageW(list_, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+  ::SendMessageW(Hwnd(), LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
 }
 
 int VirtualListView::SelectedRow() const {
   return static_cast<int>(
-      ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+      ::SendMessageW(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void VirtualListView::SelectRow(int row) {
   LVITEMW clear{};
   clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+  ::SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>(&clear));
   if (row < 0) return;
   LVITEMW select{};
   select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   select.state = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+  ::SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&select));
-  ::SendMessageW(list_, LVM_SETSELECTIONMARK, 0, row);
+  ::SendMessageW(Hwnd(), LVM_SETSELECTIONMARK, 0, row);
 }
 
 void VirtualListView::EnsureVisible(int row) {
-  ::SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  ::SendMessageW(Hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-std::wstring VirtualListView::DisplayedText(int row, int column) const {
-  wchar_t buffer[1024] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = buffer;
-  item.cchTextMax = static_cast<int>(std::size(buffer));
-  const LRESULT length = ::SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                        reinterpret_cast<LPARAM>(&item));
-  return std::wstring(item.pszText, static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
-}
-
-std::optional<LRESULT> VirtualListView::HandleNotify(NMHDR* header,
-                                                     const ListRowSource& rows) const {
-  if (header == nullptr || header->hwndFrom != list_) return std::nullopt;
+std::optional<LRESULT> VirtualListView::OnReflected(UINT message, WPARAM /*wParam*/,
+                                                    LPARAM lParam) {
+  if (message != WM_NOTIFY) return std::nullopt;
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
   switch (header->code) {
     case LVN_GETDISPINFOW:
-      CopyCell(rows, *reinterpret_cast<NMLVDISPINFOW*>(header));
+      CopyCell(rows_, *reinterpret_cast<NMLVDISPINFOW*>(header));
       return 0;
     case NM_CUSTOMDRAW:
-      return CustomDraw(rows, *reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+      return CustomDraw(rows_, *reinterpret_cast<NMLVCUSTOMDRAW*>(header));
     default:
       return std::nullopt;
   }

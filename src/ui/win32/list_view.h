@@ -1,16 +1,8 @@
 // A report-style list view in virtual mode (LVS_OWNERDATA): the rows live
 // in the program, the control only asks for the cells it draws. Each row is
-// a line of GBK texts with one text colour.
-//
-// The owner keeps a ListRowSource, sets the row count whenever its rows
-// change, and passes the list's WM_NOTIFY messages to HandleNotify from its
-// OnNotify:
-//
-//   std::optional<LRESULT> MainWindow::OnNotify(NMHDR* header) {
-//     if (header->idFrom == IDC_LIST)
-//       if (auto answer = list_.HandleNotify(header, rows_)) return answer;
-//     ...
-//   }
+// a line of GBK texts with one text colour. The wrapper answers the list's
+// requests for cell texts and row colours itself (reflected from the
+// parent); every other notification is left to the parent.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ui/win32/control.h"
 
 namespace mirevo::win32 {
 
@@ -33,25 +27,20 @@ class ListRowSource {
   virtual COLORREF RowTextColour(int row) const = 0;
 };
 
-enum class ColumnAlign { kLeft, kRight, kCentre };
-
-class VirtualListView {
+class VirtualListView final : public Control {
  public:
-  VirtualListView() = default;
-  explicit VirtualListView(HWND list) : list_(list) {}
-
-  void Attach(HWND list) { list_ = list; }
-  HWND Hwnd() const { return list_; }
+  // rows must outlive the wrapper.
+  explicit VirtualListView(const ListRowSource& rows) : rows_(rows) {}
 
   // LVS_EX_* bits to turn on (the others stay as they are).
   void AddExtendedStyle(DWORD style);
 
-  // Inserts a column with a GBK title; false on failure.
-  bool InsertColumn(int index, std::string_view title, int width, ColumnAlign align);
+  // Inserts a column with a GBK title and an LVCFMT_ alignment; false on
+  // failure.
+  bool InsertColumn(int index, std::string_view title, int width, int format);
   int ColumnCount() const;
   int ColumnWidth(int column) const;
   std::vector<int> ColumnWidths() const;
-  void SetColumnWidth(int column, int width);
 
   // Tells the list how many rows there are and redraws them all. Keeps the
   // selection index, which the owner adjusts when rows moved.
@@ -66,17 +55,11 @@ class VirtualListView {
   void SelectRow(int row);
   void EnsureVisible(int row);
 
-  // The text the list shows in a cell, as the user sees it (asks the list,
-  // which asks the source). For tests and for code that reads the screen.
-  std::wstring DisplayedText(int row, int column) const;
-
-  // Answers LVN_GETDISPINFOW (cell texts) and NM_CUSTOMDRAW (row colours)
-  // from rows; nullopt for any other notification, or when header does not
-  // come from this list.
-  std::optional<LRESULT> HandleNotify(NMHDR* header, const ListRowSource& rows) const;
+  // LVN_GETDISPINFOW (cell texts) and NM_CUSTOMDRAW (row colours).
+  std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  HWND list_ = nullptr;
+  const ListRowSource& rows_;
 };
 
 }  // namespace mirevo::win32

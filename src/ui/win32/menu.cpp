@@ -21,16 +21,6 @@ void CheckCommand(HMENU menu, UINT command, bool checked) {
   ::CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-bool IsCommandEnabled(HMENU menu, UINT command) {
-  const UINT state = ::GetMenuState(menu, command, MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
-bool IsCommandChecked(HMENU menu, UINT command) {
-  const UINT state = ::GetMenuState(menu, command, MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
-}
-
 bool AppendCommand(HMENU menu, UINT command, std::string_view gbkText) {
   const std::wstring text = WideFromGbk(gbkText);
   return ::AppendMenuW(menu, MF_STRING, command, text.c_str()) != FALSE;
@@ -38,19 +28,6 @@ bool AppendCommand(HMENU menu, UINT command, std::string_view gbkText) {
 
 bool AppendSeparator(HMENU menu) {
   return ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) != FALSE;
-}
-
-std::optional<std::string> CommandText(HMENU menu, UINT command) {
-  const int length = ::GetMenuStringW(menu, command, nullptr, 0, MF_BYCOMMAND);
-  if (length <= 0) {
-    // Zero is also the answer for an item with an empty text.
-    if (::GetMenuState(menu, command, MF_BYCOMMAND) == static_cast<UINT>(-1)) return std::nullopt;
-    return std::string();
-  }
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = ::GetMenuStringW(menu, command, text.data(), length + 1, MF_BYCOMMAND);
-  text.resize(static_cast<std::size_t>(copied));
-  return GbkFromWide(text);
 }
 
 UINT TrackPopupForCommand(HMENU popup, HWND owner, POINT screenPoint) {

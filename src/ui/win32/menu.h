@@ -22,15 +22,9 @@ HMENU SubMenu(HMENU menu, int index);
 
 void EnableCommand(HMENU menu, UINT command, bool enabled);
 void CheckCommand(HMENU menu, UINT command, bool checked);
-bool IsCommandEnabled(HMENU menu, UINT command);
-bool IsCommandChecked(HMENU menu, UINT command);
 
 bool AppendCommand(HMENU menu, UINT command, std::string_view gbkText);
 bool AppendSeparator(HMENU menu);
-
-// The text of an item by command id; nullopt when there is no such item or
-// its text has no GBK form.
-std::optional<std::string> CommandText(HMENU menu, UINT command);
 
 // Shows a pop-up menu at a screen point and returns the chosen command
 // without sending it (0 when the user chose nothing). Right-button clicks

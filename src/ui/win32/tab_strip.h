@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace mirevo::win32 {
@@ -20,16 +18,11 @@ class TabStrip {
 
   // Inserts a tab with a GBK title at index; false on failure.
   bool InsertTab(int index, std::string_view title);
-  void RemoveAll();
-  int Count() const;
 
   // The selected tab, -1 when none.
   int Current() const;
   // Selects a tab without sending TCN_SELCHANGE (the caller shows the page).
   void SetCurrent(int index);
-
-  // The title of a tab; nullopt for an index out of range.
-  std::optional<std::string> Title(int index) const;
 
  private:
   HWND tabs_ = nullptr;

@@ -5,18 +5,23 @@
 #include "ui/win32/callback_guard.h"
 
 namespace mirevo::win32 {
-namespace {
-// One id for all our subclasses; the object pointer tells them apart.
-constexpr UINT_PTR kSubclassId = 0x4D72;  // "Mr"
-}  // namespace
 
 WindowSubclass::~WindowSubclass() {
   Detach();
 }
 
+namespace {
+
+// The object's own address keeps its hook apart from every other one.
+UINT_PTR IdOf(const WindowSubclass* hook) {
+  return reinterpret_cast<UINT_PTR>(hook);
+}
+
+}  // namespace
+
 bool WindowSubclass::Attach(HWND window) {
   if (hwnd_ != nullptr || window == nullptr || !::IsWindow(window)) return false;
-  if (!::SetWindowSubclass(window, &WindowSubclass::SubclassProc, kSubclassId,
+  if (!::SetWindowSubclass(window, &WindowSubclass::SubclassProc, IdOf(this),
                            reinterpret_cast<DWORD_PTR>(this))) {
     return false;
   }
@@ -26,8 +31,10 @@ bool WindowSubclass::Attach(HWND window) {
 
 void WindowSubclass::Detach() {
   if (hwnd_ == nullptr) return;
-  ::RemoveWindowSubclass(hwnd_, &WindowSubclass::SubclassProc, kSubclassId);
+  HWND window = hwnd_;
+  ::RemoveWindowSubclass(window, &WindowSubclass::SubclassProc, IdOf(this));
   hwnd_ = nullptr;
+  OnDetached(window);
 }
 
 LRESULT WindowSubclass::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -38,7 +45,8 @@ LRESULT CALLBACK WindowSubclass::SubclassProc(HWND hwnd, UINT message, WPARAM wP
                                               UINT_PTR /*id*/, DWORD_PTR data) {
   auto* self = reinterpret_cast<WindowSubclass*>(data);
   if (message == WM_NCDESTROY) {
-    // Let the window finish with its own procedure, without us.
+    // Each hook of the chain gets this on its way down and lets go; the
+    // window finishes with its own procedure.
     self->Detach();
     return ::DefSubclassProc(hwnd, message, wParam, lParam);
   }

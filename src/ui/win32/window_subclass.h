@@ -1,8 +1,11 @@
-// Binds a C++ object to an existing window (a control of a dialog, or the
-// dialog itself) through comctl32's window subclassing, so that the object
-// sees the window's messages before its own window procedure does. The base
-// of the program's custom controls (flat buttons, picture boxes, links) and
-// of hooks on the main window's procedure.
+// Binds a C++ object to an existing window (a control of a dialog, or a
+// top-level window) through comctl32's window subclassing, so that the object
+// sees the window's messages before its own window procedure does. Hooks of
+// several objects on one window chain: the one attached last sees a message
+// first, each passes it on with CallDefault (or by answering nullopt), and
+// each can detach in any order. The window's WM_NCDESTROY detaches them all.
+// The base of the program's custom controls (see control.h) and of the hooks
+// that the tray icon and the window's behaviour put on the main window.
 #pragma once
 
 #include <windows.h>
@@ -22,19 +25,24 @@ class WindowSubclass {
   // Starts receiving the window's messages. One window per object; false
   // when already attached or the window does not exist.
   bool Attach(HWND window);
-  // Stops receiving them; the window keeps running with its own procedure.
-  // Done by itself when the window is destroyed.
+  // Stops receiving them; the hooks attached before this one, and the
+  // window's own procedure, go on as before.
   void Detach();
 
   HWND Hwnd() const { return hwnd_; }
 
  protected:
-  // Return a value to answer the message, nullopt to pass it on to the
-  // window's own procedure. Call CallDefault to run that procedure first
-  // and then add to what it did.
+  // Return a value to answer the message, nullopt to pass it on to the next
+  // hook or the window's own procedure. Call CallDefault to run those first
+  // and then add to what they did.
   virtual std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
   LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Called when the object has let go of window (by Detach, or because the
+  // window is being destroyed). Not called from the base destructor: a
+  // derived class that overrides it detaches in its own destructor.
+  virtual void OnDetached(HWND /*window*/) {}
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

@@ -1,0 +1,71 @@
+// The list of the main window without the window: the current tab, the rows
+// it shows (texts, colour and the record behind each), the sort state and
+// the due threshold the rows were coloured with.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/list_row.h"
+#include "app/views.h"
+#include "reminders/due_rules.h"
+#include "store/app_settings.h"
+#include "store/clock.h"
+#include "store/record_store.h"
+
+namespace mirevo {
+
+class MainList {
+ public:
+  MainList(RecordStore& store, const AppSettings& settings, ListScreen& screen, const Clock& clock);
+
+  // The tab "default_type" names, shown.
+  void ShowStartTab();
+  // Fills the list with a tab's works; a tab outside 0..5 changes nothing.
+  void ShowTab(int tab);
+  // Moves the tab strip to a tab (the caller shows it).
+  void SwitchTab(int tab);
+  // The current tab again, with a new threshold: after a setting changed.
+  void Refill() { ShowTab(currentTab_); }
+  // Rewrites one row from its record, against the threshold the list was
+  // filled with (an edit renews it first).
+  void RefreshRow(int row);
+  void RenewDueThreshold();
+  void OnTabSelected(int tab) { ShowTab(tab); }
+  // Ascending on a new column, then descending, then ascending...
+  void OnColumnHeaderClick(int column);
+
+  // The selected row, or -1 with none.
+  int SelectedRow() const;
+  // The work a row shows; the commands act on it, never on another work
+  // that happens to share its id.
+  SeriesRecord& RecordOfRow(int row) { return *rows_[row].record; }
+  // Drops a row whose work was removed.
+  void RemoveRow(int row);
+
+  // The due summary for the tray's balloon, with a fresh threshold.
+  std::string DueSummaryText();
+
+  const std::vector<ListRow>& Rows() const { return rows_; }
+  int CurrentTab() const { return currentTab_; }
+  RecordList& CurrentList() { return store_.lists[currentTab_]; }
+  const DueThreshold& Due() const { return due_; }
+  int SortColumn() const { return sortColumn_; }
+  bool SortDescending() const { return sortDescending_; }
+
+ private:
+  void FillList(RecordList& list);
+  void WriteRow(int row, std::string_view now);
+
+  RecordStore& store_;
+  const AppSettings& settings_;
+  ListScreen& screen_;
+  const Clock& clock_;
+  std::vector<ListRow> rows_;
+  int currentTab_ = 0;
+  int sortColumn_ = -1;
+  bool sortDescending_ = false;
+  DueThreshold due_;
+};
+
+}  // namespace mirevo

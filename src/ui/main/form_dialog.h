@@ -1,0 +1,47 @@
+// The dialogs that edit a form value (record, time, keyword; the settings
+// pages use the refusal too). A form dialog works on a copy and hands it back
+// to the caller only when "确定" is accepted; a refusal is shown under the
+// program's title and sends the keyboard to the field it is about.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/win32/dialog.h"
+#include "ui/win32/message_box.h"
+
+namespace mirevo::ui {
+
+// Shows message (caption: the program's title, warning icon) and moves the
+// focus to controlId (0: leaves it), selecting an edit box's text as the
+// dialog manager does.
+void ShowRefusal(win32::MessageBoxService& messages, HWND dialog, std::string_view message,
+                 int controlId);
+
+template <typename Form>
+class FormDialog : public win32::Dialog {
+ protected:
+  // form is the caller's: it changes only when the dialog closes with IDOK.
+  FormDialog(int templateId, Form& form, win32::MessageBoxService& messages)
+      : Dialog(templateId), form_(form), working_(form), messages_(messages) {}
+
+  // "确定": closes with the working copy handed back, or shows the refusal
+  // and stays open.
+  void CloseIfAccepted(const std::optional<std::string>& refusal, int controlId = 0) {
+    if (refusal) {
+      ShowRefusal(messages_, Hwnd(), *refusal, controlId);
+      return;
+    }
+    form_ = working_;
+    Close(IDOK);
+  }
+
+  Form& form_;
+  Form working_;
+  win32::MessageBoxService& messages_;
+};
+
+}  // namespace mirevo::ui
