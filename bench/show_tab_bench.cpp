@@ -7,38 +7,35 @@
 #include <random>
 #include <string>
 
-#include "app/main_controller.h"
-#include "app/record_form.h"
+#include "app/main_list.h"
 #include "support/time_zone.h"
 
 namespace mirevo {
 namespace {
 
-// A window that does nothing: only the logic is measured.
-class NullView final : public MainView {
+// A list control that does nothing: only the logic is measured.
+class NullScreen final : public ListScreen {
  public:
-  void ShowMessage(const std::string&, const std::string&) override {}
-  Answer AskYesNo(const std::string&, const std::string&) override { return Answer::kNo; }
-  Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::kCancel; }
-  bool RunRecordDialog(RecordForm&) override { return false; }
-  bool RunTypeDialog(TypeForm&) override { return false; }
-  MenuCommand ShowContextMenu(const ContextMenuState&) override { return MenuCommand::kNone; }
   int SelectedRow() const override { return -1; }
   void RowsReset() override {}
   void RowChanged(int) override {}
   void RowRemoved(int) override {}
   void SelectRow(int) override {}
   void FocusList() override {}
-  ColumnWidths CurrentColumnWidths() const override { return {}; }
   void SetCurrentTab(int) override {}
-  void OpenAddress(const std::string&) override {}
-  void ShowBalloon(const std::string&, const std::string&, unsigned) override {}
-  WindowRect CurrentWindowRect() const override { return {}; }
-  void EndProgram() override {}
+  ColumnWidths CurrentColumnWidths() const override { return {}; }
+};
+
+// The list of one tab with its store and settings.
+struct Tab {
+  RecordStore store;
+  AppSettings settings;
+  NullScreen screen;
+  FixedClock clock{1138710600};  // 2006-01-31 20:30 in China
+  MainList list{store, settings, screen, clock};
 };
 
 constexpr int kWorks = 100000;
-constexpr std::time_t kNow = 1138710600;  // 2006-01-31 20:30 in China
 
 std::string RandomTime(std::mt19937& rng) {
   char text[32];
@@ -52,12 +49,12 @@ std::string RandomTime(std::mt19937& rng) {
 
 // Works of about 150 bytes each, a third without a next time yet, so the
 // rules have every case to decide.
-void FillAnimeTab(MainController& controller) {
+void FillAnimeTab(Tab& tab) {
   std::mt19937 rng(42);
-  RecordList& list = controller.Store().lists[kAnime];
+  RecordList& list = tab.store.lists[kAnime];
   for (int i = 0; i < kWorks; ++i) {
     SeriesRecord& r = list.InsertNewRecord();
-    r.id = ++controller.Store().idCounter;
+    r.id = tab.store.TakeNewId();
     r.weekday = std::uniform_int_distribution<int>(-1, 6)(rng);
     r.airTime = "23:30";
     r.name = "作品名称 " + std::to_string(i);
@@ -70,20 +67,18 @@ void FillAnimeTab(MainController& controller) {
     r.earliestUpdate = i % 5 == 0 ? "周三(水)23:30 86400" : "";
     r.weekdayDue = i % 7 == 0;
   }
-  for (ReminderRule& rule : controller.Settings().reminders.rules) rule.enabled = 1;
+  for (ReminderRule& rule : tab.settings.reminders.rules) rule.enabled = 1;
 }
 
 // The steady state: every next time already filled in.
 void BM_ShowTab(benchmark::State& state) {
   testing::ScopedTimeZone zone(testing::kChinaZone);
-  FixedClock clock(kNow);
-  NullView view;
-  MainController controller(view, clock);
-  FillAnimeTab(controller);
-  controller.ShowTab(kAnime);
+  Tab tab;
+  FillAnimeTab(tab);
+  tab.list.ShowTab(kAnime);
   for (auto _ : state) {
-    controller.ShowTab(kAnime);
-    benchmark::DoNotOptimize(controller.Rows().data());
+    tab.list.ShowTab(kAnime);
+    benchmark::DoNotOptimize(tab.list.Rows().data());
   }
   state.SetItemsProcessed(state.iterations() * kWorks);
 }
@@ -93,18 +88,16 @@ BENCHMARK(BM_ShowTab)->Unit(benchmark::kMillisecond);
 // time computed (a week after the update).
 void BM_ShowTabFillingNextTimes(benchmark::State& state) {
   testing::ScopedTimeZone zone(testing::kChinaZone);
-  FixedClock clock(kNow);
-  NullView view;
-  MainController controller(view, clock);
-  FillAnimeTab(controller);
+  Tab tab;
+  FillAnimeTab(tab);
   for (auto _ : state) {
     state.PauseTiming();
     int i = 0;
-    for (SeriesRecord& r : controller.Store().lists[kAnime])
+    for (SeriesRecord& r : tab.store.lists[kAnime])
       if (i++ % 3 == 0) r.nextTime.clear();
     state.ResumeTiming();
-    controller.ShowTab(kAnime);
-    benchmark::DoNotOptimize(controller.Rows().data());
+    tab.list.ShowTab(kAnime);
+    benchmark::DoNotOptimize(tab.list.Rows().data());
   }
   state.SetItemsProcessed(state.iterations() * kWorks);
 }

@@ -1,7 +1,8 @@
 // Load, save and sort of generated stores of 10,000 and 100,000 works, each
 // beside its baseline:
 //   load  vs reading the same file plus one memchr pass over it;
-//   save  (atomic replace included) vs one fwrite of the same bytes;
+//   save  (atomic replace included) vs one fwrite of the same bytes, and
+//         the bytes alone;
 //   sort  vs the literal selection sort the list header used to run.
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 #include "store/clock.h"
 #include "store/data_file.h"
 #include "store/file_io.h"
+#include "store/list_columns.h"
 #include "store/store_file.h"
 #include "support/random_store.h"
 #include "support/temp_folder.h"
@@ -100,6 +102,12 @@ void BM_Save(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(SaveData(file, store));
 }
 
+// The bytes of the file alone, without the disk.
+void BM_Format(benchmark::State& state) {
+  const RecordStore& store = StoreOf(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(FormatData(store));
+}
+
 void BM_SaveBaseline(benchmark::State& state) {
   const std::string bytes = FormatData(StoreOf(static_cast<int>(state.range(0))));
   const std::string path = Folder().File("fwrite.mvd");
@@ -112,12 +120,12 @@ void BM_SaveBaseline(benchmark::State& state) {
 
 // Each iteration sorts a fresh copy; the copy is outside the timing.
 void BM_Sort(benchmark::State& state) {
-  const int column = static_cast<int>(state.range(1));
+  const SortKey key = kListColumns[state.range(1)].sortKey;
   for (auto _ : state) {
     state.PauseTiming();
     auto list = std::make_unique<RecordList>(ListOf(static_cast<int>(state.range(0))));
     state.ResumeTiming();
-    list->SortRecords(column, false);
+    list->SortRecords(key, false);
     benchmark::DoNotOptimize(list->Head().id);
     state.PauseTiming();  // freeing the copy is not part of sorting
     list.reset();
@@ -125,13 +133,13 @@ void BM_Sort(benchmark::State& state) {
   }
 }
 
-void SelectionPass(std::vector<const SeriesRecord*>& chain, int column, bool text) {
+void SelectionPass(std::vector<const SeriesRecord*>& chain, SortKey key, bool text) {
   std::deque<const SeriesRecord*> result;
   while (chain.size() > 1) {
     std::size_t best = 0;
     for (std::size_t i = 1; i < chain.size(); ++i) {
-      int c = text ? CompareText(chain[i]->TextByColumn(column), chain[best]->TextByColumn(column))
-                   : chain[i]->NumberByColumn(column) - chain[best]->NumberByColumn(column);
+      int c = text ? CompareText(*SortText(*chain[i], key), *SortText(*chain[best], key))
+                   : *SortNumber(*chain[i], key) - *SortNumber(*chain[best], key);
       if (c >= 0) best = i;
     }
     result.push_front(chain[best]);
@@ -141,13 +149,13 @@ void SelectionPass(std::vector<const SeriesRecord*>& chain, int column, bool tex
 }
 
 void BM_SortBaseline(benchmark::State& state) {
-  const int column = static_cast<int>(state.range(1));
+  const SortKey key = kListColumns[state.range(1)].sortKey;
   const RecordList& list = ListOf(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     std::vector<const SeriesRecord*> chain;
     for (const SeriesRecord& r : list) chain.push_back(&r);
-    if (IsTextColumn(column)) SelectionPass(chain, column, true);
-    if (IsNumberColumn(column)) SelectionPass(chain, column, false);
+    if (SortText(list.Head(), key)) SelectionPass(chain, key, true);
+    if (SortNumber(list.Head(), key)) SelectionPass(chain, key, false);
     benchmark::DoNotOptimize(chain.front());
   }
 }
@@ -158,6 +166,7 @@ constexpr int kSortLarge = 100000;
 BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadBaseline)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Format)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveBaseline)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sort)
     ->Args({kSortSmall, 2})

@@ -19,7 +19,7 @@ class EditTest : public AppTest {
   }
   void EditWith(std::function<void(RecordForm&)> change) {
     view.recordDialogs.push_back(FakeView::Confirmed(std::move(change)));
-    controller.Edit();
+    commands.Edit();
   }
   std::string FlagsInFile() {
     controller.SaveAndExit();
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EditTest, OnAwaitedTheEpisodeStaysZeroAndTheRestIsSaved) {
   Start();
-  controller.OnTabSelected(kAwaitedList);
+  list.OnTabSelected(kAwaitedList);
   AddWork("未定", 0);
   view.messages.clear();
   view.selected = 0;
@@ -98,8 +98,8 @@ TEST_F(EditTest, OnAwaitedTheEpisodeStaysZeroAndTheRestIsSaved) {
 
 TEST_F(EditTest, OnFinishedTheNextTimeStaysEmpty) {
   StartWithOneWork();
-  controller.Finish();
-  ASSERT_EQ(controller.CurrentTab(), kFinishedList);
+  commands.Finish();
+  ASSERT_EQ(list.CurrentTab(), kFinishedList);
   EditWith([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
   EXPECT_EQ(Text(0, kColumnNextTime), "");
   EXPECT_EQ(FlagsInFile(), "0;") << "the finished tab clears every flag";
@@ -108,61 +108,61 @@ TEST_F(EditTest, OnFinishedTheNextTimeStaysEmpty) {
 TEST_F(EditTest, NoSelectionOrCancelChangesNothing) {
   StartWithOneWork();
   view.selected = -1;
-  controller.OnListDoubleClick();
+  commands.OnListDoubleClick();
   EXPECT_TRUE(view.messages.empty()) << "a double click on nothing does nothing";
-  controller.Edit();  // the Enter key
+  commands.Edit();  // the Enter key
   EXPECT_EQ(view.messages, (std::vector<Shown>{{"请先选中一项", "编辑"}}));
   view.selected = 0;
   view.recordDialogs.push_back(FakeView::Cancelled());
-  controller.OnListDoubleClick();
+  commands.OnListDoubleClick();
   EXPECT_EQ(view.openedForms.size(), 1u);
-  EXPECT_FALSE(controller.Store().dataChanged);
+  EXPECT_FALSE(store.dataChanged);
 }
 
 using FinishTest = EditTest;
 
 TEST_F(FinishTest, ToFinishedAndBackByTheTypeText) {
   StartWithOneWork();
-  controller.Finish();
-  EXPECT_EQ(controller.CurrentTab(), kFinishedList);
+  commands.Finish();
+  EXPECT_EQ(list.CurrentTab(), kFinishedList);
   EXPECT_EQ(view.tabSwitches.back(), kFinishedList);
-  ASSERT_EQ(controller.Rows().size(), 1u);
+  ASSERT_EQ(list.Rows().size(), 1u);
   EXPECT_EQ(view.selected, 0);
   EXPECT_EQ(Text(0, kColumnNextTime), "") << "finished works have no next time";
-  EXPECT_TRUE(controller.Store().lists[kAnime].empty());
+  EXPECT_TRUE(store.lists[kAnime].empty());
 
-  controller.Finish();
-  EXPECT_EQ(controller.CurrentTab(), kAnime);
+  commands.Finish();
+  EXPECT_EQ(list.CurrentTab(), kAnime);
   EXPECT_EQ(view.selected, 0);
   EXPECT_EQ(Text(0, kColumnNextTime), "2006-02-06 21:00") << "filled again from the update";
-  controller.Finish();
+  commands.Finish();
   controller.SaveAndExit();
   EXPECT_EQ(DataFile().substr(0, 10), "T=10;N=5;w");
 }
 
 TEST_F(FinishTest, AFinishedWorkShownAsUnknownGoesBackToAwaited) {
   Start();
-  SeriesRecord& record = controller.Store().lists[kFinishedList].InsertNewRecord();
+  SeriesRecord& record = store.lists[kFinishedList].InsertNewRecord();
   record.id = 9;
   record.category = kCategoryNotChosen;
-  controller.OnTabSelected(kFinishedList);
+  list.OnTabSelected(kFinishedList);
   ASSERT_EQ(Text(0, kColumnCategory), "不明");
   view.selected = 0;
-  controller.Finish();
-  EXPECT_EQ(controller.CurrentTab(), kAwaitedList);
-  EXPECT_EQ(controller.Store().lists[kAwaitedList].size(), 1u);
+  commands.Finish();
+  EXPECT_EQ(list.CurrentTab(), kAwaitedList);
+  EXPECT_EQ(store.lists[kAwaitedList].size(), 1u);
 }
 
 TEST_F(FinishTest, RefusedOnAwaitedAndWithoutSelection) {
   Start();
-  controller.Finish();
-  controller.OnTabSelected(kAwaitedList);
+  commands.Finish();
+  list.OnTabSelected(kAwaitedList);
   AddWork("x", 0);
   view.selected = 0;
-  controller.Finish();
+  commands.Finish();
   EXPECT_EQ(view.messages.front(), (Shown{"请先选中一项", "完结"}));
   EXPECT_EQ(view.messages.back(), (Shown{"集数是0就已经完结了?直接删除吧", "完结"}));
-  EXPECT_EQ(controller.Store().lists[kAwaitedList].size(), 1u);
+  EXPECT_EQ(store.lists[kAwaitedList].size(), 1u);
 }
 
 class DeleteTest : public AppTest {
@@ -179,13 +179,13 @@ class DeleteTest : public AppTest {
 TEST_F(DeleteTest, AskedByNameThenTheFollowingRowIsSelected) {
   StartWithThree();
   view.answers = {Answer::kYes, Answer::kYes};
-  controller.Delete();
+  commands.Delete();
   EXPECT_EQ(view.questions, (std::vector<Shown>{{"你确定要删除 b 吗?", "删除"}}));
-  ASSERT_EQ(controller.Rows().size(), 2u);
+  ASSERT_EQ(list.Rows().size(), 2u);
   EXPECT_EQ(view.selected, 1);
   EXPECT_EQ(Text(1, kColumnName), "c");
-  controller.Delete();  // the last row: nothing follows
-  EXPECT_EQ(controller.Rows().size(), 1u);
+  commands.Delete();  // the last row: nothing follows
+  EXPECT_EQ(list.Rows().size(), 1u);
   EXPECT_EQ(view.selected, -1);
   controller.SaveAndExit();
   EXPECT_EQ(DataFile().find("n=b;"), std::string::npos);
@@ -193,16 +193,31 @@ TEST_F(DeleteTest, AskedByNameThenTheFollowingRowIsSelected) {
   EXPECT_TRUE(DataHas("n=a;"));
 }
 
+// A hand-edited file can hold two works with one id: each command acts on
+// the work of the row, not on the first work with its id.
+TEST_F(DeleteTest, TwoWorksWithOneIdAreToldApartByTheirRows) {
+  WriteBytes("data.mvd", "T=0;N=7;n=first;v=1;T=0;N=7;n=second;v=1;");
+  Start();
+  view.selected = 1;
+  commands.Update();
+  EXPECT_EQ(Text(1, kColumnEpisode), "2");
+  EXPECT_EQ(Text(0, kColumnEpisode), "1");
+  view.answers.push_back(Answer::kYes);
+  commands.Delete();
+  ASSERT_EQ(list.Rows().size(), 1u);
+  EXPECT_EQ(Text(0, kColumnName), "first");
+}
+
 TEST_F(DeleteTest, NoKeepsTheWorkAndItsSelection) {
   StartWithThree();
-  controller.Store().dataChanged = false;
+  store.dataChanged = false;
   view.answers.push_back(Answer::kNo);
-  controller.Delete();
-  EXPECT_EQ(controller.Rows().size(), 3u);
+  commands.Delete();
+  EXPECT_EQ(list.Rows().size(), 3u);
   EXPECT_EQ(view.selected, 1);
-  EXPECT_FALSE(controller.Store().dataChanged);
+  EXPECT_FALSE(store.dataChanged);
   view.selected = -1;
-  controller.Delete();
+  commands.Delete();
   EXPECT_EQ(view.messages.back(), (Shown{"请先选中一项", "删除"}));
 }
 

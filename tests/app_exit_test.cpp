@@ -12,7 +12,7 @@ using ExitTest = AppTest;
 TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
   Start();
   view.widths[kColumnName] = 300;
-  controller.OnTabSelected(kOva);
+  list.OnTabSelected(kOva);
   controller.SaveAndExit();
   EXPECT_TRUE(view.ended);
   EXPECT_EQ(DataFile(), "") << "an empty store gives an empty file";
@@ -22,11 +22,14 @@ TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
   EXPECT_NE(ini.find("default_type=2;"), std::string::npos);
 }
 
-TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacement) {
-  WriteBytes("mv.ini", "MaxSign=1;");
-  Start();
-  controller.SaveAndExit();
-  EXPECT_NE(SettingsFile().find("pos[0]=250;pos[1]=150;pos[2]=480;pos[3]=355;"), std::string::npos);
+TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacementOnEveryWayOut) {
+  for (bool close : {false, true}) {
+    WriteBytes("mv.ini", "MaxSign=1;pos[0]=7;");
+    Start();
+    close ? controller.CloseMainWindow() : controller.SaveAndExit();
+    EXPECT_NE(SettingsFile().find("pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;"), std::string::npos)
+        << close;
+  }
 }
 
 // The close request and Escape ask only after a change; the close request
@@ -36,6 +39,21 @@ struct LeaveCase {
   std::optional<Answer> answer;  // none: nothing changed, nothing asked
   bool ends, writesData, writesSettings;
 };
+
+// Every change of a work counts, not only adding one.
+TEST_F(ExitTest, AnEditMarksTheDataChangedSoLeavingAsks) {
+  for (bool escape : {false, true}) {
+    WriteBytes("data.mvd", "T=0;N=1;n=old;");
+    Start();
+    view.selected = 0;
+    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) { form.name = "new"; }));
+    commands.Edit();
+    view.answers.push_back(Answer::kCancel);
+    escape ? controller.OnEscape() : controller.CloseMainWindow();
+    EXPECT_EQ(view.questions.size(), escape ? 2u : 1u) << escape;
+    store = {};
+  }
+}
 
 class LeaveTest : public AppTest, public ::testing::WithParamInterface<LeaveCase> {};
 
@@ -85,17 +103,14 @@ TEST_F(ExitTest, AFailedDataWriteKeepsTheProgramRunning) {
   EXPECT_TRUE(view.ended) << "leaving without saving stays possible";
 }
 
-TEST_F(ExitTest, DueSummaryListsTheChosenSectionsAsABalloon) {
+TEST_F(ExitTest, DueSummaryListsTheChosenSections) {
   WriteBytes("data.mvd",
              "T=1;N=1;n=漫;v=3;d=2006-01-20 10:00;D=2006-01-27 10:00;"
              "T=11;N=2;n=完;v=3;d=2006-01-20 10:00;D=2006-01-27 10:00;"
              "T=25;N=3;n=待;v=0;d=;D=2006-01-31 20:30;");
   WriteBytes("mv.ini", "tipshowtype=1001;");
   Start();
-  controller.ShowDueSummary();
-  EXPECT_EQ(
-      view.balloons,
-      (std::vector<Shown>{{"===漫画===\n漫     4\n===期待===\n待     1\n", "预计需更新列表:"}}));
+  EXPECT_EQ(list.DueSummaryText(), "===漫画===\n漫     4\n===期待===\n待     1\n");
 }
 
 }  // namespace

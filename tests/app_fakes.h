@@ -40,13 +40,13 @@ T Next(std::deque<T>& script, const char* what, T unscripted) {
   return next;
 }
 
-class FakeView : public MainView {
+class FakeView : public MessageView, public ListScreen, public DialogView, public SessionView {
  public:
   using RecordScript = std::function<bool(RecordForm&, FakeView&)>;
 
   // What the program did, in order: every call by name, and what it showed.
   std::vector<std::string> calls, addresses;
-  std::vector<Shown> messages, questions, balloons;
+  std::vector<Shown> messages, questions;
   std::vector<RecordForm> openedForms;  // each record form as its dialog opened
   std::vector<ContextMenuState> menus;
   std::vector<int> tabSwitches;
@@ -58,7 +58,7 @@ class FakeView : public MainView {
   std::deque<MenuCommand> menuChoices;
   int selected = -1;
   bool ended = false;
-  WindowRect rect{10, 20, 610, 420};
+  Rect rect{10, 20, 610, 420};
   ColumnWidths widths{0, 90, 202, 36, 36, 49, 110, 80, 100, 110, 100, 90};
   const std::vector<ListRow>* rows = nullptr;
 
@@ -97,10 +97,7 @@ class FakeView : public MainView {
   ColumnWidths CurrentColumnWidths() const override { return widths; }
   void SetCurrentTab(int tab) override { Log("SetCurrentTab", tabSwitches, tab); }
   void OpenAddress(const std::string& address) override { Log("OpenAddress", addresses, address); }
-  void ShowBalloon(const std::string& text, const std::string& title, unsigned) override {
-    Log("ShowBalloon", balloons, Shown{text, title});
-  }
-  WindowRect CurrentWindowRect() const override { return rect; }
+  Rect CurrentWindowRect() const override { return rect; }
   void EndProgram() override {
     calls.push_back("EndProgram");
     ended = true;
@@ -143,7 +140,7 @@ class AppTest : public ::testing::Test {
   // The program opens its files by relative paths: each test works in its own folder.
   AppTest() {
     std::filesystem::current_path(folder.path());
-    view.rows = &controller.Rows();
+    view.rows = &list.Rows();
   }
   ~AppTest() override {
     std::error_code ignored;
@@ -152,9 +149,8 @@ class AppTest : public ::testing::Test {
 
   // Start-up as the window runs it.
   void Start() {
-    controller.LoadSettingsFile();
-    controller.LoadDataFile();
-    controller.ShowStartTab();
+    controller.LoadSettings();
+    controller.LoadDataAndShowStartTab();
   }
 
   std::string DataFile() const { return ReadBytes("data.mvd"); }
@@ -162,7 +158,7 @@ class AppTest : public ::testing::Test {
   bool Exists(const char* name) const { return std::filesystem::exists(name); }
   bool DataHas(const std::string& part) const { return DataFile().find(part) != std::string::npos; }
 
-  const ListRow& Row(int row) const { return controller.Rows().at(row); }
+  const ListRow& Row(int row) const { return list.Rows().at(row); }
   const std::string& Text(int row, int column) const { return Row(row).texts.at(column); }
 
   // Adds a work on the current tab through the record dialog.
@@ -172,7 +168,7 @@ class AppTest : public ::testing::Test {
       form.episodeText = std::to_string(episode);
       form.weekday = weekday;
     }));
-    controller.Add();
+    commands.Add();
   }
 
   ScopedTimeZone zone{kChinaZone};
@@ -180,7 +176,11 @@ class AppTest : public ::testing::Test {
   TempFolder folder;
   FixedClock clock{kTuesdayEvening};
   FakeView view;
-  MainController controller{view, clock};
+  MainController controller{view, view, view, view, clock};
+  MainList& list = controller.list;
+  RecordCommands& commands = controller.commands;
+  RecordStore& store = controller.session.Store();
+  AppSettings& settings = controller.session.Settings();
 };
 
 }  // namespace mirevo::testing

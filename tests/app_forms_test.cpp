@@ -4,7 +4,6 @@
 
 #include "app/keyword_form.h"
 #include "app/record_form.h"
-#include "app/text_checks.h"
 #include "app/time_form.h"
 #include "app_fakes.h"
 
@@ -22,16 +21,6 @@ class FormTest : public ChinaTimeTest {
   }
   FixedClock clock{kTuesdayEvening};  // 2006-01-31 20:30
 };
-
-TEST(TextChecks, DataFileCarriesEverythingButTheThreeForms) {
-  // ";" first, ";" + one byte + "=" (also after a GBK character), a zero byte.
-  const std::pair<std::string, bool> cases[] = {
-      {"", true},      {"a;b", true}, {"ab;", true},    {"a;bc=d", true},  {"x;y\r\n||第2集", true},
-      {";abc", false}, {";", false},  {"a;b=c", false}, {"周;x=1", false}, {"a\0b"s, false},
-  };
-  for (const auto& [text, carried] : cases)
-    EXPECT_EQ(CanDataFileCarry(text), carried) << ::testing::PrintToString(text);
-}
 
 TEST_F(FormTest, OpenFillsTheDefaultsInAddModeAndKeepsTheStoredValuesInEditMode) {
   RecordForm added = Opened();

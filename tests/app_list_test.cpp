@@ -17,13 +17,13 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
              "W=周一(月)10:00 600;c=0;"
              "T=0;N=13;w=0;t=08:15;n=有日;v=0;s=3;d=2006-01-30 10:00;m=;p=;D=;k=;W=;c=0;");
   Start();
-  ASSERT_EQ(controller.Rows().size(), 2u);
+  ASSERT_EQ(list.Rows().size(), 2u);
   EXPECT_EQ(Row(0).texts, (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m",
                                  "pic.jpg", "Unknown", "kw", "周一(月)10:00"}));
   EXPECT_EQ(Row(1).texts, (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
                                  "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
       << "the next time is filled in when shown";
-  EXPECT_FALSE(controller.Store().dataChanged) << "filling in is not a change";
+  EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
 }
 
 TEST(RowTexts, CategoriesRatingsAndOddValues) {
@@ -45,9 +45,9 @@ TEST_F(ListTest, FinishedTabEmptiesNextTimesAwaitedTabLeavesThemEmpty) {
              "T=11;N=1;w=-1;t=;n=f;v=9;s=0;d=2006-01-01 10:00;m=;p=;D=2006-01-08 10:00;k=;W=;c=0;"
              "T=25;N=2;w=-1;t=;n=w;v=0;s=0;d=2006-01-01 10:00;m=;p=;D=;k=;W=;c=0;");
   Start();
-  controller.OnTabSelected(kAwaitedList);
+  list.OnTabSelected(kAwaitedList);
   EXPECT_EQ(Text(0, kColumnNextTime), "");
-  controller.OnTabSelected(kFinishedList);
+  list.OnTabSelected(kFinishedList);
   EXPECT_EQ(Text(0, kColumnNextTime), "");
   controller.SaveAndExit();
   EXPECT_TRUE(DataHas("n=f;v=9;s=0;d=2006-01-01 10:00;m=;p=;D=;"));
@@ -57,12 +57,12 @@ TEST_F(ListTest, StartTabAndDataPathComeFromTheSettingsAndMessagesCarryTheTitle)
   WriteBytes("mv.ini", "default_type=3;p=.//other.mvd;SearchPostfixXX=1;");
   WriteBytes("other.mvd", "T=3;N=1;X=1;");
   Start();
-  EXPECT_EQ(controller.CurrentTab(), kDrama);
+  EXPECT_EQ(list.CurrentTab(), kDrama);
   EXPECT_EQ(view.tabSwitches, std::vector<int>{kDrama});
   // Settings first (reading stops at the overlong key), then the data file.
   EXPECT_EQ(view.messages, (std::vector<Shown>{{"ini文件内部出错,此时请不要按保存按钮", kAppTitle},
                                                {"文件错误", kAppTitle}}));
-  ASSERT_EQ(controller.Rows().size(), 1u);
+  ASSERT_EQ(list.Rows().size(), 1u);
   controller.SaveAndExit();
   EXPECT_FALSE(Exists("data.mvd"));
   EXPECT_EQ(ReadBytes("other.mvd").substr(0, 8), "T=3;N=1;");
@@ -75,11 +75,11 @@ class SortTest : public AppTest {
     AddWork("b", 1, 3);
     AddWork("c", 1, -1);
     AddWork("a", 1, 3);
-    controller.Store().dataChanged = false;
+    store.dataChanged = false;
   }
   std::string Names() {
     std::string names;
-    for (const ListRow& row : controller.Rows()) names += row.texts[kColumnName];
+    for (const ListRow& row : list.Rows()) names += row.texts[kColumnName];
     return names;
   }
 };
@@ -87,15 +87,15 @@ class SortTest : public AppTest {
 TEST_F(SortTest, SameColumnAscendingThenDescendingOtherColumnAscending) {
   StartWithNames();
   ASSERT_EQ(Names(), "acb");
-  controller.OnColumnHeaderClick(kColumnName);
+  list.OnColumnHeaderClick(kColumnName);
   EXPECT_EQ(Names(), "abc");
-  EXPECT_TRUE(controller.Store().dataChanged);
-  controller.OnColumnHeaderClick(kColumnName);
+  EXPECT_TRUE(store.dataChanged);
+  list.OnColumnHeaderClick(kColumnName);
   EXPECT_EQ(Names(), "cba");
-  EXPECT_TRUE(controller.SortDescending());
-  controller.OnColumnHeaderClick(kColumnAirTime);
+  EXPECT_TRUE(list.SortDescending());
+  list.OnColumnHeaderClick(kColumnAirTime);
   EXPECT_EQ(Names(), "cba") << "no weekday first, then Wednesday in the previous order";
-  EXPECT_FALSE(controller.SortDescending());
+  EXPECT_FALSE(list.SortDescending());
   controller.SaveAndExit();
   std::string file = DataFile();
   EXPECT_LT(file.find("n=c;"), file.find("n=b;"));
@@ -104,14 +104,14 @@ TEST_F(SortTest, SameColumnAscendingThenDescendingOtherColumnAscending) {
 
 TEST_F(SortTest, TheSortStateIsSharedByAllTabs) {
   StartWithNames();
-  controller.OnColumnHeaderClick(kColumnName);  // anime ascending
-  controller.OnTabSelected(kManga);
+  list.OnColumnHeaderClick(kColumnName);  // anime ascending
+  list.OnTabSelected(kManga);
   AddWork("y", 1);
   AddWork("z", 1);  // rows z, y
-  controller.OnColumnHeaderClick(kColumnName);
+  list.OnColumnHeaderClick(kColumnName);
   EXPECT_EQ(Names(), "zy") << "the first click on another tab sorts descending";
-  EXPECT_EQ(controller.SortColumn(), kColumnName);
-  controller.OnTabSelected(kAnime);
+  EXPECT_EQ(list.SortColumn(), kColumnName);
+  list.OnTabSelected(kAnime);
   EXPECT_EQ(Names(), "abc");
 }
 
@@ -135,16 +135,16 @@ TEST_F(ListTest, ContextMenuRunsTheChosenCommand) {
   view.selected = 0;
   view.menuChoices = {MenuCommand::kUpdate, MenuCommand::kFinish, MenuCommand::kAdd,
                       MenuCommand::kNone};
-  controller.OnContextMenu();
+  commands.OnContextMenu();
   EXPECT_EQ(Text(0, kColumnEpisode), "2");
-  controller.OnContextMenu();
-  EXPECT_EQ(controller.CurrentTab(), kFinishedList);
+  commands.OnContextMenu();
+  EXPECT_EQ(list.CurrentTab(), kFinishedList);
   // On the finished tab "添加" is greyed: choosing it anyway does nothing.
-  controller.OnContextMenu();
+  commands.OnContextMenu();
   EXPECT_TRUE(view.menus.back().finishChecked);
   EXPECT_TRUE(view.openedForms.size() == 1u && view.messages.empty());
-  controller.OnContextMenu();
-  EXPECT_EQ(controller.Rows().size(), 1u);
+  commands.OnContextMenu();
+  EXPECT_EQ(list.Rows().size(), 1u);
 }
 
 // The keyword before the name, both trimmed; a keyword of blanks opens
@@ -155,14 +155,14 @@ TEST_F(ListTest, SearchOpensTheAddressOfTheSelectedWork) {
   Start();
   for (int row : {0, 1, 2}) {
     view.selected = row;
-    controller.Search();
+    commands.Search();
     EXPECT_EQ(view.calls.back(), "FocusList");
   }
   EXPECT_EQ(view.addresses, (std::vector<std::string>{"http://s/?k=%E5%8A%A8%E7%94%BB+2&all",
                                                       "http://s/?k=ab&all"}));
   EXPECT_TRUE(view.messages.empty());
   view.selected = -1;
-  controller.Search();
+  commands.Search();
   EXPECT_EQ(view.messages, (std::vector<Shown>{{"请先选中一项", "搜索"}}));
   EXPECT_EQ(view.addresses.size(), 2u);
   EXPECT_EQ(view.calls.back(), "FocusList");

@@ -12,20 +12,20 @@ using UpdateTest = AppTest;
 TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
   Start();
   AddWork("新番", 0);  // on "动画": category 0, parked on "期待"
-  ASSERT_EQ(controller.CurrentTab(), kAwaitedList);
+  ASSERT_EQ(list.CurrentTab(), kAwaitedList);
   clock.Advance(kOneDay);
   view.selected = 0;
-  controller.Update();
+  commands.Update();
 
   EXPECT_TRUE(view.typeDialogs.empty());
-  EXPECT_EQ(controller.CurrentTab(), kAnime);
+  EXPECT_EQ(list.CurrentTab(), kAnime);
   EXPECT_EQ(view.tabSwitches.back(), kAnime);
-  ASSERT_EQ(controller.Rows().size(), 1u);
+  ASSERT_EQ(list.Rows().size(), 1u);
   EXPECT_EQ(view.selected, 0);
   EXPECT_EQ(Text(0, kColumnEpisode), "1");
   EXPECT_EQ(Text(0, kColumnUpdateTime), "2006-02-01 20:30");
   EXPECT_EQ(Text(0, kColumnNextTime), "2006-02-08 20:30");
-  EXPECT_TRUE(controller.Store().lists[kAwaitedList].empty());
+  EXPECT_TRUE(store.lists[kAwaitedList].empty());
 
   controller.SaveAndExit();
   EXPECT_EQ(DataFile(),
@@ -38,31 +38,31 @@ TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
 // chooses the list instead of indexing past the lists.
 TEST_F(UpdateTest, AwaitedWorkWithoutAValidCategoryAsksForOne) {
   Start();
-  controller.OnTabSelected(kAwaitedList);
+  list.OnTabSelected(kAwaitedList);
   AddWork("未定", 0);
-  SeriesRecord& odd = controller.Store().lists[kAwaitedList].InsertNewRecord();
+  SeriesRecord& odd = store.lists[kAwaitedList].InsertNewRecord();
   std::tie(odd.id, odd.episode, odd.category) = std::tuple(4, 0, 9);
-  controller.OnTabSelected(kAwaitedList);  // rows: odd, 未定
+  list.OnTabSelected(kAwaitedList);  // rows: odd, 未定
   view.selected = 1;
   view.typeDialogs = {std::nullopt, kOva, kManga};
-  controller.Update();
-  EXPECT_EQ(controller.CurrentTab(), kAwaitedList) << "cancelled: nothing changes";
+  commands.Update();
+  EXPECT_EQ(list.CurrentTab(), kAwaitedList) << "cancelled: nothing changes";
   EXPECT_EQ(Text(1, kColumnEpisode), "0");
   EXPECT_EQ(Text(1, kColumnCategory), "不明");
 
   clock.Advance(kOneDay);
   view.selected = 1;
-  controller.Update();
-  EXPECT_EQ(controller.CurrentTab(), kOva);
-  ASSERT_EQ(controller.Rows().size(), 1u);
+  commands.Update();
+  EXPECT_EQ(list.CurrentTab(), kOva);
+  ASSERT_EQ(list.Rows().size(), 1u);
   EXPECT_EQ(Text(0, kColumnCategory), "OVA");
   EXPECT_EQ(Text(0, kColumnEpisode), "1");
   EXPECT_EQ(view.selected, 0);
 
-  controller.OnTabSelected(kAwaitedList);
+  list.OnTabSelected(kAwaitedList);
   view.selected = 0;
-  controller.Update();
-  EXPECT_EQ(controller.CurrentTab(), kManga);
+  commands.Update();
+  EXPECT_EQ(list.CurrentTab(), kManga);
   EXPECT_EQ(Text(0, kColumnCategory), "漫画");
   controller.SaveAndExit();
   EXPECT_TRUE(DataHas("T=2;N=1;"));
@@ -74,18 +74,18 @@ TEST_F(UpdateTest, KindTabUpdateAppendsTheLogAndKeepsTheQuickestGap) {
              "T=3;N=7;w=2;t=21:00;n=日剧A;v=4;s=0;d=2006-01-30 21:00;m=notes;p=;"
              "D=2006-02-06 21:00;k=;W=;c=110;");
   Start();
-  controller.OnTabSelected(kDrama);
-  ASSERT_EQ(controller.Rows().size(), 1u);
+  list.OnTabSelected(kDrama);
+  ASSERT_EQ(list.Rows().size(), 1u);
   clock.Advance(3 * kOneDay);  // Friday 2006-02-03 20:30
   view.selected = 0;
-  controller.Update();
+  commands.Update();
 
   EXPECT_EQ(view.selected, 0) << "the selection stays";
   EXPECT_EQ(Text(0, kColumnEpisode), "5");
   EXPECT_EQ(Text(0, kColumnNextTime), "2006-02-10 20:30");
   EXPECT_EQ(Text(0, kColumnEarliestUpdate), "周五(金)20:30");
   EXPECT_EQ(Row(0).colour, 0) << "updated today";
-  EXPECT_TRUE(controller.Store().dataChanged);
+  EXPECT_TRUE(store.dataChanged);
   controller.SaveAndExit();
   // 2006-01-30 21:00 to 2006-02-03 20:30 is 4 days less 30 minutes.
   EXPECT_EQ(DataFile(),
@@ -97,9 +97,9 @@ TEST_F(UpdateTest, KindTabUpdateAppendsTheLogAndKeepsTheQuickestGap) {
 TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
   WriteBytes("data.mvd", "T=2;N=1;w=-1;t=00:00;n=O;v=1;s=0;d=2006-01-31 20:00;m=;p=;D=;k=;W=;c=0;");
   Start();
-  controller.OnTabSelected(kOva);
+  list.OnTabSelected(kOva);
   view.selected = 0;
-  controller.Update();
+  commands.Update();
   EXPECT_EQ(Text(0, kColumnEarliestUpdate), "");
   EXPECT_EQ(Text(0, kColumnEpisode), "2");
 }
@@ -107,33 +107,40 @@ TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
 TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
   Start();
   AddWork("周番", 3);
-  controller.Settings().tipShowType = 10000;
+  settings.tipShowType = 10000;
   clock.Advance(7 * kOneDay - 60);
-  controller.ShowTab(kAnime);
+  list.ShowTab(kAnime);
   EXPECT_EQ(Row(0).colour, 0) << "a minute before its next time";
-  controller.ShowDueSummary();
-  EXPECT_EQ(view.balloons.back(), (Shown{"===动画===\n", "预计需更新列表:"}));
+  EXPECT_EQ(list.DueSummaryText(), "===动画===\n");
 
   clock.Advance(60);
-  controller.ShowTab(kAnime);
+  list.ShowTab(kAnime);
   EXPECT_EQ(Row(0).colour, 0xFF0000);
-  controller.ShowDueSummary();
-  EXPECT_EQ(view.balloons.back().text, "===动画===\n周番     4\n");
+  EXPECT_EQ(list.DueSummaryText(), "===动画===\n周番     4\n");
 
   view.selected = 0;
-  controller.Update();
+  commands.Update();
   EXPECT_EQ(Row(0).colour, 0);
   EXPECT_EQ(Text(0, kColumnNextTime), "2006-02-14 20:30");
 }
 
+// Without a selection, on the finished tab, and at the largest episode
+// there is (one more would wrap to a negative count).
 TEST_F(UpdateTest, RefusalsChangeNothing) {
+  WriteBytes("data.mvd", "T=0;N=1;n=long;v=2147483647;m=;");
   Start();
-  controller.Update();
-  controller.OnTabSelected(kFinishedList);
-  controller.Update();
-  EXPECT_EQ(view.messages,
-            (std::vector<Shown>{{"请先选中一项", "更新"}, {"在完结页面里是不能更新的!", "更新"}}));
-  EXPECT_FALSE(controller.Store().dataChanged);
+  commands.Update();
+  view.selected = 0;
+  commands.Update();
+  list.OnTabSelected(kFinishedList);
+  commands.Update();
+  EXPECT_EQ(view.messages, (std::vector<Shown>{{"请先选中一项", "更新"},
+                                               {kEpisodeAtLimit, "更新"},
+                                               {"在完结页面里是不能更新的!", "更新"}}));
+  EXPECT_FALSE(store.dataChanged);
+  list.OnTabSelected(kAnime);
+  EXPECT_EQ(Text(0, kColumnEpisode), "2147483647");
+  EXPECT_EQ(store.lists[kAnime].Head().notes, "");
 }
 
 }  // namespace

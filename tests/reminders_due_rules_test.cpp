@@ -1,4 +1,5 @@
 #include "reminders/due_rules.h"
+#include "reminders/earliest_update.h"
 
 #include <gtest/gtest.h>
 

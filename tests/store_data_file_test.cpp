@@ -33,7 +33,7 @@ void ExpectSameStore(const RecordStore& a, const RecordStore& b) {
   }
 }
 
-TEST(DataFileTest, WritesTheDocumentedRecord) {
+TEST(DataFileTest, WritesOneRecordAsFourteenEntries) {
   RecordStore store;
   EXPECT_EQ(FormatData(store), "");
   SeriesRecord& r = store.lists[0].InsertNewRecord();
@@ -42,6 +42,25 @@ TEST(DataFileTest, WritesTheDocumentedRecord) {
   EXPECT_EQ(FormatData(store),
             "T=0;N=3;w=1;t=23:30;n=示例;v=5;s=2;d=2007-08-20 23:45;m=;p=;"
             "D=2007-08-27 23:45;k=;W=;c=0;");
+}
+
+TEST(DataFileTest, CarriesEveryTextButThoseTheReaderWouldCutOrMisread) {
+  // ";" first, ";" + one byte + "=" anywhere (also at the very end and after
+  // a GBK character), a zero byte.
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},         {"a;b", true},   {"ab;", true},     {"a;bc=d", true},
+      {"x;y\r\n||第2集", true}, {";abc", false}, {";", false},      {"a;b=c", false},
+      {"a;b=", false},    {"周;x=1", false}, {std::string("a\0b", 3), false},
+  };
+  for (const auto& [text, carried] : cases) {
+    EXPECT_EQ(CanDataFileCarry(text), carried) << ::testing::PrintToString(text);
+    if (!carried) continue;
+    // What the check lets through comes back as it was.
+    RecordStore store, loaded;
+    store.lists[0].InsertNewRecord().name = text;
+    ASSERT_EQ(ParseData(FormatData(store), loaded), Messages{});
+    EXPECT_EQ(loaded.lists[0].Head().name, text);
+  }
 }
 
 // No index may leave the six lists, and no list may get a category it cannot

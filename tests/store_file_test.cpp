@@ -5,6 +5,8 @@
 
 #include "reminders_time_zone.h"
 #include "store/data_file.h"
+#include "store/file_io.h"
+#include "store/file_io_platform.h"
 #include "store/store_file.h"
 #include "support/random_store.h"
 #include "support/temp_folder.h"
@@ -48,7 +50,6 @@ TEST_F(StoreFileTest, MissingAndEmptyFilesLoadQuietly) {
   StoreFile missing(folder.File("data.mvd"), clock);
   RecordStore store;
   EXPECT_EQ(LoadFile(missing, store), Messages{});
-  EXPECT_FALSE(missing.needs_backup());
 
   WriteBytes(folder.File("empty.mvd"), "");
   StoreFile empty(folder.File("empty.mvd"), clock);
@@ -62,31 +63,40 @@ TEST_F(StoreFileTest, SaveThenLoadGivesTheSameBytesAgain) {
   RecordStore original = StoreGenerator(7).Make(300, /*hostile=*/true);
   StoreFile file(folder.File("data.mvd"), clock);
   ASSERT_EQ(SaveData(file, original), Messages{});
-  const std::string firstBytes = ReadBytes(file.path());
+  const std::string firstBytes = ReadBytes(file.Path());
   EXPECT_EQ(firstBytes, FormatData(original));
 
   RecordStore loaded;
   StoreFile again(folder.File("data.mvd"), clock);
   ASSERT_EQ(LoadFile(again, loaded), Messages{});
   ASSERT_EQ(SaveData(again, loaded), Messages{});
-  EXPECT_EQ(ReadBytes(file.path()), firstBytes);
+  EXPECT_EQ(ReadBytes(file.Path()), firstBytes);
   EXPECT_EQ(Files(), Names{"data.mvd"}) << "no backup, no temporary file";
 }
 
-TEST_F(StoreFileTest, SettingsRoundTrip) {
-  AppSettings settings;
-  settings.dataPath = "番组\\my.mvd";
-  settings.searchPostfix = "";
-  settings.reminders.rules[kEarliestUpdateRule] = {1, 0x123456};
-  StoreFile file(folder.File("mv.ini"), clock);
-  ASSERT_EQ(SaveSettings(file, settings, settings.columnWidths, 2), Messages{});
-  AppSettings loaded;
-  StoreFile again(folder.File("mv.ini"), clock);
-  EXPECT_EQ(LoadFile(again, loaded), Messages{});
-  EXPECT_EQ(loaded.dataPath, settings.dataPath);
-  EXPECT_EQ(loaded.searchPostfix, "");
-  EXPECT_EQ(loaded.reminders, settings.reminders);
-  EXPECT_EQ(loaded.defaultType, 2);
+// The column widths written are the list's at that moment, and the tab
+// shown then becomes "default_type" unless that is 9.
+TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
+  for (int defaultType : {3, kNoRememberedTab}) {
+    AppSettings settings;
+    settings.dataPath = "番组\\my.mvd";
+    settings.searchPostfix = "";
+    settings.reminders.rules[kEarliestUpdateRule] = {1, 0x123456};
+    settings.defaultType = defaultType;
+    ColumnWidths dragged = settings.columnWidths;
+    dragged[0] = 25;
+    dragged[11] = 333;
+    StoreFile file(folder.File("mv.ini"), clock);
+    ASSERT_EQ(SaveSettings(file, settings, dragged, 2), Messages{});
+    AppSettings loaded;
+    StoreFile again(folder.File("mv.ini"), clock);
+    EXPECT_EQ(LoadFile(again, loaded), Messages{});
+    EXPECT_EQ(loaded.dataPath, settings.dataPath);
+    EXPECT_EQ(loaded.searchPostfix, "");
+    EXPECT_EQ(loaded.reminders, settings.reminders);
+    EXPECT_EQ(loaded.columnWidths, dragged);
+    EXPECT_EQ(loaded.defaultType, defaultType == kNoRememberedTab ? kNoRememberedTab : 2);
+  }
 }
 
 TEST_F(StoreFileTest, FirstSaveAfterADamagedLoadKeepsTheOldFile) {
@@ -97,7 +107,6 @@ TEST_F(StoreFileTest, FirstSaveAfterADamagedLoadKeepsTheOldFile) {
   StoreFile file(path, clock);
   RecordStore store;
   EXPECT_EQ(LoadFile(file, store), Messages{kDamaged});
-  EXPECT_TRUE(file.needs_backup());
   ASSERT_EQ(SaveData(file, store), Messages{});
   EXPECT_EQ(Files(".bak"), Names{"data.mvd.20261206-2015.bak"});
   EXPECT_EQ(ReadBytes(folder.File("data.mvd.20261206-2015.bak")), damaged);
@@ -138,11 +147,51 @@ TEST_F(StoreFileTest, UnreadableOrIrreplaceableFileIsNeverOverwritten) {
     StoreFile file(target.string(), clock);
     RecordStore store;
     LoadFile(file, store);
-    EXPECT_TRUE(file.needs_backup());
-    EXPECT_EQ(SaveData(file, StoreGenerator(4).Make(5, false)), Messages{kWriteFailed});
+      EXPECT_EQ(SaveData(file, StoreGenerator(4).Make(5, false)), Messages{kWriteFailed});
     EXPECT_TRUE(std::filesystem::is_directory(empty ? target : target / "inside"));
     EXPECT_EQ(Files(), Names{"data.mvd"});
   }
+}
+
+// The platform's files, with every call a save makes written down in order;
+// the file's bytes are looked at when they are flushed.
+class RecordingFiles final : public FileSystem {
+ public:
+  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
+    return real.OpenForReading(path, missing);
+  }
+  std::FILE* CreateExclusively(const std::string& path) override {
+    calls.push_back("create");
+    created = path;
+    return real.CreateExclusively(path);
+  }
+  bool FlushToDisk(std::FILE* file) override {
+    const bool flushed = real.FlushToDisk(file);
+    calls.push_back("flush " + ReadBytes(created));
+    return flushed;
+  }
+  bool ReplaceWith(const std::string& from, const std::string& to) override {
+    calls.push_back("replace " + ReadBytes(to));
+    return real.ReplaceWith(from, to);
+  }
+  bool Remove(const std::string& path) override { return real.Remove(path); }
+  bool Exists(const std::string& path) override { return real.Exists(path); }
+
+  FileSystem& real = NativeFileSystem();
+  std::vector<std::string> calls;
+  std::string created;
+};
+
+// The new bytes reach the disk before the old file is replaced, so a crash
+// leaves either file whole.
+TEST_F(StoreFileTest, AnAtomicSaveWritesAndFlushesBeforeItReplaces) {
+  const std::string path = folder.File("data.mvd");
+  WriteBytes(path, "old");
+  RecordingFiles files;
+  ASSERT_TRUE(ReplaceFileAtomically(path, "new", files));
+  EXPECT_EQ(files.calls, (Names{"create", "flush new", "replace old"}));
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_EQ(Files(), Names{"data.mvd"});
 }
 
 TEST_F(StoreFileTest, SaveIntoAMissingFolderFails) {

@@ -20,12 +20,12 @@ TEST(SettingsTest, DefaultFileBytes) {
       "AllowTrayBTip=1;default_type=0;tipshowtype=11111;AutoHide=0;AniWin=0;MaxSign=0;"
       "ColorSet=116711680#065280#0255#;11=90;SearchSource=0;SearchEncode=0;SearchPrefix=" +
       std::string(BuiltInSearchSources()[0].prefix) + ";SearchPostfix=&c=gs_all;";
-  EXPECT_EQ(FormatSettings(settings, kDefaultWidths, 0), expected);
+  EXPECT_EQ(FormatSettings(settings), expected);
 
   // Reading changes only what the file holds.
   EXPECT_EQ(ParseSettings("", settings), Messages{});
   EXPECT_EQ(ParseSettings("topshow=1;", settings), Messages{});
-  EXPECT_EQ(FormatSettings(settings, kDefaultWidths, 0),
+  EXPECT_EQ(FormatSettings(settings),
             expected.replace(expected.find("topshow=0"), 9, "topshow=1"));
 }
 
@@ -40,7 +40,7 @@ TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
     AppSettings settings;
     EXPECT_EQ(ParseSettings(alias + "=9;", settings), Messages{}) << alias;
     // The widths as the list would report them.
-    std::string file = FormatSettings(settings, settings.columnWidths, 0);
+    std::string file = FormatSettings(settings);
     EXPECT_NE(file.find(";" + key + "=9;"), std::string::npos) << alias << " -> " << file;
   }
 }
@@ -102,44 +102,20 @@ TEST(SettingsTest, ColorSetTextForm) {
   EXPECT_EQ(ParseSettings("ColorSet=015#;", settings), Messages{kFileError});
 }
 
-TEST(SettingsTest, DefaultTypeAndTheCurrentTab) {
-  AppSettings remembered;
-  ParseSettings("default_type=3;", remembered);
-  EXPECT_EQ(remembered.StartTab(), 3);
-  EXPECT_NE(FormatSettings(remembered, kDefaultWidths, 5).find("default_type=5;"),
-            std::string::npos);
-
-  AppSettings forgotten;
-  ParseSettings("d=9;", forgotten);
-  EXPECT_EQ(forgotten.StartTab(), 0);
-  EXPECT_NE(FormatSettings(forgotten, kDefaultWidths, 5).find("default_type=9;"),
-            std::string::npos);
-
-  for (int bad : {-1, 6, 8, 10, 1000}) {
+TEST(SettingsTest, OnlyTabsAndLevelsInRangeAreUsed) {
+  // "default_type" 9 (and anything outside the six tabs) opens the first tab.
+  const std::pair<int, int> tabs[] = {{3, 3}, {5, 5}, {9, 0}, {-1, 0}, {6, 0}, {1000, 0}};
+  for (const auto& [stored, tab] : tabs) {
     AppSettings settings;
-    settings.defaultType = bad;
-    EXPECT_EQ(settings.StartTab(), 0) << bad;
+    settings.defaultType = stored;
+    EXPECT_EQ(settings.StartTab(), tab) << stored;
   }
-  for (int bad : {-1, 10, 255}) {
+  const std::pair<int, int> levels[] = {{9, 9}, {-1, 0}, {10, 0}, {255, 0}};
+  for (const auto& [stored, level] : levels) {
     AppSettings settings;
-    settings.alpha = bad;
-    EXPECT_EQ(settings.SafeAlpha(), 0) << bad;
+    settings.alpha = stored;
+    EXPECT_EQ(settings.SafeAlpha(), level) << stored;
   }
-  AppSettings valid;
-  valid.alpha = 9;
-  EXPECT_EQ(valid.SafeAlpha(), 9);
-}
-
-TEST(SettingsTest, WritesTheColumnWidthsOfTheList) {
-  AppSettings settings;
-  ColumnWidths dragged = kDefaultWidths;
-  dragged[0] = 25;
-  dragged[10] = 1;
-  dragged[11] = 333;
-  std::string file = FormatSettings(settings, dragged, 0);
-  EXPECT_EQ(file.substr(0, 5), "0=25;");
-  EXPECT_NE(file.find(";10=1;m_path="), std::string::npos);
-  EXPECT_NE(file.find("#;11=333;SearchSource"), std::string::npos);
 }
 
 }  // namespace
