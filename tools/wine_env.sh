@@ -20,10 +20,27 @@ mirevo_init_wineprefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
     local reg=$WINEPREFIX/mirevo-fonts.reg
+    # regedit reads UTF-16 with a byte-order mark and CRLF line ends.
     {
       printf '\xff\xfe'
-      printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"宋体"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"新宋体"="WenQuanYi Micro Hei"\r\n"NSimSun"="WenQuanYi Micro Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops\\Mirevo]\r\n"EnableShell"=dword:00000001\r\n' |
-        iconv -f UTF-8 -t UTF-16LE
+      sed 's/$/\r/' <<'REG' | iconv -f UTF-8 -t UTF-16LE
+Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"宋体"="WenQuanYi Micro Hei"
+"SimSun"="WenQuanYi Micro Hei"
+"新宋体"="WenQuanYi Micro Hei"
+"NSimSun"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\Mirevo]
+"EnableShell"=dword:00000001
+REG
     } >"$reg"
     wine regedit /S "$reg" >/dev/null 2>&1 || true
     wineserver -w
