@@ -23,9 +23,14 @@
 #define IDD_TYPE 131
 #define IDD_TIME 150
 #define IDD_KEYWORD 151
+#define IDD_SETTINGS 133
+#define IDD_SEARCH_PAGE 154
+#define IDD_REMINDER_PAGE 155
+#define IDD_GENERAL_PAGE 156
 
-// Menus.
+// Menus. The tray menu's id is also the tray icon's id.
 #define IDR_LIST_MENU 140
+#define IDR_TRAY_MENU 143
 
 // System-menu command of the about box (below 0xF000, low four bits clear).
 #define IDM_ABOUTBOX 0x0010
@@ -75,11 +80,56 @@
 #define IDC_KEYWORD 1061
 #define IDC_SEARCH_NOW 1066
 
+// Settings dialog and its pages.
+#define IDC_ACCURACY 1030
+#define IDC_ALPHA 1031
+#define IDC_APPLY 1032
+#define IDC_PREVIEW 1036
+#define IDC_TOPMOST 1037
+#define IDC_TRAY_BALLOONS 1044
+#define IDC_SUMMARY_ANIME 1052
+#define IDC_SUMMARY_MANGA 1053
+#define IDC_SUMMARY_OVA 1054
+#define IDC_SUMMARY_DRAMA 1055
+#define IDC_REMEMBER_TAB 1056
+#define IDC_SUMMARY_AWAITED 1057
+#define IDC_AUTO_HIDE 1067
+#define IDC_ANI_WIN 1068
+#define IDC_SETTINGS_TABS 1070
+#define IDC_SUMMARY_LABEL 1071
+#define IDC_ACCURACY_NOTE 1072
+#define IDC_ALPHA_LABEL 1073
+#define IDC_ALPHA_NOTE 1074
+#define IDC_BALLOON_NOTE 1075
+#define IDC_NEXT_TIME_RULE 1076
+#define IDC_WEEKDAY_RULE 1077
+#define IDC_EARLIEST_RULE 1078
+#define IDC_NEXT_TIME_COLOUR 1066
+#define IDC_WEEKDAY_COLOUR 1079
+#define IDC_EARLIEST_COLOUR 1080
+// The search page: sources 0, 1, 2 and the encodings 0..3 (in this odd id
+// order), the prefix and postfix boxes.
+#define IDC_SOURCE_FIRST 1087
+#define IDC_SOURCE_SECOND 1088
+#define IDC_SOURCE_CUSTOM 1089
+#define IDC_ENCODING_NONE 1086
+#define IDC_ENCODING_GB2312 1083
+#define IDC_ENCODING_UNICODE 1084
+#define IDC_ENCODING_UTF8 1085
+#define IDC_SEARCH_PREFIX 1061
+#define IDC_SEARCH_POSTFIX 1082
+
 // Context menu of the list.
 #define ID_MENU_UPDATE 32776
 #define ID_MENU_EDIT 32778
 #define ID_MENU_DELETE 32779
 #define ID_MENU_FINISH 32780
 #define ID_MENU_ADD 32781
+
+// Tray menu.
+#define ID_TRAY_OPEN 32782
+#define ID_TRAY_EXIT 32783
+#define ID_TRAY_SUMMARY 32784
+#define ID_TRAY_ABOUT 32786
 
 #endif  // MIREVO_RES_RESOURCE_H_

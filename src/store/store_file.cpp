@@ -42,7 +42,10 @@ std::string StoreFile::BackupName(int attempt) const {
   if (const std::tm* local = std::localtime(&now))
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", local);
   std::string name = path_ + "." + stamp;
-  if (attempt > 0) name += "-" + std::to_string(attempt);
+  if (attempt > 0) {
+    name += '-';
+    name += std::to_string(attempt);
+  }
   return name + ".bak";
 }
 

@@ -5,14 +5,13 @@
 namespace mirevo::ui {
 
 void ShowRefusal(win32::MessageBoxService& messages, HWND dialog, std::string_view message,
-                 int controlId) {
+                 HWND control) {
   messages.Show(dialog, message, kAppTitle, win32::MessageButtons::kOk,
                 win32::MessageIcon::kWarning);
-  if (controlId == 0) return;
+  if (control == nullptr) return;
   // WM_NEXTDLGCTL moves the focus the way the dialog manager does, which
   // also selects the whole text of an edit box.
-  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, controlId)),
-                 TRUE);
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 }  // namespace mirevo::ui

@@ -16,10 +16,10 @@
 namespace mirevo::ui {
 
 // Shows message (caption: the program's title, warning icon) and moves the
-// focus to controlId (0: leaves it), selecting an edit box's text as the
+// focus to control (nullptr: leaves it), selecting an edit box's text as the
 // dialog manager does.
 void ShowRefusal(win32::MessageBoxService& messages, HWND dialog, std::string_view message,
-                 int controlId);
+                 HWND control);
 
 template <typename Form>
 class FormDialog : public win32::Dialog {
@@ -32,7 +32,7 @@ class FormDialog : public win32::Dialog {
   // and stays open.
   void CloseIfAccepted(const std::optional<std::string>& refusal, int controlId = 0) {
     if (refusal) {
-      ShowRefusal(messages_, Hwnd(), *refusal, controlId);
+      ShowRefusal(messages_, Hwnd(), *refusal, controlId != 0 ? Item(controlId) : nullptr);
       return;
     }
     form_ = working_;

@@ -27,8 +27,12 @@ class OleSession {
 
 }  // namespace
 
-Program::Program(win32::UiServices& services, const Clock& clock) : window_(services, clock) {
+Program::Program(win32::UiServices& services, const Clock& clock)
+    : window_(services, clock), tray_(services.notifyIcon) {
+  // The tray first, as it is attached when the window is made.
+  window_.AddFeature(tray_);
   window_.AddFeature(behaviour_);
+  window_.AddFeature(settings_);
 }
 
 int RunProgram(std::string_view instanceName, win32::UiServices& services) {

@@ -4,14 +4,17 @@
 
 #include <string_view>
 
+#include "app/window_settings_target.h"
 #include "store/clock.h"
 #include "ui/main/main_window.h"
+#include "ui/shell/settings_command.h"
+#include "ui/shell/tray_icon.h"
 #include "ui/shell/window_behaviour.h"
 #include "ui/win32/ui_services.h"
 
 namespace mirevo::ui {
 
-class Program {
+class Program final : private WindowSettingsTarget {
  public:
   Program(win32::UiServices& services, const Clock& clock);
 
@@ -19,11 +22,24 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   MainWindow& Window() { return window_; }
+  TrayIcon& Tray() { return tray_; }
+  WindowBehaviour& Behaviour() { return behaviour_; }
+  SettingsCommand& Settings() { return settings_; }
 
  private:
+  // What a changed setting asks of the window, carried out by the feature
+  // it concerns.
+  void SetTopmost(bool topmost) override { behaviour_.SetTopmost(topmost); }
+  void SetTransparency(int level) override { behaviour_.SetTransparency(level); }
+  void SetTrayHoverSwitch(bool on) override { tray_.SetHoverSwitch(on ? 1 : 0); }
+  void ClosePreviewPopup() override {}
+  void RunInitialEdgeStep() override { behaviour_.RunInitialEdgeStep(); }
+
   // The window first: the features are destroyed before it.
   MainWindow window_;
-  WindowBehaviour behaviour_;
+  TrayIcon tray_;
+  WindowBehaviour behaviour_{tray_};
+  SettingsCommand settings_{*this};
 };
 
 // instanceName names the single-instance mutex (the application's name).

@@ -57,13 +57,17 @@ INT_PTR Dialog::RunModal(HWND owner) {
 }
 
 bool Dialog::CreateModeless(HWND owner) {
+  if (!CreateChild(owner)) return false;
+  RegisterModelessDialog(hwnd_);
+  return true;
+}
+
+bool Dialog::CreateChild(HWND parent) {
   if (hwnd_ != nullptr) return false;
   modal_ = false;
-  HWND created = ::CreateDialogParamW(module_, MAKEINTRESOURCEW(templateId_), owner,
+  HWND created = ::CreateDialogParamW(module_, MAKEINTRESOURCEW(templateId_), parent,
                                       &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
-  if (created == nullptr || hwnd_ != created) return false;  // closed during creation
-  RegisterModelessDialog(created);
-  return true;
+  return created != nullptr && hwnd_ == created;  // not closed during creation
 }
 
 void Dialog::Close(INT_PTR result) {

@@ -40,6 +40,10 @@ class Dialog {
   // modeless_keyboard.h).
   bool CreateModeless(HWND owner);
 
+  // Creates a child dialog (a DS_CONTROL page inside another dialog); the
+  // keyboard navigation is the top-level dialog's.
+  bool CreateChild(HWND parent);
+
   // Ends the dialog: EndDialog(result) when modal, DestroyWindow otherwise.
   void Close(INT_PTR result);
 

@@ -5,7 +5,9 @@ namespace mirevo::win32 {
 UiServices& DefaultUiServices() {
   static Win32MessageBox messages;
   static Win32ShellOpen shell;
-  static UiServices services{messages, shell};
+  static Win32NotifyIcon notifyIcon;
+  static Win32ColourChooser colours;
+  static UiServices services{messages, shell, notifyIcon, colours};
   return services;
 }
 

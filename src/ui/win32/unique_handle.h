@@ -70,6 +70,13 @@ struct KernelHandleTraits {
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 
+// Libraries loaded with LoadLibrary.
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle h) { ::FreeLibrary(h); }
+};
+
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using PenHandle = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -81,5 +88,6 @@ using IconHandle = UniqueHandle<IconTraits>;
 // Only for menus not attached to a window (a window destroys its own menu).
 using MenuHandle = UniqueHandle<MenuTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using ModuleHandle = UniqueHandle<ModuleTraits>;
 
 }  // namespace mirevo::win32

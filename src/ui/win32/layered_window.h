@@ -1,0 +1,22 @@
+// Transparency of one window: the window is made layered at its first
+// non-zero level and stays layered; each level sets the window's constant
+// alpha. SetLayeredWindowAttributes is looked up at run time in User32.DLL:
+// where it is missing, transparency does nothing.
+#pragma once
+
+#include <windows.h>
+
+namespace mirevo::win32 {
+
+class LayeredWindow {
+ public:
+  // level: 0 (opaque) .. 9 (90 % transparent); others count as 0.
+  void Apply(HWND window, int level);
+
+  bool Layered() const { return layered_; }
+
+ private:
+  bool layered_ = false;
+};
+
+}  // namespace mirevo::win32
