@@ -10,6 +10,23 @@ namespace {
 constexpr std::string_view kUnknownCategory = "不明";
 constexpr int kCategoryCount = kDrama + 1;
 
+// The notes on one line: each update logs itself after a line break, which a
+// list cell would show as boxes. A CR LF pair, or a lone CR or LF, becomes
+// one blank. (Neither byte occurs inside a GBK character.)
+// Written into the row's own string, which keeps its buffer across fills.
+void AssignOneLine(std::string& line, std::string_view text) {
+  line.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      line += ' ';
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+    }
+  }
+}
+
 }  // namespace
 
 std::string_view CategoryText(int category) {
@@ -43,7 +60,7 @@ void SetRecordTexts(const SeriesRecord& record, ListRow& row) {
   t[kColumnCategory] = CategoryText(record.category);
   t[kColumnRating] = RatingText(record.rating);
   t[kColumnUpdateTime] = record.updateTime;
-  t[kColumnNotes] = record.notes;
+  AssignOneLine(t[kColumnNotes], record.notes);
   t[kColumnPreviewPath] = record.previewPath;
   t[kColumnNextTime] = record.nextTime;
   t[kColumnKeyword] = record.keyword;

@@ -26,6 +26,10 @@ void MainController::CloseMainWindow() {
   session.CloseMainWindow(list.CurrentTab(), screen_.CurrentColumnWidths());
 }
 
+void MainController::SaveOnSessionEnd() {
+  session.SaveOnSessionEnd(list.CurrentTab(), screen_.CurrentColumnWidths());
+}
+
 void MainController::OnEscape() {
   session.OnEscape();
 }

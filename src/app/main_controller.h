@@ -26,6 +26,7 @@ class MainController {
   void SaveAndExit();
   void CloseMainWindow();
   void OnEscape();
+  void SaveOnSessionEnd();
 
   Session session;
   MainList list;

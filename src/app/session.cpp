@@ -47,6 +47,12 @@ void Session::SaveAndExit(int currentTab, const ColumnWidths& widths) {
   window_.EndProgram();
 }
 
+void Session::SaveOnSessionEnd(int currentTab, const ColumnWidths& widths) {
+  TakePlacement();
+  SaveData(dataFile_, store_);
+  SaveSettings(settingsFile_, settings_, widths, currentTab);
+}
+
 bool Session::ConfirmLeaving() {
   if (!store_.dataChanged) return true;
   switch (messages_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {

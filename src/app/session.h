@@ -32,6 +32,11 @@ class Session {
   // Escape: the quick way out, which writes no settings; it asks only when
   // leaving would lose changes.
   void OnEscape();
+  // Windows is ending the session (shutdown, logoff): both files are
+  // written as "保存并退出" writes them, without a question, since the
+  // program lives in the tray for days and would lose every change of the
+  // run. A file that cannot be written stays as it was.
+  void SaveOnSessionEnd(int currentTab, const ColumnWidths& widths);
 
   const RecordStore& Store() const { return store_; }
   RecordStore& Store() { return store_; }

@@ -80,6 +80,13 @@ std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
       // left to the dialog they would become IDCANCEL, which is Escape's.
       controller_.CloseMainWindow();
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Nothing may be asked now: the messages of a failed write would only
+      // hold the shutdown up.
+      if (wParam != FALSE) controller_.SaveOnSessionEnd();
+      return 0;
     case WM_PAINT:
       if (PaintIconic()) return 0;
       return std::nullopt;

@@ -4,6 +4,11 @@
 
 #include <ole2.h>
 
+#include <cstdlib>
+#include <ctime>
+
+#include "reminders/time_zone.h"
+
 #include "store/clock.h"
 #include "ui/shell/single_instance.h"
 #include "ui/win32/module.h"
@@ -27,6 +32,13 @@ class OleSession {
 
 }  // namespace
 
+void KeepTimeZoneReadable() {
+  const char* tz = std::getenv("TZ");
+  if (tz == nullptr || IsRuntimeTimeZoneForm(tz)) return;
+  _putenv_s("TZ", "");
+  _tzset();
+}
+
 Program::Program(win32::UiServices& services, const Clock& clock)
     : window_(services, clock), tray_(services.notifyIcon) {
   // The tray first, as it is attached when the window is made.
@@ -36,6 +48,7 @@ Program::Program(win32::UiServices& services, const Clock& clock)
 }
 
 int RunProgram(std::string_view instanceName, win32::UiServices& services) {
+  KeepTimeZoneReadable();
   SingleInstance instance(instanceName);
   if (!instance.IsFirst()) {
     // The running copy is left alone; this one reads and writes nothing.

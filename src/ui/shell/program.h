@@ -42,6 +42,11 @@ class Program final : private WindowSettingsTarget {
   SettingsCommand settings_{*this};
 };
 
+// Local time follows the system's setting unless TZ names a zone in the
+// runtime's own form: any other TZ is removed from the process's environment,
+// since the runtime would misread it as UTC.
+void KeepTimeZoneReadable();
+
 // instanceName names the single-instance mutex (the application's name).
 // Refuses a second copy, then runs the main window until it ends. Returns
 // the process exit code.
