@@ -7,7 +7,7 @@ packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei
+  wine wine64 fonts-wine xvfb xauth xdotool imagemagick fonts-wqy-microhei zip unzip
 )
 
 missing=()

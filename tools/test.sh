@@ -56,6 +56,12 @@ fi
 
 step "windows build"
 if cmake --preset windows >/dev/null && cmake --build --preset windows; then
+  step "Mirevo.exe imports"
+  if bash tools/check_imports.sh build/windows/Mirevo.exe; then
+    passed=$((passed + 1))
+  else
+    status=1; failed=$((failed + 1))
+  fi
   source tools/wine_env.sh
   mirevo_init_wineprefix
   step "windows tests (wine)"
