@@ -170,33 +170,37 @@ void PictureBox::Repaint() {
   if (Hwnd() != nullptr) ::InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-std::optional<LRESULT> PictureBox::HandleMessage(UINT message, WPARAM /*wParam*/,
-                                                 LPARAM /*lParam*/) {
+std::optional<LRESULT> PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
   if (picture_.Empty()) return std::nullopt;
   switch (message) {
     case WM_ERASEBKGND:
       return TRUE;  // the paint covers every pixel
-    case WM_PAINT:
-      Paint();
+    case WM_PAINT: {
+      win32::PaintScope paint(Hwnd());
+      Paint(paint.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      // Window animations and snapshots ask for the picture this way.
+      Paint(reinterpret_cast<HDC>(wParam));
       return 0;
     default:
       return std::nullopt;
   }
 }
 
-void PictureBox::Paint() {
-  win32::PaintScope paint(Hwnd());
+void PictureBox::Paint(HDC dc) {
   RECT client{};
   ::GetClientRect(Hwnd(), &client);
-  ::FillRect(paint.get(), &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
   const SIZE natural = picture_.NaturalSize();
   const std::optional<Rect> fitted =
       FitPicture(client.right, client.bottom, natural.cx, natural.cy);
   if (!fitted) return;
   // Halftone keeps photographs smooth when they are made smaller.
-  ::SetStretchBltMode(paint.get(), HALFTONE);
-  ::SetBrushOrgEx(paint.get(), 0, 0, nullptr);
-  picture_.Draw(paint.get(), {fitted->left, fitted->top, fitted->right, fitted->bottom});
+  ::SetStretchBltMode(dc, HALFTONE);
+  ::SetBrushOrgEx(dc, 0, 0, nullptr);
+  picture_.Draw(dc, {fitted->left, fitted->top, fitted->right, fitted->bottom});
 }
 
 }  // namespace mirevo::ui

@@ -70,7 +70,7 @@ class PictureBox final : public win32::Control {
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  void Paint(HDC dc);
 
   PictureHolder picture_;
 };
