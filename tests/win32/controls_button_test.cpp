@@ -33,8 +33,9 @@ int CheckFlatButtons(HWND parent, bool colourButtons = false) {
       continue;
     }
     EXPECT_TRUE(flat->Rounded()) << id;
-    if (!colourButtons)
+    if (!colourButtons) {
       EXPECT_EQ(flat->Colours().At(kHoverBackgroundSlot), *OffsetColour(face, 30)) << id;
+    }
   }
   return static_cast<int>(buttons.size());
 }

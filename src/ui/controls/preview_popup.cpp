@@ -1,18 +1,20 @@
 #include "ui/controls/preview_popup.h"
 
+#include "look/popup_placement.h"
 #include "ui/win32/module.h"
 #include "ui/win32/screen_metrics.h"
 
 namespace mirevo::ui {
 
 bool PreviewPopup::Create(HWND owner) {
-  const SIZE size = win32::DialogUnitsToPixels(L"宋体", 9, kSizeInDialogUnits);
-  if (!Window::Create(L"MirevoPreviewPopup", WS_POPUP, 0, owner, {0, 0, size.cx, size.cy}))
+  const Size size = PreviewPopupSize(win32::ScreenDpi());
+  if (!Window::Create(L"MirevoPreviewPopup", WS_POPUP, 0, owner, {0, 0, size.width, size.height}))
     return false;
   // A plain static: it lets hit tests through to the popup, which turns
   // them into dragging.
-  HWND box = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0,
-                               size.cx, size.cy, Hwnd(), nullptr, win32::AppInstance(), nullptr);
+  HWND box =
+      ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, size.width,
+                        size.height, Hwnd(), nullptr, win32::AppInstance(), nullptr);
   if (box == nullptr || !box_.Attach(box)) {
     Destroy();
     return false;

@@ -15,12 +15,9 @@ namespace mirevo::ui {
 
 class PreviewPopup final : public win32::Window {
  public:
-  // The popup's size in the dialog units of the program's dialogs ("宋体"
-  // 9 point); its picture box fills it.
-  static constexpr SIZE kSizeInDialogUnits{161, 121};
-
-  // Creates the popup hidden, owned by owner. False when it could not be
-  // made.
+  // Creates the popup hidden, owned by owner, at the size the placement
+  // beside the window expects (PreviewPopupSize); its picture box fills it.
+  // False when it could not be made.
   bool Create(HWND owner);
 
   // Loads the picture at path; when it loads, moves the popup's upper-left
