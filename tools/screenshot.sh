@@ -132,6 +132,7 @@ session() {
   sleep 1
 
   # A change, so that closing asks whether to save it.
+  click_row 1 1
   helper press 1014  # 更新
   sleep 0.5
   helper close

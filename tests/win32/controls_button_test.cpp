@@ -1,11 +1,9 @@
-// Flat buttons: every push button of every dialog is one, its click still
-// reaches the dialog, it keeps the default-button handling, a double click
-// is a click, and the reminder page's colour buttons show their colours.
+// Flat buttons: every push button of every dialog is one and its click
+// still reaches the dialog; the default button, double clicks, disabling;
+// the reminder page's colour buttons show their colours.
 #include "controls_fakes.h"
-#include "look/colours.h"
 #include "ui/controls/about_dialog.h"
 #include "ui/controls/dialog_buttons.h"
-#include "ui/controls/flat_button.h"
 #include "ui/main/keyword_dialog.h"
 #include "ui/main/record_dialog.h"
 #include "ui/main/time_dialog.h"
@@ -18,197 +16,152 @@ FlatButton* FlatOf(HWND button) {
   return dynamic_cast<FlatButton*>(win32::Control::FromHandle(button));
 }
 
-// Every push button of the window's own is a rounded flat button with the
-// opening look (colour buttons show their colour instead); returns how many
-// there are.
+// The window's own buttons are all rounded flat buttons (with the opening
+// look, unless they show a colour); returns how many there are.
 int CheckFlatButtons(HWND parent, bool colourButtons = false) {
-  const std::vector<HWND> buttons = PushButtons(parent);
-  const Colour face = ::GetSysColor(COLOR_BTNFACE);
-  for (HWND button : buttons) {
-    const int id = ::GetDlgCtrlID(button);
-    EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW) << id;
-    FlatButton* flat = FlatOf(button);
-    if (flat == nullptr) {
-      ADD_FAILURE() << "button " << id << " has no flat look";
+  int count = 0;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[16] = {};
+    ::GetClassNameW(child, name, 16);
+    const auto type = ::GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK;
+    if (_wcsicmp(name, L"Button") != 0 || (type != BS_OWNERDRAW && type > BS_DEFPUSHBUTTON))
       continue;
-    }
-    EXPECT_TRUE(flat->Rounded()) << id;
-    if (!colourButtons) {
-      EXPECT_EQ(flat->Colours().At(kHoverBackgroundSlot), *OffsetColour(face, 30)) << id;
+    ++count;
+    FlatButton* flat = FlatOf(child);
+    EXPECT_EQ(type, BS_OWNERDRAW) << ::GetDlgCtrlID(child);
+    EXPECT_TRUE(flat && flat->Rounded()) << ::GetDlgCtrlID(child);
+    if (flat && !colourButtons) {
+      EXPECT_EQ(flat->Colours().At(kHoverBackgroundSlot),
+                *OffsetColour(::GetSysColor(COLOR_BTNFACE), 30));
     }
   }
-  return static_cast<int>(buttons.size());
+  return count;
 }
 
-// The colour a button paints at its left edge, drawn in the given state.
-COLORREF DrawnAtLeft(HWND parent, HWND button, UINT state) {
+// The colour a button paints near its left edge when drawn pressed.
+COLORREF PressedFace(HWND button) {
   RECT rect{};
   ::GetClientRect(button, &rect);
-  HDC screen = ::GetDC(nullptr);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rect.right, rect.bottom);
-  ::ReleaseDC(nullptr, screen);
-  HGDIOBJ previous = ::SelectObject(memory, bitmap);
-  DRAWITEMSTRUCT draw{};
-  draw.CtlType = ODT_BUTTON;
-  draw.CtlID = static_cast<UINT>(::GetDlgCtrlID(button));
-  draw.itemAction = ODA_DRAWENTIRE;
-  draw.itemState = state;
-  draw.hwndItem = button;
-  draw.hDC = memory;
-  draw.rcItem = rect;
-  ::SendMessageW(parent, WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-  const COLORREF colour = ::GetPixel(memory, 4, rect.bottom / 2);
-  ::SelectObject(memory, previous);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  return colour;
+  Canvas canvas(rect.right, rect.bottom);
+  DRAWITEMSTRUCT draw{ODT_BUTTON,
+                      static_cast<UINT>(::GetDlgCtrlID(button)),
+                      0,
+                      ODA_DRAWENTIRE,
+                      ODS_SELECTED,
+                      button,
+                      canvas.dc(),
+                      rect,
+                      0};
+  ::SendMessageW(::GetParent(button), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+  return canvas.At(4, rect.bottom / 2);
 }
 
-TEST(FlatButtonDialogsTest, EveryModalDialogsButtonsAreFlatAndTheirClicksArrive) {
+TEST(FlatButtonTest, EveryModalDialogsButtonsAreFlatAndTheirClicksArrive) {
   FakeServices fakes;
   FixedClock clock(kNow);
   RecordForm record;
-  record.addMode = false;
   TypeForm type;
   TimeForm time;
   time.editedText = "2026-03-12 20:00";
   time.updateTimeText = "2026-03-05 20:00";
   time.Open(clock);
   KeywordForm keyword;
-  struct Case {
-    const char* title;
-    int buttons;
-    int click;
-    std::function<INT_PTR()> run;
-  };
-  const Case cases[] = {
+  // title, buttons, the button clicked (its id is the result)
+  const std::tuple<const char*, int, int, std::function<INT_PTR()>> cases[] = {
       {"Mirevo", 6, IDCANCEL,
        [&] { return RecordDialog(record, clock, fakes.services).RunModal(nullptr); }},
       {"请选择此作品的类型", 2, IDCANCEL, [&] { return TypeDialog(type).RunModal(nullptr); }},
       {"时间设置", 3, IDCANCEL, [&] { return TimeDialog(time, fakes.services).RunModal(nullptr); }},
       {"设定关键词", 3, IDCANCEL,
        [&] { return KeywordDialog(keyword, fakes.services).RunModal(nullptr); }},
-      {"关于……", 1, IDOK, [&] { return AboutDialog(fakes.shell).RunModal(nullptr); }},
-  };
-  for (const Case& c : cases) {
-    int count = -1;
+      {"关于……", 1, IDOK, [&] { return AboutDialog(fakes).RunModal(nullptr); }}};
+  for (const auto& [title, buttons, click, run] : cases) {
     INT_PTR result = 0;
-    ModalScript script;
-    script.OnDialog(c.title, [&](HWND dialog) {
-      count = CheckFlatButtons(dialog);
-      ::SendMessageW(::GetDlgItem(dialog, c.click), BM_CLICK, 0, 0);
-    });
-    script.Run([&] { result = c.run(); });
-    EXPECT_EQ(count, c.buttons) << c.title;
-    EXPECT_EQ(result, c.click) << c.title;
+    WhenShown(
+        title,
+        [&](HWND dialog) {
+          EXPECT_EQ(CheckFlatButtons(dialog), buttons) << title;
+          ::SendMessageW(::GetDlgItem(dialog, click), BM_CLICK, 0, 0);
+        },
+        [&] { result = run(); });
+    EXPECT_EQ(result, click) << title;
   }
 }
 
 class FlatButtonProgramTest : public ProgramTest {};
 
-TEST_F(FlatButtonProgramTest, MainWindowAndSettingsButtonsAreFlatAndClicksArrive) {
-  WriteData({{0, "星之彼方", ""}});
-  Open();
+TEST_F(FlatButtonProgramTest, MainWindowSettingsAndTheColourButtons) {
+  Open({});
   EXPECT_EQ(CheckFlatButtons(Main()), 8);
   ::SendMessageW(::GetDlgItem(Main(), IDC_SETTINGS), BM_CLICK, 0, 0);
-  SettingsDialog* settings = program_->Settings().Dialog();
-  ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(CheckFlatButtons(settings->Hwnd()), 3);
-  HWND colourButton = FindDescendant(settings->Hwnd(), IDC_WEEKDAY_COLOUR);
-  ASSERT_NE(colourButton, nullptr);
-  EXPECT_EQ(CheckFlatButtons(::GetParent(colourButton), true), 3);
-  ::SendMessageW(::GetDlgItem(settings->Hwnd(), IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_NE(program_->Settings().Dialog(), nullptr);  // the click arrived
+  HWND settings = program_->Settings().Dialog()->Hwnd();
+  EXPECT_EQ(CheckFlatButtons(settings), 3);
+  HWND page = ::GetParent(FindDescendant(settings, IDC_NEXT_TIME_COLOUR));
+  EXPECT_EQ(CheckFlatButtons(page, true), 3);
+  // By rule: the button and its default colour, as its text and, pressed
+  // or under the mouse, as its face with the complement as text.
+  for (const auto& [id, colour] : {std::pair{IDC_NEXT_TIME_COLOUR, RGB(0, 0, 255)},
+                                   {IDC_WEEKDAY_COLOUR, RGB(0, 255, 0)},
+                                   {IDC_EARLIEST_COLOUR, RGB(255, 0, 0)}}) {
+    const FlatButtonColours& colours = FlatOf(::GetDlgItem(page, id))->Colours();
+    EXPECT_EQ(colours.At(kNormalTextSlot), colour) << id;
+    EXPECT_EQ(colours.At(kHoverTextSlot), Complement(colour)) << id;
+    EXPECT_EQ(PressedFace(::GetDlgItem(page, id)), colour) << id;
+  }
+  // A colour chosen shows at once.
+  fakes_.chosenColour = RGB(10, 200, 30);
+  HWND first = ::GetDlgItem(page, IDC_NEXT_TIME_COLOUR);
+  ::SendMessageW(first, BM_CLICK, 0, 0);
+  EXPECT_EQ(FlatOf(first)->Colours().At(kNormalTextSlot), RGB(10, 200, 30));
+  EXPECT_EQ(PressedFace(first), RGB(10, 200, 30));
+  ::SendMessageW(::GetDlgItem(settings, IDCANCEL), BM_CLICK, 0, 0);
   Pump();
   EXPECT_EQ(program_->Settings().Dialog(), nullptr);
 }
 
-TEST_F(FlatButtonProgramTest, ReminderColourButtonsShowTheirColours) {
-  WriteData({});
-  Open();
-  ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(IDC_SETTINGS, BN_CLICKED), 0);
-  SettingsDialog* settings = program_->Settings().Dialog();
-  ASSERT_NE(settings, nullptr);
-  // By rule: the button and the default colour.
-  const std::pair<int, Colour> buttons[] = {{IDC_NEXT_TIME_COLOUR, MakeColour(0, 0, 255)},
-                                            {IDC_WEEKDAY_COLOUR, MakeColour(0, 255, 0)},
-                                            {IDC_EARLIEST_COLOUR, MakeColour(255, 0, 0)}};
-  HWND page = nullptr;
-  for (const auto& [id, colour] : buttons) {
-    HWND button = FindDescendant(settings->Hwnd(), id);
-    ASSERT_NE(button, nullptr) << id;
-    page = ::GetParent(button);
-    FlatButton* flat = FlatOf(button);
-    ASSERT_NE(flat, nullptr) << id;
-    EXPECT_EQ(flat->Colours().At(kNormalTextSlot), colour) << id;
-    EXPECT_EQ(flat->Colours().At(kHoverBackgroundSlot), colour) << id;
-    EXPECT_EQ(flat->Colours().At(kHoverTextSlot), Complement(colour)) << id;
-    // Pressed, its face is the colour.
-    EXPECT_EQ(DrawnAtLeft(page, button, ODS_SELECTED), colour) << id;
-  }
-  // A colour chosen for the first rule shows at once.
-  const Colour chosen = MakeColour(10, 200, 30);
-  fakes_.colours.answer = chosen;
-  HWND first = ::GetDlgItem(page, IDC_NEXT_TIME_COLOUR);
-  ::SendMessageW(first, BM_CLICK, 0, 0);
-  EXPECT_EQ(FlatOf(first)->Colours().At(kNormalTextSlot), chosen);
-  EXPECT_EQ(DrawnAtLeft(page, first, ODS_SELECTED), chosen);
-}
-
-// The keyword dialog's template with the flat buttons and nothing else,
-// recording the commands that reach it.
+// The keyword dialog's template with flat buttons, counting the clicks.
 class ButtonHost final : public win32::Dialog {
  public:
   ButtonHost() : Dialog(IDD_KEYWORD) {}
-  int Clicks(int id) const {
-    int count = 0;
-    for (const auto& [commandId, code] : commands_) count += commandId == id && code == BN_CLICKED;
-    return count;
-  }
-  DialogButtons buttons;
+  std::map<int, int> clicks;
 
  protected:
   bool OnInitDialog() override {
-    buttons.Attach(Hwnd());
+    buttons_.Attach(Hwnd());
     return true;
   }
   bool OnCommand(int id, int code, HWND) override {
-    commands_.emplace_back(id, code);
+    clicks[id] += code == BN_CLICKED;
     return true;
   }
 
  private:
-  std::vector<std::pair<int, int>> commands_;
+  DialogButtons buttons_;
 };
 
-TEST(FlatButtonTest, DoubleClickIsAClickAndTheDefaultButtonIsKept) {
+TEST(FlatButtonTest, DoubleClickDefaultButtonAndDisabling) {
   ButtonHost host;
   ASSERT_TRUE(host.CreateModeless(nullptr));
   HWND search = ::GetDlgItem(host.Hwnd(), IDC_SEARCH_NOW);
-  const LPARAM inside = MAKELPARAM(5, 5);
   for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-    ::SendMessageW(search, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, inside);
-  EXPECT_EQ(host.Clicks(IDC_SEARCH_NOW), 2);
+    ::SendMessageW(search, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(host.clicks[IDC_SEARCH_NOW], 2);
 
+  // The dialog manager still finds and moves the default button.
   HWND ok = ::GetDlgItem(host.Hwnd(), IDOK);
   HWND cancel = ::GetDlgItem(host.Hwnd(), IDCANCEL);
-  const auto code = [](HWND button) { return ::SendMessageW(button, WM_GETDLGCODE, 0, 0); };
-  EXPECT_NE(code(ok) & DLGC_DEFPUSHBUTTON, 0);
-  EXPECT_NE(code(cancel) & DLGC_UNDEFPUSHBUTTON, 0);
+  EXPECT_NE(::SendMessageW(ok, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, 0);
+  EXPECT_NE(::SendMessageW(cancel, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON, 0);
   ::SendMessageW(host.Hwnd(), DM_SETDEFID, IDCANCEL, 0);
   EXPECT_TRUE(FlatOf(cancel)->IsDefault());
   EXPECT_FALSE(FlatOf(ok)->IsDefault());
-  for (HWND button : {ok, cancel})
-    EXPECT_EQ(::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-  EXPECT_EQ(::SendMessageW(host.Hwnd(), DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
-}
+  EXPECT_EQ(::GetWindowLongPtrW(cancel, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 
-TEST(FlatButtonTest, DisablingMovesTheFocusToTheNextTabStop) {
-  ButtonHost host;
-  ASSERT_TRUE(host.CreateModeless(nullptr));
+  // Disabled, a button hands the keyboard to the next tab stop.
   ::SetFocus(::GetDlgItem(host.Hwnd(), IDC_KEYWORD));
-  ::EnableWindow(::GetDlgItem(host.Hwnd(), IDC_SEARCH_NOW), FALSE);
-  EXPECT_EQ(::GetFocus(), ::GetDlgItem(host.Hwnd(), IDOK));
+  ::EnableWindow(search, FALSE);
+  EXPECT_EQ(::GetFocus(), ok);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What the controls' tests share: the four services as recording fakes,
 // the program assembled in a temporary working folder, the test pictures,
-// and a small player of the modal dialogs and menus the code opens.
+// a bitmap to draw into, and a player of the modal dialogs and menus.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,9 +10,9 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,25 +25,18 @@
 #include "ui/shell/program.h"
 #include "ui/win32/control_text.h"
 #include "ui/win32/module.h"
-#include "ui/win32/ui_services.h"
 #include "ui/win32/wide_text.h"
 
 namespace mirevo::ui::testing {
 
-// --- services ----------------------------------------------------------------
-
-class FakeMessages final : public win32::MessageBoxService {
- public:
-  win32::MessageAnswer Show(HWND, std::string_view text, std::string_view, win32::MessageButtons,
+struct FakeServices final : win32::MessageBoxService,
+                            win32::ShellOpenService,
+                            win32::NotifyIconService,
+                            win32::ColourChooserService {
+  win32::MessageAnswer Show(HWND, std::string_view, std::string_view, win32::MessageButtons,
                             win32::MessageIcon) override {
-    shown.emplace_back(text);
     return win32::MessageAnswer::kYes;
   }
-  std::vector<std::string> shown;
-};
-
-class FakeShell final : public win32::ShellOpenService {
- public:
   bool Open(HWND, std::string_view address) override {
     opened.emplace_back(address);
     return true;
@@ -52,82 +45,67 @@ class FakeShell final : public win32::ShellOpenService {
     links.emplace_back(target);
     return linkSucceeds;
   }
-  std::vector<std::string> opened;
-  std::vector<std::string> links;
-  bool linkSucceeds = true;
-};
-
-class FakeNotifyIcon final : public win32::NotifyIconService {
- public:
   bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
-    calls.push_back({message, data.uFlags});
+    notified.emplace_back(message, data.uFlags);
     return true;
   }
-  struct Call {
-    DWORD message;
-    UINT flags;
-  };
-  std::vector<Call> calls;
+  std::optional<COLORREF> Choose(HWND, COLORREF) override { return chosenColour; }
+
+  std::vector<std::string> opened, links;
+  bool linkSucceeds = true;
+  std::vector<std::pair<DWORD, UINT>> notified;  // message, flags
+  std::optional<COLORREF> chosenColour;
+  win32::UiServices services{*this, *this, *this, *this};
 };
 
-class FakeColours final : public win32::ColourChooserService {
- public:
-  std::optional<COLORREF> Choose(HWND, COLORREF) override { return answer; }
-  std::optional<COLORREF> answer;
-};
-
-struct FakeServices {
-  FakeMessages messages;
-  FakeShell shell;
-  FakeNotifyIcon notifyIcon;
-  FakeColours colours;
-  win32::UiServices services{messages, shell, notifyIcon, colours};
-};
-
-// --- pictures ------------------------------------------------------------------
-
-// The pictures tools/make_test_pictures.sh made, copied beside the test
-// program: name, width, height.
+// The pictures of tools/make_test_pictures.sh, beside the test program.
 struct TestPicture {
   const char* name;
-  int width;
-  int height;
+  int width, height;
 };
 inline constexpr TestPicture kTestPictures[] = {
     {"picture.bmp", 40, 30}, {"picture.jpg", 64, 48}, {"picture.gif", 50, 25}};
-// The placeholder resource's size.
 inline constexpr SIZE kPlaceholderSize{132, 99};
 
-// A file of the data folder beside the test program, as a GBK path.
 inline std::string DataFile(const char* name) {
   wchar_t module[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-  const std::filesystem::path path = std::filesystem::path(module).parent_path() / "data" / name;
+  const auto path = std::filesystem::path(module).parent_path() / "data" / name;
   return win32::GbkFromWide(path.wstring()).value_or("");
 }
 
-// --- the program ------------------------------------------------------------------
-
-// A work of the data file, with the fields the controls care about.
-struct Work {
-  int list = 0;
-  std::string name;
-  std::string picture;
-};
-
-inline std::string DataBytes(const std::vector<Work>& works) {
-  std::string out;
-  int id = 0;
-  for (const Work& w : works) {
-    out += "T=" + std::to_string(w.list) + ";N=" + std::to_string(++id) +
-           ";w=1;t=20:00;n=" + w.name + ";v=3;s=1;d=2026-03-08 20:00;m=;p=" + w.picture +
-           ";D=2026-03-15 20:00;k=;W=;c=0;";
+// A bitmap to draw into, the way a window would be drawn.
+class Canvas {
+ public:
+  Canvas(int width, int height) {
+    HDC screen = ::GetDC(nullptr);
+    dc_ = ::CreateCompatibleDC(screen);
+    bitmap_ = ::CreateCompatibleBitmap(screen, width, height);
+    ::ReleaseDC(nullptr, screen);
+    previous_ = ::SelectObject(dc_, bitmap_);
   }
-  return out;
-}
+  ~Canvas() {
+    ::SelectObject(dc_, previous_);
+    ::DeleteObject(bitmap_);
+    ::DeleteDC(dc_);
+  }
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
+
+ private:
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_;
+};
 
 // Wednesday 2026-03-11 12:00 in China.
 inline constexpr std::time_t kNow = 1773201600;
+
+// Works of the data file: list (T), name and picture path.
+struct Work {
+  int list = 0;
+  std::string name, picture;
+};
 
 // The assembled program on hidden windows, in a working folder of its own.
 class ProgramTest : public ::testing::Test {
@@ -135,43 +113,37 @@ class ProgramTest : public ::testing::Test {
   void SetUp() override {
     static const bool initialised = win32::InitCommonControlsForApp();
     (void)initialised;
-    wchar_t previous[MAX_PATH] = {};
-    ::GetCurrentDirectoryW(MAX_PATH, previous);
-    previousFolder_ = previous;
+    ::GetCurrentDirectoryW(MAX_PATH, previousFolder_);
     ASSERT_TRUE(::SetCurrentDirectoryW(folder_.path().wstring().c_str()));
   }
-
   void TearDown() override {
     program_.reset();
-    ::SetCurrentDirectoryW(previousFolder_.c_str());
+    ::SetCurrentDirectoryW(previousFolder_);
   }
 
-  void WriteData(const std::vector<Work>& works) {
-    mirevo::testing::WriteBytes(folder_.File("data.mvd"), DataBytes(works));
-  }
-  void WriteSettings(const std::string& bytes) {
-    mirevo::testing::WriteBytes(folder_.File("mv.ini"), bytes);
-  }
-
-  void Open() {
+  void Open(const std::vector<Work>& works, const std::string& settings = "") {
+    std::string data;
+    for (std::size_t i = 0; i < works.size(); ++i) {
+      data += "T=" + std::to_string(works[i].list) + ";N=" + std::to_string(i + 1) +
+              ";w=1;t=20:00;n=" + works[i].name +
+              ";v=3;s=1;d=2026-03-08 20:00;m=;p=" + works[i].picture +
+              ";D=2026-03-15 20:00;k=;W=;c=0;";
+    }
+    mirevo::testing::WriteBytes(folder_.File("data.mvd"), data);
+    if (!settings.empty()) mirevo::testing::WriteBytes(folder_.File("mv.ini"), settings);
     program_ = std::make_unique<Program>(fakes_.services, clock_);
     ASSERT_TRUE(program_->Window().CreateModeless(nullptr));
   }
 
   HWND Main() const { return program_->Window().Hwnd(); }
   HWND List() const { return ::GetDlgItem(Main(), IDC_LIST); }
-
+  void Command(int id) { ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
   void SelectRow(int row) { program_->Window().Screen().SelectRow(row); }
-  // A left click on a row as the list reports it: the row is selected first.
-  void ClickRow(int row) {
-    SelectRow(row);
-    Notify(NM_CLICK, row);
-  }
+  // The list's own notification about a row (a click selects it first).
   void Notify(UINT code, int row) {
+    SelectRow(row);
     NMITEMACTIVATE notify{};
-    notify.hdr.hwndFrom = List();
-    notify.hdr.idFrom = IDC_LIST;
-    notify.hdr.code = code;
+    notify.hdr = {List(), IDC_LIST, code};
     notify.iItem = row;
     ::SendMessageW(Main(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify));
   }
@@ -179,119 +151,15 @@ class ProgramTest : public ::testing::Test {
 
   mirevo::testing::ScopedTimeZone zone_{mirevo::testing::kChinaZone};
   mirevo::testing::TempFolder folder_;
-  std::wstring previousFolder_;
+  wchar_t previousFolder_[MAX_PATH] = {};
   FakeServices fakes_;
   FixedClock clock_{kNow};
   std::unique_ptr<Program> program_;
 };
 
-// Runs the messages waiting for this thread (posted clicks, results).
 inline void Pump() {
   MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-// --- modal dialogs and menus -----------------------------------------------------
-
-inline constexpr wchar_t kDialogClass[] = L"#32770";
-inline constexpr wchar_t kMenuClass[] = L"#32768";
-
-// The first visible window of this thread with that class (and title, when
-// one is given), nullptr when none.
-inline HWND FindShown(const wchar_t* className, const std::wstring& title = {}) {
-  struct Search {
-    const wchar_t* className;
-    const std::wstring& title;
-    HWND found = nullptr;
-  } search{className, title};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        wchar_t name[16] = {};
-        ::GetClassNameW(hwnd, name, 16);
-        if (std::wstring_view(name) != s.className || !::IsWindowVisible(hwnd)) return TRUE;
-        if (!s.title.empty() && win32::ReadWideText(hwnd) != s.title) return TRUE;
-        s.found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// Plays the user inside the modal loops that open() runs: each step waits
-// for its window (a dialog with a title, or the menu) and acts on it. A
-// script that stalls fails the test and cancels what is open, so a broken
-// control cannot hang the run.
-class ModalScript {
- public:
-  using Action = std::function<void(HWND)>;
-
-  ModalScript& OnDialog(std::string_view gbkTitle, Action action) {
-    steps_.push_back({kDialogClass, win32::WideFromGbk(gbkTitle), std::move(action)});
-    return *this;
-  }
-  ModalScript& OnMenu(Action action) {
-    steps_.push_back({kMenuClass, {}, std::move(action)});
-    return *this;
-  }
-
-  template <typename Open>
-  void Run(Open open) {
-    active_ = this;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 15, &ModalScript::Tick);
-    open();
-    ::KillTimer(nullptr, timer);
-    active_ = nullptr;
-    EXPECT_EQ(next_, steps_.size()) << "the script stalled at step " << next_;
-  }
-
- private:
-  struct Step {
-    const wchar_t* className;
-    std::wstring title;
-    Action action;
-  };
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (active_ != nullptr) active_->Advance();
-  }
-
-  void Advance() {
-    if (next_ < steps_.size()) {
-      const Step& step = steps_[next_];
-      if (HWND window = FindShown(step.className, step.title)) {
-        ++next_;
-        idle_ = 0;
-        step.action(window);
-        return;
-      }
-    }
-    if (++idle_ < 300) return;
-    ADD_FAILURE() << "nothing to do at step " << next_ << " of " << steps_.size();
-    next_ = steps_.size();
-    idle_ = 0;
-    if (FindShown(kMenuClass) != nullptr) ::EndMenu();
-    if (HWND dialog = FindShown(kDialogClass))
-      ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-  }
-
-  static inline ModalScript* active_ = nullptr;
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
-  int idle_ = 0;
-};
-
-inline void PostKey(HWND window, UINT key) {
-  ::PostMessageW(window, WM_KEYDOWN, key, 0);
-}
-
-inline void PostCommand(HWND dialog, int id) {
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
 }
 
 // A control with that id anywhere below parent (inside child dialogs too).
@@ -309,19 +177,59 @@ inline HWND FindDescendant(HWND parent, int id) {
   return search.second;
 }
 
-// The push buttons among a window's own children.
-inline std::vector<HWND> PushButtons(HWND parent) {
-  std::vector<HWND> buttons;
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
-       child = ::GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t name[16] = {};
-    ::GetClassNameW(child, name, 16);
-    if (_wcsicmp(name, L"Button") != 0) continue;
-    const auto type = static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE)) & BS_TYPEMASK;
-    if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW)
-      buttons.push_back(child);
-  }
-  return buttons;
+// A shown window of this thread: a dialog with that title, or (title
+// empty) the open menu.
+inline HWND FindShown(const std::wstring& dialogTitle) {
+  std::pair<const std::wstring*, HWND> search{&dialogTitle, nullptr};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<std::pair<const std::wstring*, HWND>*>(param);
+        wchar_t name[16] = {};
+        ::GetClassNameW(hwnd, name, 16);
+        const bool menu = s.first->empty();
+        if (std::wstring_view(name) != (menu ? L"#32768" : L"#32770") || !::IsWindowVisible(hwnd) ||
+            (!menu && win32::ReadWideText(hwnd) != *s.first))
+          return TRUE;
+        s.second = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+// Plays the user inside the modal loop that open() runs: once the dialog
+// with that title (GBK), or with an empty title the menu, is shown, act
+// runs on it. If it never shows, the test fails and the loop is ended, so
+// that a broken control cannot hang the run.
+inline bool WhenShown(std::string_view gbkTitle, const std::function<void(HWND)>& act,
+                      const std::function<void()>& open) {
+  struct Step {
+    std::wstring title;
+    const std::function<void(HWND)>& act;
+    bool done = false;
+    int ticks = 0;
+  };
+  static Step* step = nullptr;
+  Step current{win32::WideFromGbk(gbkTitle), act};
+  step = &current;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 15, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (step == nullptr || step->done) return;
+    if (HWND window = FindShown(step->title)) {
+      step->done = true;
+      step->act(window);
+    } else if (++step->ticks > 300) {
+      step->done = true;
+      ::EndMenu();
+      if (HWND dialog = ::GetActiveWindow())
+        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+  });
+  open();
+  ::KillTimer(nullptr, timer);
+  step = nullptr;
+  EXPECT_TRUE(current.done && current.ticks <= 300) << "never shown";
+  return current.done && current.ticks <= 300;
 }
 
 // OLE for the whole test program, as the program has it for its run.

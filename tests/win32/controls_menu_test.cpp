@@ -1,8 +1,7 @@
-// The owner-drawn menus: built from the menu template with every item drawn
-// by the program, measured and drawn through the window that shows them,
-// found by mnemonic, and choosing from them still gives the command.
+// The owner-drawn menus: the template built with every item drawn by the
+// program, mnemonics, the window measuring and drawing the items of the
+// context and tray menus, and the chosen command still arriving.
 #include "controls_fakes.h"
-#include "look/colours.h"
 #include "look/menu_colours.h"
 #include "ui/controls/qx_menu.h"
 #include "ui/shell/tray_icon.h"
@@ -10,224 +9,138 @@
 namespace mirevo::ui::testing {
 namespace {
 
-// A menu template as windres writes it: a header, then items of flags,
-// id (not for pop-ups) and a UTF-16 text.
-class TemplateBytes {
- public:
-  TemplateBytes() { Word(0).Word(0); }
-  TemplateBytes& Popup(WORD flags, std::wstring_view text) { return Word(0x10 | flags).Text(text); }
-  TemplateBytes& Item(WORD flags, WORD id, std::wstring_view text) {
-    return Word(flags).Word(id).Text(text);
-  }
-  std::string bytes;
-
- private:
-  TemplateBytes& Word(WORD value) {
-    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
-    return *this;
-  }
-  TemplateBytes& Text(std::wstring_view text) {
-    for (wchar_t c : text) Word(static_cast<WORD>(c));
-    return Word(0);
-  }
-};
-
+// A MENU template as windres writes it: a header, then per item its flags,
+// its id (not for pop-ups) and its UTF-16 text.
 std::string FileMenu() {
-  return TemplateBytes()
-      .Popup(0x80, L"&File")
-      .Item(0, 1, L"&Open")
-      .Item(MF_GRAYED, 2, L"&Save")
-      .Item(0, 0, L"")
-      .Item(0x80, 3, L"E&xit")
-      .bytes;
+  std::wstring units{0, 0, 0x90};
+  units += L"&File";
+  units += std::wstring{0, 0, 1} + L"&Open" + std::wstring{0, MF_GRAYED, 2} + L"&Save" +
+           std::wstring{0, 0, 0, 0, 0x80, 3} + L"E&xit" + std::wstring(1, 0);
+  return std::string(reinterpret_cast<const char*>(units.data()), units.size() * 2);
 }
 
-struct MenuItem {
-  UINT type;
-  UINT state;
-  UINT id;
-  ULONG_PTR data;
-};
-
-std::vector<MenuItem> ItemsOf(HMENU menu) {
-  std::vector<MenuItem> items;
-  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-    ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    items.push_back({info.fType, info.fState, info.wID, info.dwItemData});
+std::vector<MENUITEMINFOW> ItemsOf(HMENU menu) {
+  std::vector<MENUITEMINFOW> items(static_cast<std::size_t>(::GetMenuItemCount(menu)));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    items[i].cbSize = sizeof items[i];
+    items[i].fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+    ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &items[i]);
   }
   return items;
 }
 
-TEST(QxMenuTest, BuildsTheTemplateOwnerDrawnAndFindsMnemonics) {
+TEST(QxMenuTest, BuildsTheTemplateOwnerDrawnFindsMnemonicsAndRefusesBrokenOnes) {
   QxMenu menu;
   ASSERT_TRUE(menu.LoadTemplate(FileMenu()));
   QxMenu* file = menu.SubMenu(0);
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(::GetSubMenu(menu.Handle(), 0), file->Handle());
-  const std::vector<MenuItem> items = ItemsOf(file->Handle());
+  const std::vector<MENUITEMINFOW> items = ItemsOf(file->Handle());
   ASSERT_EQ(items.size(), 4u);
   const UINT ids[] = {1, 2, 0, 3};
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    EXPECT_NE(items[i].type & MFT_OWNERDRAW, 0u) << i;
-    EXPECT_NE(items[i].data, 0u) << i;
-    EXPECT_EQ(items[i].id, ids[i]) << i;
-    EXPECT_EQ((items[i].type & MFT_SEPARATOR) != 0, i == 2) << i;
-    EXPECT_EQ((items[i].state & MFS_GRAYED) != 0, i == 1) << i;
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(items[i].fType & (MFT_OWNERDRAW | MFT_SEPARATOR),
+              MFT_OWNERDRAW | (i == 2 ? MFT_SEPARATOR : 0u))
+        << i;
+    EXPECT_NE(items[i].dwItemData, 0u) << i;
+    EXPECT_EQ(items[i].wID, ids[i]) << i;
+    EXPECT_EQ((items[i].fState & MFS_GRAYED) != 0, i == 1) << i;
   }
-  EXPECT_EQ(file->SubMenu(0), nullptr);
-
-  // typed character -> answer
-  const std::pair<wchar_t, LRESULT> keys[] = {{L'x', MAKELRESULT(3, MNC_EXECUTE)},
-                                              {L'O', MAKELRESULT(0, MNC_EXECUTE)},
-                                              {L's', MAKELRESULT(1, MNC_EXECUTE)},
-                                              {L'q', MAKELRESULT(0, MNC_IGNORE)}};
-  for (const auto& [typed, answer] : keys) {
+  for (const auto& [typed, answer] : {std::pair{L'x', MAKELRESULT(3, MNC_EXECUTE)},
+                                      {L'O', MAKELRESULT(0, MNC_EXECUTE)},
+                                      {L's', MAKELRESULT(1, MNC_EXECUTE)},
+                                      {L'q', MAKELRESULT(0, MNC_IGNORE)}}) {
     EXPECT_EQ(win32::OwnerDrawnMenu::Reflect(WM_MENUCHAR, MAKEWPARAM(typed, MF_POPUP),
                                              reinterpret_cast<LPARAM>(file->Handle())),
               answer)
         << static_cast<char>(typed);
   }
-}
-
-TEST(QxMenuTest, RefusesBrokenTemplates) {
   const std::string good = FileMenu();
-  const std::string broken[] = {
-      "",
-      good.substr(0, 3),
-      good.substr(0, good.size() - 3),
-      std::string("\x01\x00\x00\x00", 4) + good.substr(4),  // a MENUEX version
-      std::string("\x00\x00\x40\x00", 4) + good.substr(4),  // header past the end
-  };
-  for (const std::string& bytes : broken) {
-    QxMenu menu;
-    EXPECT_FALSE(menu.LoadTemplate(bytes)) << bytes.size();
-    EXPECT_EQ(menu.Handle(), nullptr);
+  for (const std::string& broken :
+       {std::string(), good.substr(0, 3), good.substr(0, good.size() - 3),
+        std::string("\x01\x00\x00\x00", 4) + good.substr(4),     // MENUEX
+        std::string("\x00\x00\x40\x00", 4) + good.substr(4)}) {  // header past the end
+    QxMenu refused;
+    EXPECT_FALSE(refused.LoadTemplate(broken)) << broken.size();
+    EXPECT_EQ(refused.Handle(), nullptr);
   }
-  QxMenu twice;
-  ASSERT_TRUE(twice.LoadTemplate(good));
-  EXPECT_FALSE(twice.LoadTemplate(good));
 }
 
 class MenuTest : public ProgramTest {
  protected:
+  // T=13: a finished drama.
   void SetUp() override {
     ProgramTest::SetUp();
-    // T=13: a finished drama.
-    WriteData({{0, "星之彼方", ""}, {0, "机械少女", ""}, {13, "古都物语", ""}});
-    Open();
+    Open({{0, "星之彼方", ""}, {0, "机械少女", ""}, {13, "古都物语", ""}});
   }
 
-  // Every item of the open menu is drawn by the program, and the window
-  // that shows it answers its measuring and drawing.
-  void CheckOwnerDrawn(HWND menuWindow) {
-    auto menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    ASSERT_NE(menu, nullptr);
-    const std::vector<MenuItem> items = ItemsOf(menu);
-    ASSERT_FALSE(items.empty());
-    for (const MenuItem& item : items) {
-      EXPECT_NE(item.type & MFT_OWNERDRAW, 0u) << item.id;
-      MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, 0, item.data};
+  // Every item of the open menu is the program's, measured and drawn
+  // through the window; a selected item is filled with the selection.
+  void CheckOwnerDrawn(HMENU menu) {
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF selected =
+        QxMenu::SystemLook() == MenuLook::kClassic ? highlight : LightenColour(highlight, 0.7);
+    for (const MENUITEMINFOW& item : ItemsOf(menu)) {
+      EXPECT_NE(item.fType & MFT_OWNERDRAW, 0u) << item.wID;
+      MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.wID, 0, 0, item.dwItemData};
       EXPECT_EQ(::SendMessageW(Main(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)),
                 TRUE);
-      EXPECT_GT(measure.itemHeight, 0u) << item.id;
-      if ((item.type & MFT_SEPARATOR) == 0) {
-        EXPECT_GT(measure.itemWidth, 40u) << item.id;
-        EXPECT_EQ(DrawnSelected(menu, item, measure), SelectedFill()) << item.id;
-      }
+      EXPECT_GT(measure.itemHeight, 0u) << item.wID;
+      if (item.fType & MFT_SEPARATOR) continue;
+      EXPECT_GT(measure.itemWidth, 40u) << item.wID;
+      Canvas canvas(200, 40);
+      DRAWITEMSTRUCT draw{
+          ODT_MENU,
+          0,
+          item.wID,
+          ODA_DRAWENTIRE,
+          ODS_SELECTED,
+          reinterpret_cast<HWND>(menu),
+          canvas.dc(),
+          {0, 0, static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)},
+          item.dwItemData};
+      EXPECT_EQ(::SendMessageW(Main(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
+      EXPECT_EQ(canvas.At(1, static_cast<int>(measure.itemHeight) / 2), selected) << item.wID;
     }
   }
 
-  // Draws an item selected into a bitmap; the colour at its left edge.
-  COLORREF DrawnSelected(HMENU menu, const MenuItem& item, const MEASUREITEMSTRUCT& size) {
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 40);
-    ::ReleaseDC(nullptr, screen);
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = item.id;
-    draw.itemAction = ODA_DRAWENTIRE;
-    draw.itemState = ODS_SELECTED;
-    draw.hwndItem = reinterpret_cast<HWND>(menu);
-    draw.hDC = memory;
-    draw.rcItem = {0, 0, static_cast<LONG>(size.itemWidth), static_cast<LONG>(size.itemHeight)};
-    draw.itemData = item.data;
-    EXPECT_EQ(::SendMessageW(Main(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
-    const COLORREF colour = ::GetPixel(memory, 1, static_cast<int>(size.itemHeight) / 2);
-    ::SelectObject(memory, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    return colour;
+  // Opens a menu, checks it and presses Down that often, then Enter (0:
+  // Escape). Returns the state of "完结" in it.
+  UINT ChooseFromMenu(const std::function<void()>& open, int downs) {
+    UINT finish = 0;
+    WhenShown(
+        "",
+        [&](HWND window) {
+          auto menu = reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0));
+          CheckOwnerDrawn(menu);
+          finish = ::GetMenuState(menu, ID_MENU_FINISH, MF_BYCOMMAND);
+          for (int i = 0; i < downs; ++i) ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+          ::PostMessageW(window, WM_KEYDOWN, downs > 0 ? VK_RETURN : VK_ESCAPE, 0);
+        },
+        open);
+    return finish;
   }
-
-  static COLORREF SelectedFill() {
-    SystemColours system;
-    system.highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-    system.menu = ::GetSysColor(COLOR_MENU);
-    if (QxMenu::SystemLook() == MenuLook::kClassic) return system.highlight;
-    return XpMenuColoursFor(system, true).selectedFill;
-  }
-
-  UINT FinishState(HWND menuWindow) {
-    auto menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
-    return ::GetMenuState(menu, ID_MENU_FINISH, MF_BYCOMMAND);
-  }
-
   int CurrentTab() const {
     return static_cast<int>(::SendMessageW(::GetDlgItem(Main(), IDC_TABS), TCM_GETCURSEL, 0, 0));
   }
 };
 
-TEST_F(MenuTest, ContextMenuIsOwnerDrawnAndItsCommandArrives) {
-  SelectRow(1);
-  ModalScript script;
-  script.OnMenu([&](HWND menu) {
-    CheckOwnerDrawn(menu);
-    EXPECT_EQ(FinishState(menu) & MF_CHECKED, 0u);
-    // 更新, 编辑, 完结: the third item that can be chosen.
-    for (int i = 0; i < 3; ++i) PostKey(menu, VK_DOWN);
-    PostKey(menu, VK_RETURN);
-  });
-  script.Run([&] { Notify(NM_RCLICK, 1); });
-  // "完结" moved the work to the finished tab and showed it.
-  EXPECT_EQ(CurrentTab(), 4);
+TEST_F(MenuTest, ContextMenuOwnerDrawnCheckedOnTheFinishedTabAndItsCommandArrives) {
+  // 更新, 编辑, 完结: the third item that can be chosen.
+  const UINT state = ChooseFromMenu([&] { Notify(NM_RCLICK, 1); }, 3);
+  EXPECT_EQ(state & MF_CHECKED, 0u);
+  EXPECT_EQ(CurrentTab(), 4);  // "完结" moved the work and shows where to
   EXPECT_EQ(RowCount(), 2);
+  EXPECT_NE(ChooseFromMenu([&] { Notify(NM_RCLICK, 0); }, 0) & MF_CHECKED, 0u);
 }
 
-TEST_F(MenuTest, FinishIsCheckedOnTheFinishedTab) {
-  ::SendMessageW(::GetDlgItem(Main(), IDC_TABS), TCM_SETCURFOCUS, 4, 0);
-  ASSERT_EQ(CurrentTab(), 4);
-  SelectRow(0);
-  UINT state = 0;
-  ModalScript script;
-  script.OnMenu([&](HWND menu) {
-    state = FinishState(menu);
-    ::EndMenu();
-  });
-  script.Run([&] { Notify(NM_RCLICK, 0); });
-  EXPECT_NE(state & MF_CHECKED, 0u);
-  EXPECT_NE(state & MF_OWNERDRAW, 0u);
-}
-
-TEST_F(MenuTest, TrayMenuIsOwnerDrawnAndItsCommandArrives) {
-  const std::size_t before = fakes_.notifyIcon.calls.size();
-  ModalScript script;
-  script.OnMenu([&](HWND menu) {
-    CheckOwnerDrawn(menu);
-    // 打开主窗口, 显示更新提示.
-    for (int i = 0; i < 2; ++i) PostKey(menu, VK_DOWN);
-    PostKey(menu, VK_RETURN);
-  });
-  script.Run(
-      [&] { ::SendMessageW(Main(), TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_RBUTTONUP); });
-  // "显示更新提示": the due summary as a balloon.
-  ASSERT_GT(fakes_.notifyIcon.calls.size(), before);
-  EXPECT_EQ(fakes_.notifyIcon.calls.back().message, static_cast<DWORD>(NIM_MODIFY));
-  EXPECT_NE(fakes_.notifyIcon.calls.back().flags & NIF_INFO, 0u);
+TEST_F(MenuTest, TrayMenuOwnerDrawnAndItsCommandArrives) {
+  // 打开主窗口, 显示更新提示: the due summary as a balloon.
+  ChooseFromMenu(
+      [&] { ::SendMessageW(Main(), TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_RBUTTONUP); }, 2);
+  ASSERT_FALSE(fakes_.notified.empty());
+  EXPECT_EQ(fakes_.notified.back().first, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_NE(fakes_.notified.back().second & NIF_INFO, 0u);
 }
 
 }  // namespace

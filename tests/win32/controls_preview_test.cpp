@@ -1,6 +1,6 @@
-// The preview popup on the assembled program: shown beside the window for a
-// clicked work with a picture, hidden for one without, following the
-// window, and closed and made anew as the "preview" setting changes.
+// The preview popup on the assembled program: beside the window for a
+// clicked work whose picture loads, hidden otherwise, following the window,
+// transparent, and closed and made anew with the "preview" setting.
 #include "controls_fakes.h"
 #include "look/popup_placement.h"
 #include "ui/controls/preview_popup.h"
@@ -11,122 +11,84 @@ namespace {
 
 class PreviewTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    WriteData({{0, "有图", DataFile("picture.bmp")},
-               {0, "无图", ""},
-               {0, "坏图", folder_.File("notes.txt")},
-               {0, "缺图", folder_.File("missing.jpg")}});
+  void Open(const std::string& settings = "") {
     mirevo::testing::WriteBytes(folder_.File("notes.txt"), "not a picture");
+    ProgramTest::Open({{0, "有图", DataFile("picture.bmp")},
+                       {0, "无图", ""},
+                       {0, "坏图", folder_.File("notes.txt")},
+                       {0, "缺图", folder_.File("missing.jpg")}},
+                      settings);
   }
-
   PreviewPopup* Popup() const { return program_->Preview().Popup(); }
   bool Shown() const { return Popup() != nullptr && Popup()->Visible(); }
 
-  // Where the popup must stand for a row, by the placement rule.
-  POINT Expected(int row) const {
+  // The popup stands where the placement rule puts it for the row.
+  void ExpectPlacedFor(int row) {
     POINT corner{};
     ::SendMessageW(List(), LVM_GETITEMPOSITION, row, reinterpret_cast<LPARAM>(&corner));
-    RECT window{};
+    RECT window{}, popup{};
     ::GetWindowRect(Main(), &window);
-    const Point place = PlacePreviewPopup({window.left, window.top, window.right, window.bottom},
-                                          corner.y, win32::ScreenDpi());
-    return {place.x, place.y};
-  }
-  POINT PopupCorner() const {
-    RECT rect{};
-    ::GetWindowRect(Popup()->Hwnd(), &rect);
-    return {rect.left, rect.top};
+    ::GetWindowRect(Popup()->Hwnd(), &popup);
+    EXPECT_EQ(PlacePreviewPopup({window.left, window.top, window.right, window.bottom}, corner.y,
+                                win32::ScreenDpi()),
+              (Point{popup.left, popup.top}));
+    EXPECT_LT(popup.right, window.left);  // beside the window, not over it
   }
 
-  // "设置", the general page's "启用预览图" set as asked, then "确定".
+  // "设置": "启用预览图" as asked, then "确定".
   void SwitchPreview(bool on) {
-    ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(IDC_SETTINGS, BN_CLICKED), 0);
-    SettingsDialog* dialog = program_->Settings().Dialog();
-    ASSERT_NE(dialog, nullptr);
-    HWND box = FindDescendant(dialog->Hwnd(), IDC_PREVIEW);
-    ASSERT_NE(box, nullptr);
+    Command(IDC_SETTINGS);
+    HWND dialog = program_->Settings().Dialog()->Hwnd();
+    HWND box = FindDescendant(dialog, IDC_PREVIEW);
     if ((::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != on)
       ::SendMessageW(box, BM_CLICK, 0, 0);
-    ::SendMessageW(dialog->Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     Pump();
   }
 };
 
-TEST_F(PreviewTest, ShowsBesideTheWindowOnlyForAPictureThatLoads) {
+TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoads) {
   Open();
-  EXPECT_EQ(Popup(), nullptr);  // made on the first picture
-  struct Step {
-    int row;
-    bool shown;
-  };
-  const Step steps[] = {{0, true}, {1, false}, {0, true}, {2, false}, {0, true}, {3, false}};
-  for (const Step& step : steps) {
-    ClickRow(step.row);
-    ASSERT_NE(Popup(), nullptr) << "row " << step.row;
-    EXPECT_EQ(Shown(), step.shown) << "row " << step.row;
-    if (step.shown) {
-      const POINT expected = Expected(step.row);
-      EXPECT_EQ(PopupCorner().x, expected.x) << "row " << step.row;
-      EXPECT_EQ(PopupCorner().y, expected.y) << "row " << step.row;
-      EXPECT_EQ(Popup()->Box().Picture().NaturalSize().cx, 40);
-    }
-    // The keyboard goes back to the list.
-    EXPECT_EQ(::GetFocus(), List()) << "row " << step.row;
+  EXPECT_EQ(Popup(), nullptr);  // made for the first picture
+  for (const auto& [row, shown] :
+       {std::pair{0, true}, {1, false}, {0, true}, {2, false}, {0, true}, {3, false}}) {
+    Notify(NM_CLICK, row);
+    ASSERT_NE(Popup(), nullptr);
+    EXPECT_EQ(Shown(), shown) << row;
+    if (shown) ExpectPlacedFor(row);
+    EXPECT_EQ(::GetFocus(), List()) << row;  // the keyboard stays with the list
   }
-}
-
-TEST_F(PreviewTest, FollowsTheWindowAndIsDraggedByItsPicture) {
-  Open();
-  ClickRow(0);
-  ASSERT_TRUE(Shown());
-  ::SetWindowPos(Main(), nullptr, 380, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const POINT expected = Expected(0);
-  EXPECT_EQ(PopupCorner().x, expected.x);
-  EXPECT_EQ(PopupCorner().y, expected.y);
+  // It follows the window, and a drag anywhere on it moves it.
+  Notify(NM_CLICK, 0);
+  ::SetWindowPos(Main(), nullptr, 420, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ExpectPlacedFor(0);
   RECT popup{};
   ::GetWindowRect(Popup()->Hwnd(), &popup);
-  const LPARAM centre = MAKELPARAM((popup.left + popup.right) / 2, (popup.top + popup.bottom) / 2);
-  EXPECT_EQ(::SendMessageW(Popup()->Hwnd(), WM_NCHITTEST, 0, centre), HTCAPTION);
+  EXPECT_EQ(
+      ::SendMessageW(Popup()->Hwnd(), WM_NCHITTEST, 0, MAKELPARAM(popup.left + 50, popup.top + 50)),
+      HTCAPTION);
+  // It goes with the window.
+  const HWND shownPopup = Popup()->Hwnd();
+  ::DestroyWindow(Main());
+  EXPECT_FALSE(::IsWindow(shownPopup));
 }
 
-TEST_F(PreviewTest, TransparentAsTheSettingAndNothingWithThePreviewOff) {
-  WriteSettings("alpha=5;preview=0;");
-  Open();
-  ClickRow(0);
-  EXPECT_EQ(Popup(), nullptr);
-  SwitchPreview(true);
-  ClickRow(0);
+TEST_F(PreviewTest, ClosedWithThePreviewOffMadeAnewWhenOnAndTransparent) {
+  Open("alpha=5;");
+  Notify(NM_CLICK, 0);
   ASSERT_TRUE(Shown());
-  EXPECT_NE(::GetWindowLongPtrW(Popup()->Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   BYTE alpha = 0;
-  DWORD flags = 0;
-  ASSERT_TRUE(::GetLayeredWindowAttributes(Popup()->Hwnd(), nullptr, &alpha, &flags));
+  ASSERT_TRUE(::GetLayeredWindowAttributes(Popup()->Hwnd(), nullptr, &alpha, nullptr));
   EXPECT_EQ(alpha, 128);
-}
-
-TEST_F(PreviewTest, SwitchingThePreviewOffClosesItAndOnMakesItAnew) {
-  Open();
-  ClickRow(0);
-  ASSERT_TRUE(Shown());
   const HWND first = Popup()->Hwnd();
   SwitchPreview(false);
   EXPECT_EQ(Popup(), nullptr);
   EXPECT_FALSE(::IsWindow(first));
-  ClickRow(0);
+  Notify(NM_CLICK, 0);
   EXPECT_EQ(Popup(), nullptr);
   SwitchPreview(true);
-  ClickRow(0);
-  ASSERT_TRUE(Shown());
-}
-
-TEST_F(PreviewTest, GoesWithTheWindow) {
-  Open();
-  ClickRow(0);
-  ASSERT_TRUE(Shown());
-  const HWND popup = Popup()->Hwnd();
-  ::DestroyWindow(Main());
-  EXPECT_FALSE(::IsWindow(popup));
+  Notify(NM_CLICK, 0);
+  EXPECT_TRUE(Shown());
 }
 
 }  // namespace
