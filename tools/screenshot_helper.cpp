@@ -80,10 +80,10 @@ bool RowRect(HWND list, int row, RECT& rect) {
 // Titles by ASCII names: command-line bytes reach wine in the shell's
 // locale, which may not be UTF-8.
 const wchar_t* DialogTitle(const wchar_t* which) {
-  if (std::wcscmp(which, L"edit") == 0) return L"\u7f16\u8f91";  // 编辑
-  if (std::wcscmp(which, L"exit") == 0) return L"\u9000\u51fa";             // 退出
+  if (std::wcscmp(which, L"edit") == 0) return L"\u7f16\u8f91";               // 编辑
+  if (std::wcscmp(which, L"exit") == 0) return L"\u9000\u51fa";               // 退出
   if (std::wcscmp(which, L"about") == 0) return L"\u5173\u4e8e\u2026\u2026";  // 关于……
-  if (std::wcscmp(which, L"settings") == 0) return L"\u8bbe\u7f6e";         // 设置
+  if (std::wcscmp(which, L"settings") == 0) return L"\u8bbe\u7f6e";           // 设置
   return which;
 }
 
