@@ -18,6 +18,7 @@
 #define RT_MIREVO_IMAGE "IMAGE"
 
 // Dialogs.
+#define IDD_ABOUTBOX 100
 #define IDD_MAIN 102
 #define IDD_RECORD 129
 #define IDD_TYPE 131
@@ -118,6 +119,11 @@
 #define IDC_ENCODING_UTF8 1085
 #define IDC_SEARCH_PREFIX 1061
 #define IDC_SEARCH_POSTFIX 1082
+
+// About box: the three links; their targets are the strings with their ids.
+#define IDC_LINK_DOWNLOAD 1058
+#define IDC_LINK_BLOG 1059
+#define IDC_LINK_GUESTBOOK 1081
 
 // Context menu of the list.
 #define ID_MENU_UPDATE 32776

@@ -29,6 +29,8 @@ TEST(LinkColoursTest, HoverLeaveAndVisit) {
   check(link.TimerFired(false), leave, kLinkColour, false);  // blue again after a visit
   check(link.MouseOver(), enter, kLinkHoverColour, true);
   check(link.Opened(32), {.beep = true}, kLinkHoverColour, true);
+  check(link.OpenFinished(false), {.beep = true}, kLinkHoverColour, true);
+  check(link.OpenFinished(true), {.repaint = true}, kLinkVisitedColour, true);
 }
 
 TEST(LinkTargetTest, SetTargetThenStringThenWindowText) {

@@ -51,6 +51,18 @@ TEST(MenuMetricsTest, MeasuresItemsAndSeparators) {
   }
 }
 
+TEST(MenuMetricsTest, ColumnsLeaveTheTextInsideTheMeasuredWidth) {
+  // XP look?, DPI -> cell left, icon column, text left; the text then ends
+  // before the measured width (text left + 50 < MeasureMenuItem's width).
+  const int cases[][5] = {
+      {0, 96, 2, 0, 22}, {1, 96, 3, 23, 26}, {0, 144, 3, 0, 33}, {1, 144, 5, 35, 40}};
+  for (const auto& c : cases) {
+    const MenuLook look = c[0] ? MenuLook::kXp : MenuLook::kClassic;
+    EXPECT_EQ(MenuColumnsFor(look, c[1]), (MenuItemColumns{c[2], c[3], c[4]})) << c[0] << c[1];
+    EXPECT_LT(c[4] + 50, MeasureMenuItem(look, 50, 19, c[1]).width) << c[0] << c[1];
+  }
+}
+
 TEST(MenuColoursTest, LightenedFromTheSystemColours) {
   SystemColours system;
   system.highlight = MakeColour(49, 106, 197);

@@ -28,9 +28,20 @@ TEST(PlacePreviewPopupTest, StandsLeftOfTheWindowAndStaysAboveItsBottom) {
                           {500, 100, 300, 5, 96, 258, 105},   {100, 100, 700, 150, 96, -142, 250},
                           {500, 100, 300, 150, 144, 137, 15}, {500, 100, 700, 150, 144, 137, 250}};
   for (const auto& c : cases)
-    EXPECT_EQ(PlacePreviewPopup({c[0], c[1], c[0] + 400, c[2]}, c[3], c[4]),
-              (Point{c[5], c[6]}))
+    EXPECT_EQ(PlacePreviewPopup({c[0], c[1], c[0] + 400, c[2]}, c[3], c[4]), (Point{c[5], c[6]}))
         << c[1] << "-" << c[2] << " " << c[3] << " at " << c[4];
+}
+
+TEST(PlacePreviewPopupTest, PopupEndsJustLeftOfTheWindow) {
+  for (int dpi : {96, 120, 144, 192}) {
+    const Size size = PreviewPopupSize(dpi);
+    const Point place = PlacePreviewPopup({500, 100, 900, 700}, 0, dpi);
+    // Within a rounding of the one-pixel gap, never over the window.
+    EXPECT_LT(place.x + size.width, 500) << dpi;
+    EXPECT_GE(place.x + size.width, 500 - ScaleForDpi(2, dpi)) << dpi;
+    EXPECT_LE(size.height, ScaleForDpi(kPreviewPopupKeptHeight, dpi)) << dpi;
+  }
+  EXPECT_EQ(PreviewPopupSize(), (Size{241, 181}));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of Mirevo under wine, to look at what a user sees: the main
 # window on "动画" with its due rows coloured, the "完结" tab, the record
-# dialog opened by "编辑", the list's context menu and the exit question.
+# dialog opened by "编辑" (with the placeholder, and with a picture), the
+# list's context menu (also on "完结", with its check mark), the preview
+# popup, the about box, the tray menu, a button under the mouse, the
+# reminder page's colour buttons and the exit question.
 #
 #   bash tools/screenshot.sh [FOLDER]      (default: build/screenshots)
 #
@@ -74,7 +77,62 @@ session() {
   xdotool key Escape
   sleep 0.5
 
+  # The work with a picture: the popup beside the window, then its record.
+  click_row 3 1
+  shot 6-preview-popup
+  helper press 1021  # 编辑
+  helper dialog edit
+  shot 7-record-dialog-picture
+  helper answer edit 2  # 取消
+  sleep 1
+
+  # The finished tab's menu: "完结" checked.
+  helper tab 4
+  sleep 0.5
+  click_row 0 1
+  click_row 0 3
+  shot 8-context-menu-finished
+  xdotool key Escape
+  sleep 0.5
+  helper tab 0
+  sleep 0.5
+
+  helper post 274 16 0  # WM_SYSCOMMAND, the about entry
+  helper dialog about
+  shot 9-about
+  helper answer about 1
+  sleep 1
+
+  # The tray menu opens at the mouse.
+  xdotool mousemove 700 600
+  helper post 1124 143 517  # the icon's callback: right button up
+  shot 10-tray-menu
+  xdotool key Escape
+  sleep 0.5
+
+  # A button under the mouse.
+  local x y
+  read -r x y < <(helper item 1014)  # 更新
+  xdotool mousemove "$x" "$y"
+  sleep 0.3
+  xdotool mousemove "$((x + 1))" "$y"
+  shot 11-button-hover
+
+  # The reminder page, one colour button under the mouse.
+  helper press 1023  # 设置
+  helper dialog settings
+  helper dlgtab settings 1070 1
+  sleep 0.5
+  read -r x y < <(helper dlgitem settings 1079)
+  xdotool mousemove "$x" "$y"
+  sleep 0.3
+  xdotool mousemove "$((x + 1))" "$y"
+  shot 12-reminder-colours
+  helper answer settings 2  # 取消
+  sleep 1
+
   # A change, so that closing asks whether to save it.
+  click_row 1 1
   helper press 1014  # 更新
   sleep 0.5
   helper close
@@ -114,6 +172,15 @@ mirevo_init_wineprefix
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 bash tools/sample_data.sh "$WORK/data.mvd"
+# A fourth work on "动画" with a preview picture (the program sees the
+# folder through wine's drive Z:).
+convert -size 400x300 gradient:'#f6d365'-'#fda085' -fill '#1b7f8c' \
+  -draw 'circle 200,150 200,60' -fill white -draw 'polygon 170,105 170,195 250,150' \
+  "$WORK/preview.jpg"
+picture="Z:${WORK//\//\\}\\preview.jpg"
+printf 'T=0;N=9;w=2;t=19:00;n=%s;v=4;s=2;d=%s;m=;p=%s;D=%s;k=;W=;c=0;' '有图的作品' \
+  "$(date -d '2 days ago' '+%Y-%m-%d %H:%M')" "$picture" "$(date -d '5 days' '+%Y-%m-%d %H:%M')" |
+  iconv -f UTF-8 -t CP936 >>"$WORK/data.mvd"
 export ROOT OUT HELPER WORK
 
 

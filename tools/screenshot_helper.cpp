@@ -12,8 +12,16 @@
 //   screenshot_helper OUT press ID         clicks the main window's button ID
 //   screenshot_helper OUT close            the close request (system menu close)
 //   screenshot_helper OUT dialog WHICH     waits for a dialog: "edit" (the record
-//                                      dialog as 编辑) or "exit" (退出)
+//                                      dialog as 编辑), "exit" (退出), "about"
+//                                      (关于……) or "settings" (设置)
 //   screenshot_helper OUT answer WHICH ID  presses button ID in that dialog
+//   screenshot_helper OUT post MSG W L     posts a message to the main window
+//   screenshot_helper OUT item ID          prints the screen centre of the main
+//                                      window's control ID
+//   screenshot_helper OUT dlgitem WHICH ID prints the screen centre of control ID
+//                                      anywhere in that dialog
+//   screenshot_helper OUT dlgtab WHICH ID N  picks tab N of the tab control ID in
+//                                      that dialog, as a click would
 //
 #include <windows.h>
 
@@ -72,9 +80,36 @@ bool RowRect(HWND list, int row, RECT& rect) {
 // Titles by ASCII names: command-line bytes reach wine in the shell's
 // locale, which may not be UTF-8.
 const wchar_t* DialogTitle(const wchar_t* which) {
-  if (std::wcscmp(which, L"edit") == 0) return L"\u7f16\u8f91";  // 编辑
-  if (std::wcscmp(which, L"exit") == 0) return L"\u9000\u51fa";  // 退出
+  if (std::wcscmp(which, L"edit") == 0) return L"\u7f16\u8f91";               // 编辑
+  if (std::wcscmp(which, L"exit") == 0) return L"\u9000\u51fa";               // 退出
+  if (std::wcscmp(which, L"about") == 0) return L"\u5173\u4e8e\u2026\u2026";  // 关于……
+  if (std::wcscmp(which, L"settings") == 0) return L"\u8bbe\u7f6e";           // 设置
   return which;
+}
+
+// A control with that id anywhere inside window (pages are child dialogs).
+HWND Descendant(HWND window, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        if (::GetDlgCtrlID(child) != s.id) return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string CentreOf(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  return std::to_string((rect.left + rect.right) / 2) + " " +
+         std::to_string((rect.top + rect.bottom) / 2);
 }
 
 struct Result {
@@ -89,10 +124,19 @@ Result Fail(const char* what) {
 Result Run(int argc, wchar_t** argv) {
   if (argc < 1) return Fail("no command");
   const std::wstring command = argv[0];
-  if (command == L"dialog" || command == L"answer") {
+  if (command == L"dialog" || command == L"answer" || command == L"dlgitem" ||
+      command == L"dlgtab") {
     if (argc < 2) return Fail("no dialog");
     HWND dialog = WaitForDialog(DialogTitle(argv[1]));
     if (dialog == nullptr) return Fail("the dialog did not show up");
+    if (command == L"dlgitem" || command == L"dlgtab") {
+      if (argc < 3) return Fail("no control");
+      HWND control = Descendant(dialog, std::wcstol(argv[2], nullptr, 10));
+      if (control == nullptr) return Fail("no such control");
+      if (command == L"dlgitem") return {0, CentreOf(control)};
+      ::SendMessageW(control, TCM_SETCURFOCUS, argc > 3 ? std::wcstol(argv[3], nullptr, 10) : 0, 0);
+      return {};
+    }
     if (command == L"answer") {
       if (argc < 3) return Fail("no button");
       const int id = std::wcstol(argv[2], nullptr, 10);
@@ -115,6 +159,17 @@ Result Run(int argc, wchar_t** argv) {
     ::PostMessageW(main, WM_COMMAND, MAKEWPARAM(number, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(main, number)));
     return {};
+  }
+  if (command == L"post") {
+    if (argc < 4) return Fail("post needs a message and two parameters");
+    ::PostMessageW(main, static_cast<UINT>(number), std::wcstoul(argv[2], nullptr, 10),
+                   std::wcstol(argv[3], nullptr, 10));
+    return {};
+  }
+  if (command == L"item") {
+    HWND control = ::GetDlgItem(main, number);
+    if (control == nullptr) return Fail("no such control");
+    return {0, CentreOf(control)};
   }
   if (command == L"close") {
     ::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);

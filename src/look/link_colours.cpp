@@ -17,7 +17,11 @@ LinkActions LinkColours::TimerFired(bool mouseInside) {
 }
 
 LinkActions LinkColours::Opened(std::intptr_t shellResult) {
-  if (shellResult <= 32) return {.beep = true};
+  return OpenFinished(shellResult > 32);
+}
+
+LinkActions LinkColours::OpenFinished(bool succeeded) {
+  if (!succeeded) return {.beep = true};
   colour_ = kLinkVisitedColour;
   return {.repaint = true};
 }

@@ -47,6 +47,8 @@ class LinkColours {
   // The shell's answer to opening the target: above 32 is success and the
   // link turns purple; anything else only beeps.
   LinkActions Opened(std::intptr_t shellResult);
+  // The same for a shell service that answers only whether it succeeded.
+  LinkActions OpenFinished(bool succeeded);
 
  private:
   Colour colour_ = kLinkColour;

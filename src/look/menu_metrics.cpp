@@ -11,6 +11,16 @@ MenuMetrics MenuMetricsFor(MenuLook look, int dpi) {
           xp ? ScaleForDpi(kXpMenuTextGap, dpi) : 0, xp ? 0 : ScaleForDpi(kClassicMenuExtra, dpi)};
 }
 
+MenuItemColumns MenuColumnsFor(MenuLook look, int dpi) {
+  const MenuMetrics m = MenuMetricsFor(look, dpi);
+  if (look == MenuLook::kXp) {
+    const int column = m.iconCellWidth + m.spacing;
+    return {m.spacing / 2, column, column + m.spacing / 2};
+  }
+  const int cellLeft = ScaleForDpi(2, dpi);
+  return {cellLeft, 0, cellLeft + m.iconCellWidth + m.spacing};
+}
+
 MenuItemSize MeasureMenuSeparator(MenuLook look, int menuBarHeight, int dpi) {
   const MenuMetrics m = MenuMetricsFor(look, dpi);
   return {0, std::max(menuBarHeight / 2, (m.iconCellHeight + m.spacing) / 2)};

@@ -38,6 +38,20 @@ struct MenuItemSize {
 // menuBarHeight is the system's SM_CYMENU, already in device pixels.
 MenuItemSize MeasureMenuSeparator(MenuLook look, int menuBarHeight, int dpi = kBaseDpi);
 
+// Where an item's parts go across it, from the item's left edge. The
+// classic look frames its check cell, so the cell stands one pixel in; the
+// XP look paints a column under the cell, as wide as the cell and the
+// spacing, and starts the text a little after it.
+struct MenuItemColumns {
+  int cellLeft = 0;
+  int iconColumnWidth = 0;  // XP look only
+  int textLeft = 0;
+
+  friend bool operator==(const MenuItemColumns&, const MenuItemColumns&) = default;
+};
+
+MenuItemColumns MenuColumnsFor(MenuLook look, int dpi = kBaseDpi);
+
 // textWidth is the item's text as measured on the screen (with the menu
 // font where MeasuresWithMenuFont says so).
 MenuItemSize MeasureMenuItem(MenuLook look, int textWidth, int menuBarHeight, int dpi = kBaseDpi);

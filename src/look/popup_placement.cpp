@@ -2,6 +2,10 @@
 
 namespace mirevo {
 
+Size PreviewPopupSize(int dpi) {
+  return {ScaleForDpi(kPreviewPopupWidth, dpi), ScaleForDpi(kPreviewPopupHeight, dpi)};
+}
+
 Point PlacePreviewPopup(const Rect& mainWindow, int rowOffset, int dpi) {
   const int keptHeight = ScaleForDpi(kPreviewPopupKeptHeight, dpi);
   int top = mainWindow.top + rowOffset;

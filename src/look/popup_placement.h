@@ -11,6 +11,15 @@ namespace mirevo {
 // above the main window's bottom.
 inline constexpr int kPreviewPopupLeftShift = 242;
 inline constexpr int kPreviewPopupKeptHeight = 190;
+// The popup's own size at 96 DPI: 161 × 121 dialog units of the program's
+// dialog font ("宋体" 9 point, 6 × 12 pixel base units), one pixel short of
+// the shift, so that it ends just left of the window. Fixed in pixels, not
+// taken from the font on the screen: a substitute font with wider letters
+// would make the popup cover the window it stands beside.
+inline constexpr int kPreviewPopupWidth = 241;
+inline constexpr int kPreviewPopupHeight = 181;
+
+Size PreviewPopupSize(int dpi = kBaseDpi);
 
 // The popup's top-left corner in screen coordinates, next to the clicked
 // row (rowOffset: the row's top in the list's coordinates) but never

@@ -9,6 +9,7 @@ KeywordDialog::KeywordDialog(KeywordForm& form, win32::UiServices& services)
     : FormDialog(IDD_KEYWORD, form, services.messages), shell_(services.shell) {}
 
 bool KeywordDialog::OnInitDialog() {
+  buttons_.Attach(Hwnd());
   if (working_.text) win32::WriteItemText(Hwnd(), IDC_KEYWORD, *working_.text);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/keyword_form.h"
+#include "ui/controls/dialog_buttons.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
@@ -23,6 +24,7 @@ class KeywordDialog : public FormDialog<KeywordForm> {
   void SearchNow();
 
   win32::ShellOpenService& shell_;
+  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -39,6 +39,7 @@ MainWindow::MainWindow(win32::UiServices& services, const Clock& clock)
 // ---- Initialisation -------------------------------------------------------
 
 bool MainWindow::OnInitDialog() {
+  buttons_.Attach(Hwnd());
   listScreen_.Attach(Item(IDC_TABS), Item(IDC_LIST));
   for (MainWindowFeature* feature : features_) feature->OnCreated(*this);
 
@@ -203,12 +204,14 @@ bool MainWindow::RunTypeDialog(TypeForm& form) {
 }
 
 MenuCommand MainWindow::ShowContextMenu(const ContextMenuState& state) {
-  win32::MenuHandle menu = LoadListMenu(state);
-  HMENU popup = ListMenuPopup(menu.get());
+  std::unique_ptr<QxMenu> menu = LoadListMenu(state);
+  QxMenu* popup = ListMenuPopup(menu.get());
   if (popup == nullptr) return MenuCommand::kNone;
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  return MenuCommandOf(win32::TrackPopupForCommand(popup, Hwnd(), cursor));
+  // The window draws the items while the menu is open (they come back to
+  // the menu through the window's item requests).
+  return MenuCommandOf(win32::TrackPopupForCommand(popup->Handle(), Hwnd(), cursor));
 }
 
 void MainWindow::OpenAddress(const std::string& address) {

@@ -13,6 +13,7 @@
 #include "app/main_controller.h"
 #include "app/views.h"
 #include "store/clock.h"
+#include "ui/controls/dialog_buttons.h"
 #include "ui/main/main_list_screen.h"
 #include "ui/main/main_window_feature.h"
 #include "ui/win32/dialog.h"
@@ -74,6 +75,7 @@ class MainWindow final : public win32::Dialog,
   MainListScreen listScreen_;
   MainController controller_;
   std::vector<MainWindowFeature*> features_;
+  DialogButtons buttons_;
   win32::IconHandle bigIcon_;
   win32::IconHandle smallIcon_;
 };

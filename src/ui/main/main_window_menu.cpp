@@ -5,10 +5,12 @@
 
 namespace mirevo::ui {
 
-win32::MenuHandle LoadListMenu(const ContextMenuState& state) {
-  win32::MenuHandle menu = win32::LoadMenuResource(IDR_LIST_MENU);
-  HMENU popup = ListMenuPopup(menu.get());
-  if (popup == nullptr) return menu;
+std::unique_ptr<QxMenu> LoadListMenu(const ContextMenuState& state) {
+  auto menu = std::make_unique<QxMenu>();
+  if (!menu->Load(IDR_LIST_MENU)) return nullptr;
+  QxMenu* popupMenu = ListMenuPopup(menu.get());
+  if (popupMenu == nullptr) return menu;
+  HMENU popup = popupMenu->Handle();
   win32::EnableCommand(popup, ID_MENU_UPDATE, state.updateEnabled);
   win32::EnableCommand(popup, ID_MENU_EDIT, state.editEnabled);
   win32::EnableCommand(popup, ID_MENU_FINISH, state.finishEnabled);
@@ -18,8 +20,8 @@ win32::MenuHandle LoadListMenu(const ContextMenuState& state) {
   return menu;
 }
 
-HMENU ListMenuPopup(HMENU menu) {
-  return menu != nullptr ? win32::SubMenu(menu, 0) : nullptr;
+QxMenu* ListMenuPopup(const QxMenu* menu) {
+  return menu != nullptr ? menu->SubMenu(0) : nullptr;
 }
 
 MenuCommand MenuCommandOf(UINT itemId) {

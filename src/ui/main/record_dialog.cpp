@@ -63,6 +63,9 @@ RecordDialog::RecordDialog(RecordForm& form, const Clock& clock, win32::UiServic
 }
 
 bool RecordDialog::OnInitDialog() {
+  buttons_.Attach(Hwnd());
+  picture_.Attach(Item(IDC_PICTURE));
+  ShowPicture();
   if (!working_.title.empty()) win32::WriteText(Hwnd(), working_.title);
 
   HWND weekdays = Item(IDC_WEEKDAY);
@@ -173,13 +176,23 @@ void RecordDialog::BrowsePicture() {
   // on "确定"; it could not be stored in the data file.
   working_.previewPath = win32::GbkFromWide(*path);
   ::SetDlgItemTextW(Hwnd(), IDC_PICTURE_PATH, path->c_str());
+  // The path is taken even when the file is no picture; the box then shows
+  // what it can.
+  if (working_.previewPath) picture_.LoadFile(*working_.previewPath);
   WriteControls();
 }
 
 void RecordDialog::ClearPicture() {
   ReadControls();
   working_.ClearPreview();
+  picture_.LoadResource(IDB_NO_PICTURE);
   WriteControls();
+}
+
+void RecordDialog::ShowPicture() {
+  picture_.LoadResource(IDB_NO_PICTURE);
+  if (working_.previewPath && !working_.previewPath->empty())
+    picture_.LoadFile(*working_.previewPath);
 }
 
 }  // namespace mirevo::ui

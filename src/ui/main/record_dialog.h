@@ -7,6 +7,8 @@
 
 #include "app/record_form.h"
 #include "store/clock.h"
+#include "ui/controls/dialog_buttons.h"
+#include "ui/controls/picture_box.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
@@ -33,9 +35,13 @@ class RecordDialog : public FormDialog<RecordForm> {
   void SetKeyword();
   void BrowsePicture();
   void ClearPicture();
+  // The placeholder, then the work's picture over it when that loads.
+  void ShowPicture();
 
   const Clock& clock_;
   win32::UiServices& services_;
+  DialogButtons buttons_;
+  PictureBox picture_;
 };
 
 }  // namespace mirevo::ui

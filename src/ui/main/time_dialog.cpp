@@ -26,6 +26,7 @@ TimeDialog::TimeDialog(TimeForm& form, win32::UiServices& services)
 }
 
 bool TimeDialog::OnInitDialog() {
+  buttons_.Attach(Hwnd());
   HWND dialog = Hwnd();
   win32::WriteItemText(dialog, IDC_TIME_LABEL, working_.Label());
   win32::EnableItem(dialog, IDC_CLEAR_TIME, working_.CanClear());

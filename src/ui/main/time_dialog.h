@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/time_form.h"
+#include "ui/controls/dialog_buttons.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
@@ -22,6 +23,8 @@ class TimeDialog : public FormDialog<TimeForm> {
 
  private:
   void ReadPickers();
+
+  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/views.h"
+#include "ui/controls/dialog_buttons.h"
 #include "ui/win32/dialog.h"
 
 namespace mirevo::ui {
@@ -19,6 +20,7 @@ class TypeDialog : public win32::Dialog {
 
  private:
   TypeForm& form_;
+  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -45,6 +45,11 @@ Program::Program(win32::UiServices& services, const Clock& clock)
   window_.AddFeature(tray_);
   window_.AddFeature(behaviour_);
   window_.AddFeature(settings_);
+  // After the behaviour: a move reaches the preview first, which lets the
+  // docking run and then follows the window.
+  window_.AddFeature(preview_);
+  window_.AddFeature(about_);
+  behaviour_.SetHidePreview([this] { preview_.Hide(); });
 }
 
 int RunProgram(std::string_view instanceName, win32::UiServices& services) {

@@ -7,6 +7,8 @@
 #include "app/window_settings_target.h"
 #include "store/clock.h"
 #include "ui/main/main_window.h"
+#include "ui/shell/about_command.h"
+#include "ui/shell/preview_feature.h"
 #include "ui/shell/settings_command.h"
 #include "ui/shell/tray_icon.h"
 #include "ui/shell/window_behaviour.h"
@@ -25,14 +27,18 @@ class Program final : private WindowSettingsTarget {
   TrayIcon& Tray() { return tray_; }
   WindowBehaviour& Behaviour() { return behaviour_; }
   SettingsCommand& Settings() { return settings_; }
+  PreviewFeature& Preview() { return preview_; }
 
  private:
   // What a changed setting asks of the window, carried out by the feature
   // it concerns.
   void SetTopmost(bool topmost) override { behaviour_.SetTopmost(topmost); }
-  void SetTransparency(int level) override { behaviour_.SetTransparency(level); }
+  void SetTransparency(int level) override {
+    behaviour_.SetTransparency(level);
+    preview_.SetTransparency(level);
+  }
   void SetTrayHoverSwitch(bool on) override { tray_.SetHoverSwitch(on ? 1 : 0); }
-  void ClosePreviewPopup() override {}
+  void ClosePreviewPopup() override { preview_.Close(); }
   void RunInitialEdgeStep() override { behaviour_.RunInitialEdgeStep(); }
 
   // The window first: the features are destroyed before it.
@@ -40,6 +46,8 @@ class Program final : private WindowSettingsTarget {
   TrayIcon tray_;
   WindowBehaviour behaviour_{tray_};
   SettingsCommand settings_{*this};
+  PreviewFeature preview_;
+  AboutCommand about_;
 };
 
 // Local time follows the system's setting unless TZ names a zone in the

@@ -70,10 +70,12 @@ SettingsDialog::SettingsDialog(const AppSettings& current, win32::UiServices& se
     : Dialog(IDD_SETTINGS), current_(current), services_(services) {}
 
 bool SettingsDialog::OnInitDialog() {
+  buttons_.Attach(Hwnd());
   tabs_.Attach(Item(IDC_SETTINGS_TABS));
   int tab = 0;
   for (const char* title : {"常规", "提醒", "搜索"}) tabs_.InsertTab(tab++, title);
   for (SettingsPage* page : {&general_, &reminders_, &search_}) page->CreateChild(tabs_.Hwnd());
+  reminderButtons_.Attach(reminders_.Hwnd());
   PlacePages();
   for (int level = 0; level < 10; ++level)
     win32::AddComboItem(general_.Item(IDC_ALPHA), std::to_string(level * 10) + "%");
@@ -117,9 +119,23 @@ void SettingsDialog::ShowForm() {
   HWND page = reminders_.Hwnd();
   for (int rule = 0; rule < 3; ++rule)
     win32::SetChecked(page, kRuleBoxes[rule], form_.ReminderSwitchShown(rule));
+  ShowReminderColours();
   ShowSearch();
   win32::EnableItem(Hwnd(), IDC_APPLY, form_.applyEnabled);
   showing_ = false;
+}
+
+void SettingsDialog::ShowReminderColours() {
+  for (int rule = 0; rule < 3; ++rule) {
+    FlatButton* button = reminderButtons_.Find(kColourButtons[rule]);
+    if (button == nullptr) continue;
+    const auto colour = static_cast<Colour>(form_.ReminderColour(rule));
+    // Repainted only when its colour changed: the form is shown after
+    // every click on the dialog.
+    const bool changed = button->Colours().At(kNormalTextSlot) != colour ||
+                         button->Colours().At(kHoverBackgroundSlot) != colour;
+    button->ShowChosenColour(colour, changed);
+  }
 }
 
 void SettingsDialog::ShowGeneral() {

@@ -9,6 +9,7 @@
 #include "app/settings_form.h"
 #include "resource.h"
 #include "store/app_settings.h"
+#include "ui/controls/dialog_buttons.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/tab_strip.h"
 #include "ui/win32/ui_services.h"
@@ -60,6 +61,8 @@ class SettingsDialog final : public win32::Dialog {
   void ShowForm();
   void ShowGeneral();
   void ShowSearch();
+  // The colour buttons show the rules' colours.
+  void ShowReminderColours();
   GeneralValues ReadGeneral() const;
   // "应用" and "确定": false after showing a refusal.
   bool TakeBack(bool closing);
@@ -72,6 +75,8 @@ class SettingsDialog final : public win32::Dialog {
   SettingsPage general_{IDD_GENERAL_PAGE, *this};
   SettingsPage reminders_{IDD_REMINDER_PAGE, *this};
   SettingsPage search_{IDD_SEARCH_PAGE, *this};
+  DialogButtons buttons_;
+  DialogButtons reminderButtons_;
   // Writing the form into the controls makes them report changes that the
   // form has already counted.
   bool showing_ = false;

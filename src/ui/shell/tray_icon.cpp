@@ -4,6 +4,7 @@
 
 #include "reminders/due_summary.h"
 #include "resource.h"
+#include "ui/controls/qx_menu.h"
 #include "ui/win32/menu.h"
 #include "ui/win32/module.h"
 #include "ui/win32/wide_text.h"
@@ -135,12 +136,12 @@ void TrayIcon::OnTrayEvent(UINT mouseMessage) {
 }
 
 void TrayIcon::ShowMenu() {
-  win32::MenuHandle menu = win32::LoadMenuResource(IDR_TRAY_MENU);
-  HMENU popup = menu ? win32::SubMenu(menu.get(), 0) : nullptr;
+  QxMenu menu;
+  QxMenu* popup = menu.Load(IDR_TRAY_MENU) ? menu.SubMenu(0) : nullptr;
   if (popup == nullptr) return;
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  const UINT chosen = win32::TrackPopupForCommand(popup, Hwnd(), cursor);
+  const UINT chosen = win32::TrackPopupForCommand(popup->Handle(), Hwnd(), cursor);
   if (chosen != 0) ::SendMessageW(Hwnd(), WM_COMMAND, chosen, 0);
 }
 

@@ -15,6 +15,12 @@ class ShellOpenService {
   // owner as the owner of any window the shell shows. Returns whether the
   // shell accepted it; the program itself reports nothing either way.
   virtual bool Open(HWND owner, std::string_view address) = 0;
+
+  // Opens a link's target (GBK) with the shell's "open" verb, shown in its
+  // normal state, as the about box's links do. Returns whether the shell
+  // succeeded. Services that do not tell the two kinds of opening apart
+  // open links as addresses.
+  virtual bool OpenLink(HWND owner, std::string_view target) { return Open(owner, target); }
 };
 
 // ShellExecuteW(owner, default verb, address, no parameters, no directory,
@@ -23,6 +29,9 @@ class ShellOpenService {
 class Win32ShellOpen final : public ShellOpenService {
  public:
   bool Open(HWND owner, std::string_view address) override;
+  // ShellExecuteW(owner, "open", target, no parameters, no directory,
+  // SW_SHOWNORMAL); success is a result above 32.
+  bool OpenLink(HWND owner, std::string_view target) override;
 };
 
 }  // namespace mirevo::win32

@@ -77,6 +77,20 @@ struct ModuleTraits {
   static void Close(Handle h) { ::FreeLibrary(h); }
 };
 
+// Files opened with CreateFileW, whose failure value is INVALID_HANDLE_VALUE.
+struct FileHandleTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { ::CloseHandle(h); }
+};
+
+// Registry keys opened with RegOpenKeyEx.
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle h) { ::RegCloseKey(h); }
+};
+
 using FontHandle = UniqueHandle<GdiObjectTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using PenHandle = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -89,5 +103,7 @@ using IconHandle = UniqueHandle<IconTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
+using FileHandle = UniqueHandle<FileHandleTraits>;
+using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 
 }  // namespace mirevo::win32

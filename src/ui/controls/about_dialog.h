@@ -1,0 +1,31 @@
+// "关于……": the program's icon, name and version, who makes it, and three
+// links to the project's pages.
+#pragma once
+
+#include "ui/controls/dialog_buttons.h"
+#include "ui/controls/static_link.h"
+#include "ui/win32/dialog.h"
+#include "ui/win32/shell_open.h"
+
+namespace mirevo::ui {
+
+class AboutDialog final : public win32::Dialog {
+ public:
+  // The links open their pages through shell.
+  explicit AboutDialog(win32::ShellOpenService& shell);
+
+  // A link of the open dialog by its control id; nullptr for another id.
+  StaticLink* Link(int controlId);
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  DialogButtons buttons_;
+  // Their targets are the string resources with their ids.
+  StaticLink blog_;
+  StaticLink download_;
+  StaticLink guestbook_;
+};
+
+}  // namespace mirevo::ui

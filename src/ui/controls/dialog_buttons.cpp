@@ -1,0 +1,35 @@
+#include "ui/controls/dialog_buttons.h"
+
+#include <cwchar>
+
+namespace mirevo::ui {
+namespace {
+
+bool IsPushButton(HWND window) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(window, name, 16);
+  if (_wcsicmp(name, L"Button") != 0) return false;
+  const auto type = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
+void DialogButtons::Attach(HWND dialog) {
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsPushButton(child)) continue;
+    auto button = std::make_unique<FlatButton>();
+    if (!button->Attach(child)) continue;
+    button->ApplyDialogOpeningLook();
+    buttons_.push_back(std::move(button));
+  }
+}
+
+FlatButton* DialogButtons::Find(int controlId) const {
+  for (const auto& button : buttons_)
+    if (::GetDlgCtrlID(button->Hwnd()) == controlId) return button.get();
+  return nullptr;
+}
+
+}  // namespace mirevo::ui

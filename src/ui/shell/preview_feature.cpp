@@ -1,0 +1,80 @@
+#include "ui/shell/preview_feature.h"
+
+#include <commctrl.h>
+
+#include "look/popup_placement.h"
+#include "resource.h"
+#include "ui/win32/screen_metrics.h"
+
+namespace mirevo::ui {
+
+void PreviewFeature::OnCreated(MainWindow& window) {
+  window_ = &window;
+  Attach(window.Hwnd());
+}
+
+void PreviewFeature::Hide() {
+  if (popup_) popup_->Hide();
+}
+
+void PreviewFeature::SetTransparency(int level) {
+  if (popup_) popup_->SetTransparency(level);
+}
+
+std::optional<LRESULT> PreviewFeature::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header != nullptr && header->idFrom == IDC_LIST && header->code == NM_CLICK)
+        OnListClick();
+      // The window may want the click as well.
+      return std::nullopt;
+    }
+    case WM_MOVE: {
+      // The window's own handling first: docking at an edge may hide the
+      // popup, which still moves along.
+      const LRESULT result = CallDefault(message, wParam, lParam);
+      const int row = window_->Screen().SelectedRow();
+      if (popup_ && row >= 0) popup_->MoveTo(PlaceFor(row));
+      return result;
+    }
+    case WM_DESTROY:
+      Close();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void PreviewFeature::OnListClick() {
+  MainController& controller = window_->Controller();
+  const AppSettings& settings = controller.session.Settings();
+  if (settings.preview != 1) return;
+  const int row = window_->Screen().SelectedRow();
+  const std::string path = row >= 0 ? controller.list.RecordOfRow(row).previewPath : std::string();
+  if (path.empty()) {
+    Hide();
+    return;
+  }
+  if (!popup_) {
+    popup_ = std::make_unique<PreviewPopup>();
+    if (!popup_->Create(window_->Hwnd())) {
+      popup_.reset();
+      return;
+    }
+  }
+  popup_->ShowPicture(path, PlaceFor(row), settings.SafeAlpha());
+  // The keyboard stays with the list, as before the click.
+  window_->Screen().FocusList();
+}
+
+POINT PreviewFeature::PlaceFor(int row) const {
+  POINT rowCorner{};
+  ::SendMessageW(window_->Screen().List(), LVM_GETITEMPOSITION, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&rowCorner));
+  const Rect windowRect = window_->CurrentWindowRect();
+  const Point place = PlacePreviewPopup(windowRect, rowCorner.y, win32::ScreenDpi());
+  return {place.x, place.y};
+}
+
+}  // namespace mirevo::ui
