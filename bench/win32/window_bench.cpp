@@ -1,0 +1,224 @@
+// How Mirevo.exe itself feels with a very large list: the real program under
+// wine, driven through its windows like the journey test, timed from this
+// process. Run by hand (bash tools/window_bench.sh), not by the test command.
+//
+//   window_bench [WORKS] [RUNS]      (defaults: 100000 works, 3 runs)
+//
+// Measured, each as the median of the runs:
+// - start-up: from starting the process to its main window shown and
+//   painted, with an empty folder and with WORKS works on "动画";
+// - at WORKS works in the real list view: a switch to an empty tab and back,
+//   and a click on the header "名称" (sort), each until painted;
+// - "保存并退出": from the click to the end of the process.
+// The report gives each time against the empty start-up and per 1,000 works,
+// which says more than milliseconds that depend on the machine.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "journey_driver.h"
+#include "resource.h"
+#include "support/temp_folder.h"
+
+namespace mirevo::journey {
+namespace {
+
+constexpr int kAnimeTab = 0;
+constexpr int kMangaTab = 1;
+constexpr int kNameColumn = 2;
+
+double NowMs() {
+  static const double frequency = [] {
+    LARGE_INTEGER f{};
+    ::QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER now{};
+  ::QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / frequency;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "window_bench: %s\n", what);
+  std::exit(1);
+}
+
+// A data file of works that look like a user's: all on "动画", names that
+// sort in no particular order, update times spread over years, each with
+// its logged updates in the notes (about 190 bytes a work).
+std::string MakeDataFile(int works) {
+  std::mt19937 rng(20240601);
+  auto uniform = [&](int low, int high) { return std::uniform_int_distribution(low, high)(rng); };
+  std::string file;
+  file.reserve(static_cast<std::size_t>(works) * 200);
+  char time[32];
+  for (int id = 1; id <= works; ++id) {
+    std::snprintf(time, sizeof time, "%04d-%02d-%02d %02d:%02d", uniform(2005, 2024),
+                  uniform(1, 12), uniform(1, 28), uniform(0, 23), uniform(0, 59));
+    const int episode = uniform(1, 52);
+    std::string notes;
+    for (int e = std::max(1, episode - 2); e <= episode; ++e)
+      notes += "\r\n||第" + std::to_string(e) + "集 于 " + time + " 更新";
+    file += "T=0;N=" + std::to_string(id) + ";w=" + std::to_string(uniform(-1, 6)) +
+            ";t=" + std::string(time + 11) + ";n=作品" + std::to_string(uniform(0, 999999)) +
+            " 第" + std::to_string(uniform(1, 4)) + "季;v=" + std::to_string(episode) +
+            ";s=" + std::to_string(uniform(0, 3)) + ";d=" + time + ";m=" + notes +
+            ";p=;D=;k=;W=;c=0;";
+  }
+  return file;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+struct Window {
+  HWND main = nullptr;
+  HWND tabs = nullptr;
+  HWND list = nullptr;
+};
+
+// Starts the program and returns once its main window is shown and painted.
+Window StartAndPaint(Program& program, double& ms, int expectedRows) {
+  const double start = NowMs();
+  Window window;
+  if (!WaitFor(
+          [&] {
+            // Cheap while the program loads: only visible windows are asked
+            // for their titles.
+            window.main = program.FindDialog(L"Mirevo", IDC_LIST);
+            return window.main != nullptr || !program.Running();
+          },
+          kSlowWaitMs, 1) ||
+      window.main == nullptr) {
+    Fail("the main window did not show up");
+  }
+  if (!PaintNow(window.main)) Fail("the main window did not paint");
+  ms = NowMs() - start;
+  window.tabs = Control(window.main, IDC_TABS);
+  window.list = Control(window.main, IDC_LIST);
+  if (ListView(window.list).RowCount() != expectedRows) Fail("the list does not show every work");
+  return window;
+}
+
+double Timed(const std::function<void()>& action) {
+  const double start = NowMs();
+  action();
+  return NowMs() - start;
+}
+
+double SaveAndExit(Program& program, const Window& window) {
+  const double start = NowMs();
+  Press(window.main, IDC_SAVE_EXIT);
+  if (!program.WaitForExit(kSlowWaitMs)) Fail("the program did not end");
+  return NowMs() - start;
+}
+
+struct Samples {
+  std::vector<double> emptyStart, emptyExit, fullStart, switchAway, switchBack, sort, fullExit;
+};
+
+void RunOnce(const std::wstring& exe, const std::string& data, int works, Samples& samples) {
+  {
+    mirevo::testing::TempFolder folder;
+    Program program(exe, folder.path());
+    double ms = 0;
+    const Window window = StartAndPaint(program, ms, 0);
+    samples.emptyStart.push_back(ms);
+    samples.emptyExit.push_back(SaveAndExit(program, window));
+  }
+  mirevo::testing::TempFolder folder;
+  WriteFile(folder.path() / "data.mvd", data);
+  Program program(exe, folder.path());
+  double ms = 0;
+  const Window window = StartAndPaint(program, ms, works);
+  samples.fullStart.push_back(ms);
+  const ListView list(window.list);
+
+  samples.switchAway.push_back(Timed([&] {
+    PickTab(window.tabs, kMangaTab);
+    PaintNow(window.main);
+  }));
+  if (list.RowCount() != 0) Fail("the empty tab shows rows");
+  samples.switchBack.push_back(Timed([&] {
+    PickTab(window.tabs, kAnimeTab);
+    PaintNow(window.main);
+  }));
+  if (list.RowCount() != works) Fail("the tab came back without every work");
+
+  samples.sort.push_back(Timed([&] {
+    if (!list.ClickHeader(kNameColumn)) Fail("the header did not take the click");
+    PaintNow(window.main);
+  }));
+  // The first click sorts ascending, in the byte order of the names.
+  for (int row = 0; row + 1 < std::min(works, 50); ++row) {
+    if (Gbk(list.Cell(row, kNameColumn)) > Gbk(list.Cell(row + 1, kNameColumn)))
+      Fail("the header click did not sort");
+  }
+
+  samples.fullExit.push_back(SaveAndExit(program, window));
+}
+
+void Report(int works, int runs, const Samples& s) {
+  const double base = Median(s.emptyStart);
+  const double thousands = works / 1000.0;
+  std::printf("Mirevo.exe under wine, %d works on one tab, median of %d runs\n\n", works, runs);
+  std::printf("%-40s %10s %16s %18s\n", "", "ms", "x empty start-up", "ms per 1,000 works");
+  auto line = [&](const char* what, double ms, double perThousand) {
+    std::printf("%-40s %10.1f %16.2f", what, ms, ms / base);
+    if (perThousand >= 0)
+      std::printf(" %18.2f\n", perThousand);
+    else
+      std::printf(" %18s\n", "");
+  };
+  const double emptyExit = Median(s.emptyExit);
+  const double fullStart = Median(s.fullStart);
+  const double fullExit = Median(s.fullExit);
+  line("start-up to painted window, empty store", base, -1);
+  line("start-up to painted window, full store", fullStart, (fullStart - base) / thousands);
+  line("tab switch to an empty tab", Median(s.switchAway), -1);
+  line("tab switch back to the full tab", Median(s.switchBack), Median(s.switchBack) / thousands);
+  line("header click: sort by name", Median(s.sort), Median(s.sort) / thousands);
+  line("save and exit, empty store", emptyExit, -1);
+  line("save and exit, full store", fullExit, (fullExit - emptyExit) / thousands);
+  std::printf("\n(per 1,000 works: start-up and exit above the empty store's)\n");
+}
+
+}  // namespace
+}  // namespace mirevo::journey
+
+int main(int argc, char** argv) {
+  using namespace mirevo::journey;
+  const int works = argc > 1 ? std::atoi(argv[1]) : 100000;
+  const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
+  if (works < 2 || runs < 1) Fail("usage: window_bench [WORKS >= 2] [RUNS >= 1]");
+  const std::wstring exe = ProgramPath(MIREVO_EXE_PATH);
+  const std::string data = MakeDataFile(works);
+
+  // The first start of a wine process costs more than the others.
+  {
+    mirevo::testing::TempFolder warmUp;
+    Program program(exe, warmUp.path());
+    double ms = 0;
+    SaveAndExit(program, StartAndPaint(program, ms, 0));
+  }
+  Samples samples;
+  for (int run = 0; run < runs; ++run) RunOnce(exe, data, works, samples);
+  Report(works, runs, samples);
+  return 0;
+}

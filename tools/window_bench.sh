@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The window benchmark: Mirevo.exe under wine with a very large list, timed
+# through its windows from another process (bench/win32/window_bench.cpp).
+# Run by hand; the test command does not run it.
+#
+#   bash tools/window_bench.sh [WORKS] [RUNS]     (default: 100000 works, 3 runs)
+#
+# Prints each time against the empty-store start-up and per 1,000 works.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+
+for tool in xvfb-run wine x86_64-w64-mingw32-g++; do
+  command -v "$tool" >/dev/null || { echo "window_bench.sh: $tool is missing (bash tools/setup.sh)"; exit 1; }
+done
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Mirevo window_bench
+
+# A prefix of its own: the program runs one copy at a time, so no test may
+# start one beside it, and the run ends by stopping its wine server.
+export WINEPREFIX=${MIREVO_BENCH_PREFIX:-$ROOT/build/windows/bench-prefix}
+source tools/wine_env.sh
+mirevo_init_wineprefix
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+xvfb-run -a -s "-screen 0 1024x768x24" wine "$ROOT/build/windows/bench/win32/window_bench.exe" "$@"
