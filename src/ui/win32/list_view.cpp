@@ -97,10 +97,17 @@ int VirtualListView::SelectedRow() const {
 }
 
 void VirtualListView::SelectRow(int row) {
+  // One row at most is selected and focused: clearing those two, rather than
+  // every row (-1), keeps this instant at 100,000 rows.
   LVITEMW clear{};
   clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&clear));
+  for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
+    const auto old = static_cast<int>(
+        ::SendMessageW(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+    if (old >= 0 && old != row)
+      ::SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(old),
+                     reinterpret_cast<LPARAM>(&clear));
+  }
   if (row < 0) return;
   LVITEMW select{};
   select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
