@@ -20,24 +20,14 @@ class FormTest : public ChinaTimeTest {
   FixedClock clock{kTuesdayEvening};  // 2006-01-31 20:30
 };
 
-TEST_F(FormTest, OpenFillsTheDefaultsInAddModeAndKeepsTheStoredValuesInEditMode) {
-  RecordForm added = Opened();
-  EXPECT_EQ(
-      std::tie(added.updateTime, added.weekday, added.rating, added.episodeText, added.keywordSet),
-      std::tuple("2006-01-31 20:30", -1, -1, "0", false));
-  RecordForm edited;
-  std::tie(edited.addMode, edited.updateTime, edited.keyword, edited.episode) =
-      std::tuple(false, "2005-12-24 09:00", "kw", 12);
-  edited.Open(clock);
-  EXPECT_EQ(std::tie(edited.updateTime, edited.episodeText, edited.keywordSet),
-            std::tuple("2005-12-24 09:00", "12", true));
-}
-
 TEST_F(FormTest, AirTimeTextIsZeroPadded) {
-  // "99:99" is damaged: the picker cannot show it.
+  // "99:99" is damaged: the picker cannot show it. ("23:30" and 1:05 are
+  // the edit and add tests'.)
   const std::tuple<std::string, int, int, std::string> cases[] = {
-      {"09:05", 9, 5, "09:05"}, {"23:30", 23, 30, "23:30"}, {"", 0, 0, "00:00"},
-      {"7", 7, 0, "07:00"},     {"99:99", 0, 0, "00:00"},
+      {"09:05", 9, 5, "09:05"},
+      {"", 0, 0, "00:00"},
+      {"7", 7, 0, "07:00"},
+      {"99:99", 0, 0, "00:00"},
   };
   for (const auto& [stored, hour, minute, made] : cases) {
     RecordForm form = Opened();
@@ -99,10 +89,16 @@ TEST_F(FormTest, TimeTextsLongerThan16BytesAreRefused) {
   EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kUpdateTime);
 }
 
-// The keyword box proposes the keyword, else the name; afterwards the check
-// box shows whether a keyword exists, whatever the click did to it.
+// The check box opens ticked for a stored keyword. The keyword box proposes
+// the keyword, else the name; afterwards the check box shows whether a
+// keyword exists, whatever the click did to it.
 TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
+  RecordForm stored;
+  std::tie(stored.addMode, stored.keyword) = std::tuple(false, "kw");
+  stored.Open(clock);
+  EXPECT_TRUE(stored.keywordSet);
   RecordForm form = Opened();
+  EXPECT_FALSE(form.keywordSet);
   form.name = "灼眼";
   KeywordForm keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.text, "灼眼");
