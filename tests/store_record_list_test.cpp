@@ -12,63 +12,24 @@
 namespace mirevo {
 namespace {
 
-std::vector<int> Ids(const RecordList& list) {
-  std::vector<int> ids;
-  for (const SeriesRecord& r : list) ids.push_back(r.id);
-  return ids;
-}
-
-SeriesRecord& WithId(RecordList& list, int id) {
-  for (SeriesRecord& r : list)
-    if (r.id == id) return r;
-  throw std::out_of_range("no such id");
-}
-
+// Inserting, removing and moving records are the app tests' (each command's
+// data file); two works with one id are told apart by address there too.
+// The literal sort below asks the keys themselves: their fields are checked
+// here, column by column, as the list's headers use them.
 TEST(SeriesRecordTest, EachKeyOrdersByItsFields) {
   SeriesRecord r;
-  std::tie(r.id, r.airTime, r.weekday, r.name, r.episode, r.category, r.rating) =
-      std::tuple(7, "23:30", 3, "n", 12, 2, 1);
-  std::tie(r.updateTime, r.notes, r.previewPath, r.nextTime, r.keyword, r.earliestUpdate) =
-      std::tuple("u", "m", "p", "D", "k", "W");
-  // Column by column, as the list's headers use the keys.
+  std::tie(r.id, r.airTime, r.weekday, r.name, r.episode, r.category, r.rating, r.updateTime,
+           r.notes, r.previewPath, r.nextTime, r.keyword, r.earliestUpdate) =
+      std::tuple(7, "23:30", 3, "n", 12, 2, 1, "u", "m", "p", "D", "k", "W");
   const std::optional<int> numbers[] = {7, 3, {}, 12, 2, 1, {}, {}, {}, {}, {}, {}};
-  const char* texts[] = {nullptr, "23:30", "n", nullptr, nullptr, nullptr,
-                         "u",     "m",     "p", "D",     "k",     "W"};
+  const std::string texts[] = {"", "23:30", "n", "", "", "", "u", "m", "p", "D", "k", "W"};
   for (int column = 0; column < kColumnCount; ++column) {
     const SortKey key = kListColumns[column].sortKey;
-    EXPECT_EQ(SortNumber(r, key), numbers[column]) << column;
     const std::string* text = SortText(r, key);
-    ASSERT_EQ(text != nullptr, texts[column] != nullptr) << column;
-    if (text) EXPECT_EQ(*text, texts[column]) << column;
+    EXPECT_EQ(std::tuple(SortNumber(r, key), text ? *text : ""),
+              std::tuple(numbers[column], texts[column]))
+        << column;
   }
-}
-
-TEST(RecordListTest, InsertsAtTheHeadRemovesAndMovesRecordsThemselves) {
-  RecordList list;
-  for (int id : {1, 2, 2, 3}) list.InsertNewRecord().id = id;
-  EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 2, 1}));
-  // Two records share id 2: the second one goes, the first stays.
-  const SeriesRecord& secondTwo = *std::next(list.begin(), 2);
-  list.Remove(secondTwo);
-  EXPECT_EQ(Ids(list), (std::vector<int>{3, 2, 1}));
-  list.ReverseOrder();
-  EXPECT_EQ(Ids(list), (std::vector<int>{1, 2, 3}));
-
-  RecordList target;
-  target.InsertNewRecord().id = 10;
-  SeriesRecord& moved = WithId(list, 2);
-  moved.name = "moved";
-  target.MoveFrom(list, moved);
-  target.MoveFrom(list, moved);  // no longer there: nothing
-  EXPECT_EQ(Ids(list), (std::vector<int>{1, 3}));
-  EXPECT_EQ(Ids(target), (std::vector<int>{2, 10}));
-  EXPECT_EQ(&target.Head(), &moved) << "the record keeps its address";
-  EXPECT_TRUE(target.Contains(moved));
-  EXPECT_FALSE(list.Contains(moved));
-
-  WithId(list, 1).nextTime = "Unknown";
-  list.ClearNextTimes();
-  for (const SeriesRecord& r : list) EXPECT_EQ(r.nextTime, "");
 }
 
 // The order the column header has always produced: a selection sort on the
@@ -122,8 +83,8 @@ RecordList RandomListWithEqualKeys(std::mt19937& rng, int size) {
         std::tuple(pick(4) - 1, pick(3), pick(2), pick(4));
     std::tie(r.airTime, r.name, r.updateTime, r.notes, r.previewPath, r.nextTime, r.keyword,
              r.earliestUpdate) =
-        std::tuple(texts[pick(4)], texts[pick(10)], texts[pick(3)], texts[pick(10)],
-                   texts[pick(2)], texts[pick(8)], texts[pick(3)], texts[pick(3)]);
+        std::tuple(texts[pick(4)], texts[pick(10)], texts[pick(3)], texts[pick(10)], texts[pick(2)],
+                   texts[pick(8)], texts[pick(3)], texts[pick(3)]);
     r.manualNextTime = i;  // a unique tag the sort never looks at
   }
   return list;
@@ -131,7 +92,7 @@ RecordList RandomListWithEqualKeys(std::mt19937& rng, int size) {
 
 TEST(RecordListTest, SortGivesTheSelectionSortOrderOnEveryKey) {
   std::mt19937 rng(20261206);
-  for (int round = 0; round < 60; ++round) {
+  for (int round = 0; round < 40; ++round) {
     const RecordList original = RandomListWithEqualKeys(rng, round % 25);
     for (const ColumnInfo& column : kListColumns) {
       for (bool descending : {false, true}) {

@@ -25,8 +25,7 @@ TEST(SettingsTest, DefaultFileBytes) {
   // Reading changes only what the file holds.
   EXPECT_EQ(ParseSettings("", settings), Messages{});
   EXPECT_EQ(ParseSettings("topshow=1;", settings), Messages{});
-  EXPECT_EQ(FormatSettings(settings),
-            expected.replace(expected.find("topshow=0"), 9, "topshow=1"));
+  EXPECT_EQ(FormatSettings(settings), expected.replace(expected.find("topshow=0"), 9, "topshow=1"));
 }
 
 TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
@@ -45,38 +44,25 @@ TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
   }
 }
 
-TEST(SettingsTest, KeyLengthsCaseAndRepeats) {
-  const std::pair<std::string, Messages> cases[] = {
-      {"SearchPostfix=x;AllowTrayBTip=0;", {}},         // 13 bytes: fine
-      {"abcdefghijklmn=1;topshow=1;", {kFileError}},    // 14 bytes: read, unknown
-      {"SearchPostfixAB=1;topshow=1;", {kIniDamaged}},  // 15 bytes: stops
-      {"autohide=1;topshow=1;", {kFileError}},
-      {"alpha=1;nonsense=2;topshow=3;", {kFileError}},
+// Keys of up to 14 bytes are read (an unknown one is reported and reading
+// goes on); a longer key, or a text outside the format, stops reading with
+// what was read before kept. The last of repeated keys wins.
+TEST(SettingsTest, KeyLengthsUnknownKeysAndDamage) {
+  // Text -> messages, then "alpha" and "topshow" after reading.
+  const std::tuple<std::string, Messages, int, int> cases[] = {
+      {"SearchPostfix=x;topshow=1;", {}, 0, 1},  // 13 bytes
+      {"abcdefghijklmn=1;topshow=1;", {kFileError}, 0, 1},
+      {"alpha=3;SearchPostfixAB=1;topshow=1;", {kIniDamaged}, 3, 0},
+      {"autohide=1;topshow=1;", {kFileError}, 0, 1},  // keys are case-sensitive
+      {"alpha=3;l=4;alpha=5;topshow=12px;", {}, 5, 12},
+      {"topshow=1;\r\n", {kIniDamaged}, 0, 1},
+      {"alpha=1;topshow", {kIniDamaged}, 1, 0},
+      {"topshow=1", {kIniDamaged}, 0, 0},
   };
-  for (const auto& [text, messages] : cases) {
+  for (const auto& [text, messages, alpha, topShow] : cases) {
     AppSettings settings;
     EXPECT_EQ(ParseSettings(text, settings), messages) << text;
-  }
-  AppSettings settings;
-  ParseSettings("autohide=1;topshow=1;", settings);
-  EXPECT_EQ(settings.autoHide, 0);
-  EXPECT_EQ(settings.topShow, 1);  // reading went on after the unknown key
-
-  AppSettings stopped;
-  ParseSettings("alpha=3;SearchPostfixAB=1;topshow=1;", stopped);
-  EXPECT_EQ(stopped.alpha, 3);  // read before the damage
-  EXPECT_EQ(stopped.topShow, 0);
-
-  AppSettings repeated;
-  ParseSettings("alpha=3;l=4;alpha=5;tipshowtype=12px;", repeated);
-  EXPECT_EQ(repeated.alpha, 5);
-  EXPECT_EQ(repeated.tipShowType, 12);
-}
-
-TEST(SettingsTest, TextsOutsideTheFormatStopReading) {
-  for (const char* text : {"topshow=1;\r\n", "topshow", "topshow=1", "m_path=abc"}) {
-    AppSettings settings;
-    EXPECT_EQ(ParseSettings(text, settings), Messages{kIniDamaged}) << text;
+    EXPECT_EQ(std::tuple(settings.alpha, settings.topShow), std::tuple(alpha, topShow)) << text;
   }
 }
 
@@ -102,19 +88,16 @@ TEST(SettingsTest, ColorSetTextForm) {
   EXPECT_EQ(ParseSettings("ColorSet=015#;", settings), Messages{kFileError});
 }
 
+// "default_type" 9 (and anything outside the six tabs) opens the first tab.
 TEST(SettingsTest, OnlyTabsAndLevelsInRangeAreUsed) {
-  // "default_type" 9 (and anything outside the six tabs) opens the first tab.
-  const std::pair<int, int> tabs[] = {{3, 3}, {5, 5}, {9, 0}, {-1, 0}, {6, 0}, {1000, 0}};
-  for (const auto& [stored, tab] : tabs) {
+  // Stored value -> tab, level.
+  const std::tuple<int, int, int> cases[] = {
+      {5, 5, 5}, {9, 0, 9}, {-1, 0, 0}, {6, 0, 6}, {10, 0, 0}};
+  for (const auto& [stored, tab, level] : cases) {
     AppSettings settings;
-    settings.defaultType = stored;
-    EXPECT_EQ(settings.StartTab(), tab) << stored;
-  }
-  const std::pair<int, int> levels[] = {{9, 9}, {-1, 0}, {10, 0}, {255, 0}};
-  for (const auto& [stored, level] : levels) {
-    AppSettings settings;
-    settings.alpha = stored;
-    EXPECT_EQ(settings.SafeAlpha(), level) << stored;
+    settings.defaultType = settings.alpha = stored;
+    EXPECT_EQ(std::tuple(settings.StartTab(), settings.SafeAlpha()), std::tuple(tab, level))
+        << stored;
   }
 }
 

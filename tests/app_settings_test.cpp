@@ -1,7 +1,12 @@
-// The settings dialog's general and reminder pages, "应用", and the refusal of
-// search texts the settings file could not carry.
+// The settings dialog without its window: the general and reminder pages,
+// "应用", the search page, and applying the dialog's copy to the window.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/settings_apply.h"
 #include "app/settings_form.h"
 #include "search/search_sources.h"
 
@@ -116,11 +121,8 @@ TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
   // The typed prefix and postfix -> the box refused, if any.
   using Typed = std::optional<std::string>;
   const std::tuple<Typed, Typed, std::optional<SearchBox>> cases[] = {
-      {"http://x/?k=", "&c=动画", std::nullopt},
-      {"http://x/?k=;", "", SearchBox::kPrefix},
-      {";", ";", SearchBox::kPrefix},
-      {"a", "x;y", SearchBox::kPostfix},
-      {"a\0"s, "", SearchBox::kPrefix},
+      {"http://x/?k=", "&c=动画", std::nullopt}, {";", ";", SearchBox::kPrefix},
+      {"a", "x;y", SearchBox::kPostfix},         {"a\0"s, "", SearchBox::kPrefix},
       {"a", std::nullopt, SearchBox::kPostfix},
   };
   for (const auto& [prefix, postfix, refused] : cases) {
@@ -138,6 +140,111 @@ TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
     EXPECT_EQ(std::tie(form.copy.searchPrefix, form.copy.searchPostfix),
               refusal ? std::tie(current.searchPrefix, current.searchPostfix)
                       : std::tie(*prefix, *postfix));
+  }
+}
+
+SearchPageForm OpenedPage(int source, int encoding, std::string prefix, std::string postfix) {
+  SearchPageForm page;
+  std::tie(page.source, page.encoding, page.prefix, page.postfix) =
+      std::tuple(source, encoding, prefix, postfix);
+  page.Open();
+  return page;
+}
+
+using Shown = std::tuple<int, int, std::optional<std::string>, std::optional<std::string>, bool>;
+
+Shown ShownBy(const SearchPageForm& page) {
+  return {page.SelectedSourceButton(), page.encoding, page.prefixBox, page.postfixBox,
+          page.customEditable};
+}
+
+Shown Service(int index) {
+  const SearchSource& service = BuiltInSearchSources()[index];
+  return {index, service.encoding, std::string(service.prefix), std::string(service.postfix),
+          false};
+}
+
+TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
+  for (int service : {0, 1})
+    EXPECT_EQ(ShownBy(OpenedPage(service, 2, "http://old/?q=", "&old")), Service(service));
+  EXPECT_EQ(ShownBy(OpenedPage(2, 1, "http://mine/?s=", "")),
+            Shown(2, 1, "http://mine/?s=", "", true));
+  SearchPageForm page;
+  page.source = 3;
+  EXPECT_EQ(page.Open().message, kBadSearchSource);
+  EXPECT_EQ(std::tuple(page.SelectedSourceButton(), page.customEditable), std::tuple(-1, true));
+}
+
+TEST(SearchPage, ButtonsReportOnlyARealChange) {
+  SearchPageForm page = OpenedPage(1, 3, "", "");
+  EXPECT_FALSE(page.ClickSource(1)) << "the chosen service again";
+  EXPECT_TRUE(page.ClickSource(2));
+  EXPECT_EQ(ShownBy(page), Shown(2, 3, std::string(BuiltInSearchSources()[1].prefix), "", true));
+  EXPECT_TRUE(page.ChangeText(SearchBox::kPostfix, "&x"));
+  EXPECT_FALSE(page.ClickSource(2));
+  EXPECT_EQ(page.postfix, "&x");
+
+  // Button clicked -> change reported, encoding after.
+  const std::tuple<int, bool, int> encodings[] = {
+      {3, false, 3}, {0, true, 0}, {2, true, 2}, {4, false, 2}};
+  for (const auto& [clicked, changed, after] : encodings) {
+    EXPECT_EQ(page.ClickEncoding(clicked), changed) << clicked;
+    EXPECT_EQ(page.SelectedEncodingButton(), after) << clicked;
+  }
+  EXPECT_TRUE(page.ClickSource(0));
+  EXPECT_EQ(ShownBy(page), Service(0));
+}
+
+using Calls = std::vector<std::string>;
+
+class RecordingTarget : public WindowSettingsTarget {
+ public:
+  Calls calls;
+  void SetTopmost(bool topmost) override { calls.push_back("topmost " + std::to_string(topmost)); }
+  void SetTransparency(int level) override { calls.push_back("alpha " + std::to_string(level)); }
+  void SetTrayHoverSwitch(bool on) override { calls.push_back("tray " + std::to_string(on)); }
+  void ClosePreviewPopup() override { calls.push_back("close preview"); }
+  void RunInitialEdgeStep() override { calls.push_back("edge step"); }
+};
+
+TEST(ApplySettings, EveryStepInItsOrderThenNothingMore) {
+  AppSettings current;
+  AppSettings copy = current;
+  std::tie(copy.accuracy, copy.preview, copy.alpha, copy.allowTrayBalloonTip, copy.topShow) =
+      std::tuple(1, 0, 3, 0, 1);
+  std::tie(copy.tipShowType, copy.defaultType, copy.aniWin, copy.searchSource, copy.searchEncode,
+           copy.searchPrefix) = std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
+  copy.columnWidths[2] = 1;  // older than the list: never taken
+  RecordingTarget target;
+  EXPECT_TRUE(ApplySettings(copy, current, target));
+  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "tray 0", "topmost 1", "edge step"}));
+  copy.columnWidths = current.columnWidths;
+  EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
+
+  // A second "应用" without changes: only the edge step. ("取消" sends nothing.)
+  target.calls.clear();
+  EXPECT_FALSE(ApplySettings(copy, current, target));
+  EXPECT_EQ(target.calls, Calls{"edge step"});
+}
+
+TEST(ApplySettings, TheDueThresholdAndTheReminderRulesRefillTheList) {
+  // Edge hiding stays on, so a change that asks nothing of the window calls nothing.
+  const std::tuple<std::function<void(AppSettings&)>, bool, Calls> cases[] = {
+      {[](auto& s) { s.accuracy = 1; }, true, {}},
+      {[](auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; }, true, {}},
+      {[](auto& s) { s.tipShowType = 10; }, false, {}},
+      {[](auto& s) { s.preview = 1; }, false, {}},
+      {[](auto& s) { s.autoHide = 0; }, false, {"edge step"}},
+  };
+  for (const auto& [change, refill, calls] : cases) {
+    AppSettings current;
+    std::tie(current.preview, current.autoHide) = std::tuple(0, 1);
+    AppSettings copy = current;
+    change(copy);
+    RecordingTarget target;
+    EXPECT_EQ(ApplySettings(copy, current, target), refill);
+    EXPECT_EQ(target.calls, calls);
+    EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
   }
 }
 

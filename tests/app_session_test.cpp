@@ -1,5 +1,5 @@
-// The three ways out: "保存并退出", a close request and Escape, and what each
-// writes; the due summary balloon.
+// The session: both files read at start, and the three ways out ("保存并退出",
+// a close request and Escape) with what each writes.
 #include <gtest/gtest.h>
 
 #include "app_fakes.h"
@@ -7,19 +7,33 @@
 namespace mirevo::testing {
 namespace {
 
+using StartTest = AppTest;
+
+TEST_F(StartTest, TheSettingsNameTheTabAndTheDataFileAndAreReadFirst) {
+  WriteBytes("mv.ini", "default_type=3;p=.//other.mvd;SearchPostfixXX=1;");
+  WriteBytes("other.mvd", "T=3;N=1;X=1;");
+  Start();
+  EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches, list.Rows().size()),
+            std::tuple(kDrama, std::vector<int>{kDrama}, 1u));
+  // Settings first (reading stops at the overlong key), then the data file.
+  EXPECT_EQ(view.messages, (ShownList{{"ini文件内部出错,此时请不要按保存按钮", kAppTitle},
+                                      {"文件错误", kAppTitle}}));
+  controller.SaveAndExit();
+  EXPECT_FALSE(std::filesystem::exists("data.mvd"));
+  EXPECT_TRUE(ReadBytes("other.mvd").starts_with("T=3;N=1;"));
+}
+
 using ExitTest = AppTest;
 
 TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
-  Start();
+  Start({}, kOva);
   view.widths[kColumnName] = 300;
-  list.OnTabSelected(kOva);
-  controller.SaveAndExit();
+  EXPECT_EQ(Saved(), "") << "an empty store gives an empty file";
   EXPECT_TRUE(view.ended);
-  EXPECT_EQ(DataFile(), "") << "an empty store gives an empty file";
-  std::string ini = SettingsFile();
-  EXPECT_EQ(ini.rfind("0=0;1=90;2=300;", 0), 0u);
-  EXPECT_NE(ini.find("pos[0]=10;pos[1]=20;pos[2]=600;pos[3]=400;"), std::string::npos);
-  EXPECT_NE(ini.find("default_type=2;"), std::string::npos);
+  const std::string ini = ReadBytes("mv.ini");
+  EXPECT_TRUE(ini.starts_with("0=0;1=90;2=300;")) << ini;
+  EXPECT_NE(ini.find(";pos[0]=10;pos[1]=20;pos[2]=600;pos[3]=400;"), std::string::npos) << ini;
+  EXPECT_NE(ini.find(";default_type=2;"), std::string::npos) << ini;
 }
 
 TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacementOnEveryWayOut) {
@@ -27,8 +41,21 @@ TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacementOnEveryWayOut) {
     WriteBytes("mv.ini", "MaxSign=1;pos[0]=7;");
     Start();
     close ? controller.CloseMainWindow() : controller.SaveAndExit();
-    EXPECT_NE(SettingsFile().find("pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;"), std::string::npos)
+    EXPECT_NE(ReadBytes("mv.ini").find("pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;"),
+              std::string::npos)
         << close;
+  }
+}
+
+// Every change of a work counts, not only adding one.
+TEST_F(ExitTest, AnEditMarksTheDataChangedSoLeavingAsks) {
+  for (bool escape : {false, true}) {
+    Start("T=0;N=1;n=old;", kAnime, 0);
+    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) { form.name = "new"; }));
+    commands.Edit();
+    view.answers.push_back(Answer::kCancel);
+    escape ? controller.OnEscape() : controller.CloseMainWindow();
+    EXPECT_EQ(view.questions.size(), escape ? 2u : 1u) << escape;
   }
 }
 
@@ -40,40 +67,23 @@ struct LeaveCase {
   bool ends, writesData, writesSettings;
 };
 
-// Every change of a work counts, not only adding one.
-TEST_F(ExitTest, AnEditMarksTheDataChangedSoLeavingAsks) {
-  for (bool escape : {false, true}) {
-    WriteBytes("data.mvd", "T=0;N=1;n=old;");
-    Start();
-    view.selected = 0;
-    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) { form.name = "new"; }));
-    commands.Edit();
-    view.answers.push_back(Answer::kCancel);
-    escape ? controller.OnEscape() : controller.CloseMainWindow();
-    EXPECT_EQ(view.questions.size(), escape ? 2u : 1u) << escape;
-    store = {};
-  }
-}
-
 class LeaveTest : public AppTest, public ::testing::WithParamInterface<LeaveCase> {};
 
 TEST_P(LeaveTest, WritesWhatTheAnswerAsks) {
   const LeaveCase& c = GetParam();
-  WriteBytes("data.mvd", "T=0;N=1;n=old;");
-  Start();
+  Start("T=0;N=1;n=old;");
   if (c.answer) {
     AddWork("new", 1);
     view.answers.push_back(*c.answer);
   }
   c.escape ? controller.OnEscape() : controller.CloseMainWindow();
-  const std::vector<Shown> asked{{"数据似乎被修改过了,要在退出前保存一下吗?", "退出"}};
-  EXPECT_EQ(view.questions, c.answer ? asked : std::vector<Shown>{});
-  EXPECT_EQ(view.ended, c.ends);
-  EXPECT_EQ(DataFile() != "T=0;N=1;n=old;", c.writesData);
-  EXPECT_EQ(Exists("mv.ini"), c.writesSettings);
+  const ShownList asked{{"数据似乎被修改过了,要在退出前保存一下吗?", "退出"}};
+  EXPECT_EQ(view.questions, c.answer ? asked : ShownList{});
+  EXPECT_EQ(
+      std::tuple(view.ended, DataFile() != "T=0;N=1;n=old;", std::filesystem::exists("mv.ini")),
+      std::tuple(c.ends, c.writesData, c.writesSettings));
   if (!c.ends) {
-    controller.SaveAndExit();
-    EXPECT_TRUE(DataHas("n=new;")) << "the work is still there to be saved later";
+    EXPECT_NE(Saved().find("n=new;"), std::string::npos) << "still there to be saved later";
   }
 }
 
@@ -93,24 +103,12 @@ TEST_F(ExitTest, AFailedDataWriteKeepsTheProgramRunning) {
   std::filesystem::create_directory("data.mvd");  // cannot be replaced by a file
   controller.SaveAndExit();
   EXPECT_EQ(view.messages.back(), (Shown{"写入文件失败", kAppTitle}));
-  EXPECT_FALSE(view.ended);
-  EXPECT_FALSE(Exists("mv.ini"));
-  view.answers.push_back(Answer::kYes);
+  EXPECT_FALSE(view.ended || std::filesystem::exists("mv.ini"));
+  view.answers = {Answer::kYes, Answer::kNo};
   controller.CloseMainWindow();
   EXPECT_FALSE(view.ended);
-  view.answers.push_back(Answer::kNo);
   controller.CloseMainWindow();
   EXPECT_TRUE(view.ended) << "leaving without saving stays possible";
-}
-
-TEST_F(ExitTest, DueSummaryListsTheChosenSections) {
-  WriteBytes("data.mvd",
-             "T=1;N=1;n=漫;v=3;d=2006-01-20 10:00;D=2006-01-27 10:00;"
-             "T=11;N=2;n=完;v=3;d=2006-01-20 10:00;D=2006-01-27 10:00;"
-             "T=25;N=3;n=待;v=0;d=;D=2006-01-31 20:30;");
-  WriteBytes("mv.ini", "tipshowtype=1001;");
-  Start();
-  EXPECT_EQ(list.DueSummaryText(), "===漫画===\n漫     4\n===期待===\n待     1\n");
 }
 
 }  // namespace

@@ -1,0 +1,343 @@
+// The record commands on the selected work: "添加", "更新", "编辑", "完结" and
+// "删除", down to the bytes that "保存并退出" writes.
+#include <gtest/gtest.h>
+
+#include "app_fakes.h"
+
+namespace mirevo::testing {
+namespace {
+
+constexpr char kEpisodeZeroMessage[] =
+    "由于集数是0，所以此项会添加到“期待”目录下\n你可以点更新使“期待”下的项的集数＋1\n"
+    "它将自动转到它该到的地方去";
+constexpr char kStartedOnAwaited[] = "不要向期待目录下添加已经开始播出的作品\n\n请将集数改为0";
+// One anime work, id 5, airing Monday 23:30, updated Monday 21:00; the flags follow.
+const std::string kMondayWork =
+    "T=0;N=5;w=1;t=23:30;n=作品;v=4;s=1;d=2006-01-30 21:00;m=;p=;D=2006-02-06 21:00;k=;W=;c=";
+
+using AddTest = AppTest;
+
+TEST_F(AddTest, OnAKindTabTheWorkGetsTheNextIdAndANextTimeAWeekLater) {
+  Start();
+  view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
+    std::tie(form.name, form.episodeText, form.weekday, form.airHour, form.airMinute, form.rating,
+             form.notes) = std::tuple("灼眼的夏娜", "1", 5, 1, 5, 2, "第一季");
+  }));
+  commands.Add();
+  EXPECT_EQ(std::tie(view.openedForms.at(0).title, view.openedForms[0].updateTime, view.selected),
+            std::tuple("添加", "2006-01-31 20:30", 0));
+  EXPECT_EQ(Saved(),
+            "T=0;N=1;w=5;t=01:05;n=灼眼的夏娜;v=1;s=2;d=2006-01-31 20:30;m=第一季;p=;"
+            "D=2006-02-07 20:30;k=;W=;c=0;");
+}
+
+TEST_F(AddTest, RefusedOnTheFinishedTabAndCancelledChangeNothing) {
+  Start();
+  view.recordDialogs.push_back(FakeView::Cancelled());
+  commands.Add();
+  EXPECT_EQ(view.focused, 1);
+  list.OnTabSelected(kFinishedList);
+  commands.Add();
+  EXPECT_EQ(view.messages,
+            (ShownList{{"不能直接向完结目录中添加,要设置完结请按完结按钮", "添加"}}));
+  EXPECT_EQ(view.openedForms.size(), 1u) << "no dialog on the finished tab";
+  EXPECT_TRUE(store.lists[kAnime].empty() && !store.dataChanged);
+}
+
+// Episode 0 parks the work on "期待" with the category of the tab it was
+// added on (added on "期待" itself it has none yet) and no next time.
+TEST_F(AddTest, EpisodeZeroGoesToAwaited) {
+  Start({}, kManga);
+  AddWork("漫", 0);
+  EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back()),
+            std::tuple(kAwaitedList, kAwaitedList));
+  AddWork("待", 0);
+  EXPECT_EQ(std::tuple(view.messages, view.selected),
+            std::tuple(ShownList(2, {kEpisodeZeroMessage, "添加"}), 0));
+  EXPECT_EQ(Saved(),
+            "T=25;N=2;w=-1;t=00:00;n=待;v=0;s=-1;d=2006-01-31 20:30;m=;p=;D=;k=;W=;c=0;"
+            "T=21;N=1;w=-1;t=00:00;n=漫;v=0;s=-1;d=2006-01-31 20:30;m=;p=;D=;k=;W=;c=0;");
+}
+
+// A started work on "期待" brings the dialog back with the values entered so
+// far and the current minute as update time, until episode 0 or cancel.
+TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBack) {
+  Start({}, kAwaitedList);
+  for (bool confirmAgain : {false, true}) {
+    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
+      std::tie(form.name, form.episodeText, form.updateTime) =
+          std::tuple("X", "3", "2005-01-01 00:00");
+    }));
+    view.recordDialogs.push_back([confirmAgain](RecordForm& form) {
+      form.episodeText = "0";
+      return confirmAgain && !form.Confirm();
+    });
+    clock.Advance(60);
+    commands.Add();
+    const RecordForm& again = view.openedForms.back();
+    EXPECT_EQ(std::tie(again.name, again.episodeText, again.updateTime),
+              std::tuple("X", "3", confirmAgain ? "2006-01-31 20:32" : "2006-01-31 20:31"));
+    EXPECT_EQ(std::tuple(view.openedForms.size(), list.Rows().size(), store.dataChanged),
+              std::tuple(confirmAgain ? 4u : 2u, confirmAgain ? 1u : 0u, confirmAgain));
+  }
+  EXPECT_EQ(view.messages, (ShownList{{kStartedOnAwaited, "添加"},
+                                      {kStartedOnAwaited, "添加"},
+                                      {kEpisodeZeroMessage, "添加"}}));
+  EXPECT_EQ(Text(0, kColumnEpisode), "0");
+}
+
+// A counter at the largest id cannot be raised: a new work takes the
+// smallest id no work has, never one in use, across restarts too.
+TEST_F(AddTest, AtTheLargestIdANewWorkTakesTheSmallestFreeOne) {
+  WriteBytes("data.mvd", "T=0;N=2147483647;n=max;T=0;N=1;n=one;");
+  for (const char* expected : {"2", "3"}) {
+    Start();
+    AddWork("new", 1);
+    EXPECT_EQ(Text(0, kColumnId), expected);
+    controller.SaveAndExit();
+  }
+}
+
+using UpdateTest = AppTest;
+
+// No type dialog is scripted: asking for a category would fail the test.
+TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
+  Start("T=20;N=1;n=新番;v=0;d=2006-01-30 20:30;", kAwaitedList, 0);
+  commands.Update();
+  EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back(), view.selected),
+            std::tuple(kAnime, kAnime, 0));
+  EXPECT_TRUE(store.lists[kAwaitedList].empty());
+  EXPECT_EQ(Saved(),
+            "T=0;N=1;w=0;t=;n=新番;v=1;s=0;d=2006-01-31 20:30;"
+            "m=\r\n||第1集 于 2006-01-31 20:30 更新;p=;D=2006-02-07 20:30;k=;"
+            "W=周二(火)20:30 86400;c=0;");
+}
+
+// Without a category, or with one that names no list, the type dialog
+// chooses the list instead of indexing past the lists; cancelled, nothing
+// changes.
+TEST_F(UpdateTest, AwaitedWorkWithoutAValidCategoryAsksForOne) {
+  Start("T=25;N=1;n=a;v=0;");
+  SeriesRecord& odd = store.lists[kAwaitedList].InsertNewRecord();
+  std::tie(odd.id, odd.episode, odd.category) = std::tuple(2, 0, 9);
+  view.typeDialogs = {std::nullopt, kOva, kManga};
+  for (int tab : {kAwaitedList, int{kOva}, int{kManga}}) {
+    list.OnTabSelected(kAwaitedList);  // rows: the odd work, then "a"
+    view.selected = 0;
+    commands.Update();
+    EXPECT_EQ(list.CurrentTab(), tab);
+  }
+  EXPECT_EQ(Text(0, kColumnCategory), "漫画");
+  const std::string file = Saved();
+  EXPECT_TRUE(file.starts_with("T=1;N=1;w=0;t=;n=a;v=1;") &&
+              file.find("T=2;N=2;w=0;t=;n=;v=1;") != std::string::npos)
+      << file;
+}
+
+// A drama updated on Monday, marked due by both sticky rules: 2006-01-30
+// 21:00 to Friday 2006-02-03 20:30 is its quickest gap yet.
+TEST_F(UpdateTest, KindTabUpdateAppendsTheLogAndKeepsTheQuickestGap) {
+  Start(
+      "T=3;N=7;w=2;t=21:00;n=日剧A;v=4;s=0;d=2006-01-30 21:00;m=notes;p=;D=2006-02-06 21:00;k=;"
+      "W=周一(月)21:00 400000;c=110;",
+      kDrama, 0);
+  clock.Advance(3 * kOneDay);
+  commands.Update();
+  EXPECT_EQ(std::tuple(view.selected, list.Rows()[0].colour, Text(0, kColumnEpisode)),
+            std::tuple(0, kNoColour, "5"))
+      << "the selection stays; updated today, not coloured";
+  EXPECT_TRUE(store.dataChanged);
+  EXPECT_EQ(Saved(),
+            "T=3;N=7;w=2;t=21:00;n=日剧A;v=5;s=0;d=2006-02-03 20:30;"
+            "m=notes\r\n||第5集 于 2006-02-03 20:30 更新;p=;D=2006-02-10 20:30;k=;"
+            "W=周五(金)20:30 343800;c=0;");
+}
+
+TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
+  Start("T=2;N=1;n=O;v=1;d=2006-01-31 20:00;", kOva, 0);
+  commands.Update();
+  EXPECT_EQ(std::tuple(Text(0, kColumnEarliestUpdate), Text(0, kColumnEpisode)),
+            std::tuple("", "2"));
+}
+
+TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
+  Start("T=0;N=1;n=周番;v=3;d=2006-01-31 20:30;");
+  settings.tipShowType = 10000;
+  clock.Advance(7 * kOneDay - 60);
+  list.ShowTab(kAnime);
+  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.DueSummaryText()),
+            std::tuple(kNoColour, "===动画===\n"))
+      << "a minute before its next time";
+  clock.Advance(60);
+  list.ShowTab(kAnime);
+  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.DueSummaryText()),
+            std::tuple(0xFF0000, "===动画===\n周番     4\n"));
+  view.selected = 0;
+  commands.Update();
+  EXPECT_EQ(std::tuple(list.Rows()[0].colour, Text(0, kColumnNextTime)),
+            std::tuple(kNoColour, "2006-02-14 20:30"));
+}
+
+// Without a selection, on the finished tab, and at the largest episode
+// there is (one more would wrap to a negative count).
+TEST_F(UpdateTest, RefusalsChangeNothing) {
+  Start("T=0;N=1;n=long;v=2147483647;m=;");
+  commands.Update();
+  view.selected = 0;
+  commands.Update();
+  list.OnTabSelected(kFinishedList);
+  commands.Update();
+  EXPECT_EQ(view.messages, (ShownList{{"请先选中一项", "更新"},
+                                      {kEpisodeAtLimit, "更新"},
+                                      {"在完结页面里是不能更新的!", "更新"}}));
+  EXPECT_FALSE(store.dataChanged);
+  list.OnTabSelected(kAnime);
+  EXPECT_EQ(Text(0, kColumnEpisode), "2147483647");
+  EXPECT_EQ(store.lists[kAnime].Head().notes, "");
+}
+
+class EditTest : public AppTest {
+ protected:
+  void EditWith(std::function<void(RecordForm&)> change) {
+    view.recordDialogs.push_back(FakeView::Confirmed(std::move(change)));
+    commands.Edit();
+  }
+};
+
+TEST_F(EditTest, OpensWithTheStoredValuesAndKeepsTheUpdateTime) {
+  Start(kMondayWork + "0;", kAnime, 0);
+  clock.Advance(kOneDay);
+  EditWith([](RecordForm& form) { form.name = "新名"; });
+  const RecordForm& opened = view.openedForms.at(0);
+  EXPECT_EQ(std::tie(opened.title, opened.addMode, opened.airHour, opened.airMinute, opened.weekday,
+                     opened.rating, opened.episodeText),
+            std::tuple("编辑", false, 23, 30, 1, 1, "4"));
+  EXPECT_EQ(std::tuple(Text(0, kColumnName), Text(0, kColumnUpdateTime), view.selected),
+            std::tuple("新名", "2006-01-30 21:00", 0));
+}
+
+// A manual next time replaces the sticky reminders; clearing ("Unknown") or
+// emptying it (filled again on a kind tab) drops the manual flag; an
+// unchanged next time leaves the flags alone.
+TEST_F(EditTest, ANewNextTimeSetsTheManualFlag) {
+  const std::tuple<const char*, void (*)(RecordForm&), const char*, const char*> cases[] = {
+      {"110", [](RecordForm& f) { f.nextTime = "2006-02-10 12:00"; }, "2006-02-10 12:00", "c=1;"},
+      {"1",
+       [](RecordForm& f) {
+         TimeForm time = f.NextTimeForm();
+         time.Clear();
+         f.TakeNextTime(time);
+       },
+       "Unknown", "c=0;"},
+      {"1", [](RecordForm& f) { f.nextTime.clear(); }, "2006-02-06 21:00", "c=0;"},
+      {"110", [](RecordForm& f) { f.notes = "x"; }, "2006-02-06 21:00", "c=110;"},
+  };
+  for (const auto& [flags, change, shown, flagsAfter] : cases) {
+    Start(kMondayWork + flags + ";", kAnime, 0);
+    EditWith(change);
+    EXPECT_EQ(Text(0, kColumnNextTime), shown);
+    EXPECT_TRUE(Saved().ends_with(flagsAfter)) << DataFile();
+  }
+}
+
+TEST_F(EditTest, OnAwaitedTheEpisodeStaysZeroAndTheRestIsSaved) {
+  Start("T=25;N=1;n=未定;v=0;d=2006-01-31 20:30;", kAwaitedList, 0);
+  EditWith([](RecordForm& form) {
+    std::tie(form.episodeText, form.notes) = std::tuple("2", "十月开播");
+  });
+  EXPECT_EQ(view.messages,
+            (ShownList{{"现在是在“期待”目录下,所以对集数的修改不能生效\n你可以试着点一下更新按钮",
+                        "编辑"}}));
+  EXPECT_EQ(Text(0, kColumnEpisode), "0");
+  EXPECT_NE(Saved().find(";v=0;s=0;d=2006-01-31 20:30;m=十月开播;"), std::string::npos)
+      << DataFile();
+}
+
+TEST_F(EditTest, NoSelectionOrCancelChangesNothing) {
+  Start(kMondayWork + "0;");
+  commands.OnListDoubleClick();
+  EXPECT_TRUE(view.messages.empty()) << "a double click on nothing does nothing";
+  commands.Edit();  // the Enter key
+  EXPECT_EQ(view.messages, (ShownList{{"请先选中一项", "编辑"}}));
+  view.selected = 0;
+  view.recordDialogs.push_back(FakeView::Cancelled());
+  commands.OnListDoubleClick();
+  EXPECT_EQ(std::tuple(view.openedForms.size(), store.dataChanged), std::tuple(1u, false));
+}
+
+using FinishTest = EditTest;
+
+// Finished works have no next time, on screen and in the file, even when
+// edited; back on their tab it is filled again from the update.
+TEST_F(FinishTest, ToFinishedAndBackByTheTypeText) {
+  Start(kMondayWork + "110;", kAnime, 0);
+  commands.Finish();
+  EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back(), view.selected,
+                       Text(0, kColumnNextTime)),
+            std::tuple(kFinishedList, kFinishedList, 0, ""));
+  EditWith([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
+  EXPECT_EQ(Text(0, kColumnNextTime), "");
+  EXPECT_TRUE(store.lists[kAnime].empty());
+  const std::string file = Saved();
+  EXPECT_TRUE(file.starts_with("T=10;N=5;") && file.ends_with(";D=;k=;W=;c=0;")) << file;
+  commands.Finish();
+  EXPECT_EQ(std::tuple(list.CurrentTab(), view.selected, Text(0, kColumnNextTime)),
+            std::tuple(kAnime, 0, "2006-02-06 21:00"));
+}
+
+TEST_F(FinishTest, RefusedOnAwaitedAndWithoutSelection) {
+  Start("T=25;N=1;n=x;v=0;");
+  commands.Finish();
+  list.OnTabSelected(kAwaitedList);
+  view.selected = 0;
+  commands.Finish();
+  EXPECT_EQ(view.messages,
+            (ShownList{{"请先选中一项", "完结"}, {"集数是0就已经完结了?直接删除吧", "完结"}}));
+  EXPECT_EQ(store.lists[kAwaitedList].size(), 1u);
+}
+
+using DeleteTest = AppTest;
+
+// The deleted ids are not given again.
+TEST_F(DeleteTest, AskedByNameThenTheFollowingRowIsSelected) {
+  Start("T=0;N=1;n=a;T=0;N=2;n=b;T=0;N=3;n=c;", kAnime, 1);
+  view.answers = {Answer::kYes, Answer::kYes};
+  commands.Delete();
+  EXPECT_EQ(view.questions, (ShownList{{"你确定要删除 b 吗?", "删除"}}));
+  EXPECT_EQ(std::tuple(view.selected, Text(1, kColumnName)), std::tuple(1, "c"));
+  commands.Delete();  // the last row: nothing follows
+  EXPECT_EQ(std::tuple(list.Rows().size(), view.selected), std::tuple(1u, -1));
+  AddWork("d", 1);
+  EXPECT_EQ(Text(0, kColumnId), "4");
+  const std::string file = Saved();  // d, then a
+  EXPECT_TRUE(file.starts_with("T=0;N=4;") && file.find(";n=a;") > file.find("T=", 1)) << file;
+  EXPECT_EQ(file.find("T=", file.find("T=", 1) + 1), std::string::npos) << "two works left";
+}
+
+// A hand-edited file can hold two works with one id: each command acts on
+// the work of the row, not on the first work with its id.
+TEST_F(DeleteTest, TwoWorksWithOneIdAreToldApartByTheirRows) {
+  Start("T=0;N=7;n=first;v=1;T=0;N=7;n=second;v=1;");
+  view.selected = 1;
+  commands.Update();
+  EXPECT_EQ(Text(1, kColumnEpisode), "2");
+  EXPECT_EQ(Text(0, kColumnEpisode), "1");
+  view.answers.push_back(Answer::kYes);
+  commands.Delete();
+  ASSERT_EQ(list.Rows().size(), 1u);
+  EXPECT_EQ(Text(0, kColumnName), "first");
+}
+
+TEST_F(DeleteTest, NoKeepsTheWorkAndItsSelection) {
+  Start("T=0;N=1;n=a;T=0;N=2;n=b;", kAnime, 1);
+  view.answers.push_back(Answer::kNo);
+  commands.Delete();
+  EXPECT_EQ(std::tuple(list.Rows().size(), view.selected, store.dataChanged),
+            std::tuple(2u, 1, false));
+  view.selected = -1;
+  commands.Delete();
+  EXPECT_EQ(view.messages.back(), (Shown{"请先选中一项", "删除"}));
+}
+
+}  // namespace
+}  // namespace mirevo::testing
