@@ -28,6 +28,12 @@ TEST_F(ChinaTimeTest, ParsesTimeTextAsLocalTimeReadingNoFurtherThanItsEnd) {
   EXPECT_EQ(ParseTimeText(full.substr(0, 12)), ParseTimeText("2006-01-31 02:00"));
   EXPECT_EQ(ParseTimeText(full.substr(0, 10)), ParseTimeText("2006-01-31 00:00"));
   EXPECT_EQ(ParseTimeText(full.substr(0, 7)), ParseTimeText("2005-12-31 00:00"));
+  // Nothing before 1970 has a local time (the Windows runtime knows none):
+  // an empty update time gives no next time.
+  EXPECT_EQ(ParseTimeText(""), -1);
+  EXPECT_EQ(ParseTimeText("1969-12-31 23:00"), -1);
+  EXPECT_EQ(AddOneWeek(""), "");
+  EXPECT_EQ(FormatTimeText(-60), "");
 }
 
 // The same clock time seven days later: exactly 604800 seconds without

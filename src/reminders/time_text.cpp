@@ -37,7 +37,10 @@ const std::array<std::string, 7>& WeekdayNames() {
   return names;
 }
 
+// The Windows runtime knows no time before 1970; the same holds everywhere,
+// so that the program behaves alike on every platform it is tested on.
 bool ToLocalTime(std::time_t time, std::tm& out) {
+  if (time < 0) return false;
 #ifdef _WIN32
   return localtime_s(&out, &time) == 0;
 #else
@@ -90,7 +93,8 @@ std::string CurrentTimeText(const Clock& clock) {
 
 std::time_t ParseTimeText(std::string_view text) {
   std::tm fields = FieldsOf(text);
-  return std::mktime(&fields);
+  const std::time_t time = std::mktime(&fields);
+  return time < 0 ? static_cast<std::time_t>(-1) : time;
 }
 
 // Seven calendar days, not 604800 seconds: across a daylight-saving change
@@ -100,7 +104,7 @@ std::string AddOneWeek(std::string_view text) {
   std::tm fields = FieldsOf(text);
   fields.tm_mday += 7;
   // mktime normalises the fields to the local time it names.
-  if (std::mktime(&fields) == static_cast<std::time_t>(-1)) return {};
+  if (std::mktime(&fields) < 0) return {};
   return TimeTextOf(fields);
 }
 
