@@ -9,20 +9,18 @@ constexpr TrayAction kNone = TrayAction::kNone, kMenu = TrayAction::kShowMenu,
                      kOpen = TrayAction::kOpenMainWindow, kSummary = TrayAction::kShowDueSummary;
 
 TEST(TrayHoverTest, EventsOnTheIcon) {
-  // Each case starts afresh: icon id, message, window visible, handled, action.
-  const std::tuple<unsigned, unsigned, bool, bool, TrayAction> cases[] = {
-      {kTrayIconId, kTrayRightUp, true, true, kMenu},
-      {kTrayIconId, kTrayLeftDoubleClick, false, true, kOpen},
-      {kTrayIconId, kTrayMouseMove, false, true, kSummary},
-      {kTrayIconId, kTrayMouseMove, true, true, kNone},  // handled, but nothing to do
-      {kTrayIconId, kTrayRightDown, false, false, kNone},
-      {kTrayIconId, 0x0202, false, false, kNone},  // a single click does nothing
-      {128, kTrayRightUp, false, false, kNone},
+  // Each case starts afresh: message, window visible, handled, action.
+  const std::tuple<unsigned, bool, bool, TrayAction> cases[] = {
+      {kTrayRightUp, true, true, kMenu},
+      {kTrayLeftDoubleClick, false, true, kOpen},
+      {kTrayMouseMove, false, true, kSummary},
+      {kTrayMouseMove, true, true, kNone},  // handled, but nothing to do
+      {kTrayRightDown, false, false, kNone},
+      {0x0202, false, false, kNone},  // a single click does nothing
   };
-  for (auto [icon, message, visible, handled, action] : cases) {
-    EXPECT_EQ(TrayHover().HandleTrayEvent(icon, message, visible),
-              (TrayEventResult{handled, action}))
-        << icon << " " << message << " " << visible;
+  for (auto [message, visible, handled, action] : cases) {
+    EXPECT_EQ(TrayHover().HandleTrayEvent(message, visible), (TrayEventResult{handled, action}))
+        << message << " " << visible;
   }
 }
 
@@ -46,7 +44,7 @@ TEST(TrayHoverTest, HoveringShowsTheSummaryOnceUntilReArmed) {
   TrayHover tray;
   for (auto [allow, message, visible, action, latch] : steps) {
     tray.SetHoverSwitch(allow);
-    EXPECT_EQ(tray.HandleTrayEvent(kTrayIconId, message, visible).action, action) << message;
+    EXPECT_EQ(tray.HandleTrayEvent(message, visible).action, action) << message;
     tray.AfterTrayEvent(message);
     EXPECT_EQ(tray.HoverLatch(), latch) << "after " << message;
   }

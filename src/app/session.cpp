@@ -2,6 +2,7 @@
 
 #include "app/app_title.h"
 #include "app/command_texts.h"
+#include "window/window_placement.h"
 
 namespace mirevo {
 
@@ -25,7 +26,7 @@ void Session::LoadDataFile() {
 }
 
 void Session::TakePlacement() {
-  if (settings_.maxSign == 1) return;
+  if (!StoresPlacementAtExit(settings_.maxSign)) return;
   const Rect rect = window_.CurrentWindowRect();
   settings_.windowPlacement = {rect.left, rect.top, rect.Width(), rect.Height()};
 }

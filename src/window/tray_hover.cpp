@@ -2,9 +2,7 @@
 
 namespace mirevo {
 
-TrayEventResult TrayHover::HandleTrayEvent(unsigned iconId, unsigned mouseMessage,
-                                           bool mainWindowVisible) {
-  if (iconId != kTrayIconId) return {};
+TrayEventResult TrayHover::HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible) {
   switch (mouseMessage) {
     case kTrayRightUp:
       return {true, TrayAction::kShowMenu};

@@ -5,9 +5,6 @@
 
 namespace mirevo {
 
-// The icon's id, also the id of the tray menu resource.
-inline constexpr unsigned kTrayIconId = 143;
-
 // The mouse and balloon notifications that arrive as the callback message's
 // second parameter (the window code has the names from windows.h).
 inline constexpr unsigned kTrayMouseMove = 0x0200;        // WM_MOUSEMOVE
@@ -17,22 +14,16 @@ inline constexpr unsigned kTrayRightUp = 0x0205;          // WM_RBUTTONUP, 517
 inline constexpr unsigned kTrayBalloonTimedOut = 0x0404;  // NIN_BALLOONTIMEOUT, 1028
 inline constexpr unsigned kTrayBalloonClicked = 0x0405;   // NIN_BALLOONUSERCLICK, 1029
 
-// The tray menu's commands, handled by the main window.
-inline constexpr int kTrayCommandOpenMainWindow = 32782;  // "打开主窗口"
-inline constexpr int kTrayCommandShowDueSummary = 32784;  // "显示更新提示"
-inline constexpr int kTrayCommandAbout = 32786;           // "关于..."
-inline constexpr int kTrayCommandExit = 32783;            // "退出"
-
 enum class TrayAction {
   kNone,
   // Read the cursor position, bring the main window to the foreground and
   // track the tray menu's first submenu there (left-aligned, no notify); the
   // chosen command goes to the main window.
   kShowMenu,
-  // Send the main window kTrayCommandShowDueSummary.
+  // Send the main window the menu's "显示更新提示" command.
   kShowDueSummary,
-  // Bring the main window to the foreground and send it
-  // kTrayCommandOpenMainWindow (the first item of the menu).
+  // Bring the main window to the foreground and send it the menu's first
+  // command, "打开主窗口".
   kOpenMainWindow,
 };
 
@@ -50,9 +41,9 @@ class TrayHover {
   // Follows "AllowTrayBTip": hovering may show the summary only when it is 1.
   void SetHoverSwitch(int allowTrayBalloonTip) { hoverSwitch_ = allowTrayBalloonTip == 1; }
 
-  // Handles the move, double-click and right-button-up on our icon (even a
+  // Handles the move, double-click and right-button-up on the icon (even a
   // move that shows nothing); a single click and everything else are not.
-  TrayEventResult HandleTrayEvent(unsigned iconId, unsigned mouseMessage, bool mainWindowVisible);
+  TrayEventResult HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible);
 
   // The right button down blocks the hover, so that no balloon pops up under
   // the menu; its release and the end of a balloon re-arm it.

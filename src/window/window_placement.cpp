@@ -4,13 +4,13 @@
 
 namespace mirevo {
 
-PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, std::span<const Rect> workAreas,
-                                     const Rect& primaryWorkArea) {
+PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, const PlacementRect& defaults,
+                                     std::span<const Rect> workAreas, const Rect& primaryWorkArea) {
   Rect rect = stored.ToRect();
   if (std::ranges::any_of(workAreas, [&](const Rect& area) { return rect.Intersects(area); })) {
     return stored;
   }
-  PlacementRect mended = kDefaultPlacement;
+  PlacementRect mended = defaults;
   // A zero or negative size fits nowhere and would leave nothing to grab.
   bool sizeFits = stored.width > 0 && stored.height > 0 &&
                   stored.width <= primaryWorkArea.Width() &&

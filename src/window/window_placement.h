@@ -19,17 +19,14 @@ struct PlacementRect {
   friend bool operator==(const PlacementRect&, const PlacementRect&) = default;
 };
 
-// The settings file's defaults.
-inline constexpr PlacementRect kDefaultPlacement{250, 150, 480, 355};
-
 // The rectangle to open the window at. The stored one, as long as some of it
 // lies in a monitor's work area (a window docked hidden at an edge still has
 // its strip there). Otherwise it was saved on a monitor that is gone, or
-// edited by hand, and would open out of reach: then the default position,
-// keeping the stored size if it fits the primary work area, else the
-// default size too.
-PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, std::span<const Rect> workAreas,
-                                     const Rect& primaryWorkArea);
+// edited by hand, and would open out of reach: then the default position
+// (the settings file's), keeping the stored size if it fits the primary
+// work area, else the default size too.
+PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, const PlacementRect& defaults,
+                                     std::span<const Rect> workAreas, const Rect& primaryWorkArea);
 
 // The rectangle is stored at exit only for a window that is not maximised,
 // so that the next start restores the last normal rectangle and maximises.

@@ -90,10 +90,13 @@ void WindowBehaviour::OnStarted(MainWindow& /*window*/) {
 }
 
 void WindowBehaviour::PlaceOnScreen() {
-  const WindowPlacement& pos = Settings().windowPlacement;
+  const auto rectOf = [](const WindowPlacement& pos) {
+    return PlacementRect{pos[0], pos[1], pos[2], pos[3]};
+  };
   const std::vector<Rect> areas = MonitorWorkAreas();
   const PlacementRect place =
-      ChooseOpeningPlacement({pos[0], pos[1], pos[2], pos[3]}, areas, PrimaryWorkArea());
+      ChooseOpeningPlacement(rectOf(Settings().windowPlacement),
+                             rectOf(AppSettings().windowPlacement), areas, PrimaryWorkArea());
   ::MoveWindow(Hwnd(), place.left, place.top, place.width, place.height, TRUE);
 }
 
