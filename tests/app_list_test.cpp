@@ -13,12 +13,16 @@ using Texts = std::array<std::string, kColumnCount>;
 
 TEST_F(ListTest, RowTextsFollowTheColumns) {
   Start(
-      "T=0;N=12;w=-1;t=;n=无日;v=3;s=0;d=2006-01-30 10:00;m=m;p=pic.jpg;D=Unknown;k=kw;"
+      "T=0;N=12;w=-1;t=;n=无日;v=3;s=0;d=2006-01-30 "
+      "10:00;m=m\r\n||第3集\r\r;p=pic.jpg;D=Unknown;k=kw;"
       "W=周一(月)10:00 600;c=0;"
       "T=0;N=13;w=0;t=08:15;n=有日;v=0;s=3;d=2006-01-30 10:00;m=;p=;D=;k=;W=;c=0;");
   ASSERT_EQ(list.Rows().size(), 2u);
-  EXPECT_EQ(list.Rows()[0].texts, (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00",
-                                         "m", "pic.jpg", "Unknown", "kw", "周一(月)10:00"}));
+  // The notes on one line: each line break shows as one blank.
+  EXPECT_EQ(list.Rows()[0].texts,
+            (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m ||第3集  ", "pic.jpg",
+                   "Unknown", "kw", "周一(月)10:00"}));
+  EXPECT_EQ(store.lists[kAnime].Head().notes, "m\r\n||第3集\r\r") << "stored as it was";
   EXPECT_EQ(list.Rows()[1].texts, (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
                                          "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
       << "the next time is filled in when shown";
