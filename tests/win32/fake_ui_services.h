@@ -2,7 +2,6 @@
 // answer from a script instead of showing anything.
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -17,45 +16,33 @@ struct ShownMessage {
   std::string text;     // GBK
   std::string caption;  // GBK, empty when the caller left it to the service
   MessageButtons buttons;
-  MessageIcon icon;
 };
 
 class RecordingMessageBox final : public MessageBoxService {
  public:
-  // Answers given in order; once used up, every box is answered as if the
-  // user pressed its first button.
-  void Script(std::deque<MessageAnswer> answers) { answers_ = std::move(answers); }
-
   MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
-                     MessageButtons buttons, MessageIcon icon) override {
-    shown.push_back({owner, std::string(text), std::string(caption), buttons, icon});
-    if (!answers_.empty()) {
-      MessageAnswer answer = answers_.front();
-      answers_.pop_front();
-      return answer;
-    }
+                     MessageButtons buttons, MessageIcon) override {
+    shown.push_back({owner, std::string(text), std::string(caption), buttons});
+    if (shown.size() <= answers.size()) return answers[shown.size() - 1];
     return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kYes;
   }
 
+  // The answers to the boxes in the order shown; past them, the first button.
+  std::vector<MessageAnswer> answers;
   std::vector<ShownMessage> shown;
-
- private:
-  std::deque<MessageAnswer> answers_;
 };
 
 class RecordingShellOpen final : public ShellOpenService {
  public:
-  bool Open(HWND owner, std::string_view address) override {
-    opened.push_back({owner, std::string(address)});
-    return accept;
-  }
-
   struct Opened {
     HWND owner;
     std::string address;
   };
+  bool Open(HWND owner, std::string_view address) override {
+    opened.push_back({owner, std::string(address)});
+    return true;
+  }
   std::vector<Opened> opened;
-  bool accept = true;
 };
 
 // Both fakes as one set of services.

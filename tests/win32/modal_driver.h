@@ -27,30 +27,16 @@ namespace mirevo::win32::testing {
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 inline constexpr wchar_t kMenuClass[] = L"#32768";
 
-// The first visible, enabled window of this thread with the class that
-// satisfies the predicate (any, without one), nullptr if none.
-inline HWND CurrentWindow(const wchar_t* className,
-                          const std::function<bool(HWND)>& matches = nullptr) {
-  struct Search {
-    const wchar_t* className;
-    const std::function<bool(HWND)>& matches;
-    HWND found;
-  } search{className, matches, nullptr};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        wchar_t name[16] = {};
-        ::GetClassNameW(hwnd, name, 16);
-        if (std::wstring_view(name) != s.className || !::IsWindowVisible(hwnd) ||
-            !::IsWindowEnabled(hwnd) || (s.matches && !s.matches(hwnd))) {
-          return TRUE;
-        }
-        s.found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+// The first visible, enabled top-level window of this thread with that
+// class that matches; nullptr if none.
+inline HWND CurrentWindow(const wchar_t* className, const std::function<bool(HWND)>& matches) {
+  for (HWND window = ::FindWindowExW(nullptr, nullptr, className, nullptr); window != nullptr;
+       window = ::FindWindowExW(nullptr, window, className, nullptr)) {
+    if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId() &&
+        ::IsWindowVisible(window) && ::IsWindowEnabled(window) && matches(window))
+      return window;
+  }
+  return nullptr;
 }
 
 class DialogScript {
@@ -59,8 +45,8 @@ class DialogScript {
 
   // The next step, run once the current dialog's title is title (GBK).
   DialogScript& On(std::string_view title, Action action) {
-    std::wstring wide = WideFromGbk(title);
-    return When([wide](HWND dialog) { return ReadWideText(dialog) == wide; }, std::move(action));
+    return When([wide = WideFromGbk(title)](HWND dialog) { return ReadWideText(dialog) == wide; },
+                std::move(action));
   }
   // The next step, run once a current dialog satisfies the predicate.
   DialogScript& When(std::function<bool(HWND)> matches, Action action) {
@@ -69,14 +55,14 @@ class DialogScript {
   }
   // The next step, run on the popup menu once it is open.
   DialogScript& OnMenu(Action action) {
-    steps_.push_back({kMenuClass, nullptr, std::move(action)});
+    steps_.push_back({kMenuClass, [](HWND) { return true; }, std::move(action)});
     return *this;
   }
 
   // Calls open (which runs a dialog or menu modally) with the steps armed
   // and returns what open returns. A script that stalls (its window never
-  // comes, or a dialog stays open after the last step) fails the test and
-  // cancels the dialog left, so a broken dialog cannot hang the run.
+  // comes, or a dialog or menu stays open after the last step) fails the
+  // test and cancels the dialog or menu left, so it cannot hang the run.
   template <typename Open>
   auto Run(Open open) {
     struct Armed {
@@ -85,12 +71,11 @@ class DialogScript {
       ~Armed() {
         ::KillTimer(nullptr, timer);
         active_ = nullptr;
-        EXPECT_EQ(script.next_, script.steps_.size())
-            << "steps left when the modal loop ended; stalled at step " << script.next_;
+        EXPECT_EQ(script.next_, script.steps_.size()) << "steps left when the modal loop ended";
       }
     };
     active_ = this;
-    Armed armed{*this, ::SetTimer(nullptr, 0, kTickMs, &DialogScript::Tick)};
+    Armed armed{*this, ::SetTimer(nullptr, 0, 15, &DialogScript::Tick)};
     return open();
   }
 
@@ -100,9 +85,6 @@ class DialogScript {
     std::function<bool(HWND)> matches;
     Action action;
   };
-
-  static constexpr UINT kTickMs = 15;
-  static constexpr int kStallTicks = 400;
 
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (active_ != nullptr) active_->Advance();
@@ -118,12 +100,14 @@ class DialogScript {
         return;
       }
     }
-    HWND dialog = CurrentWindow(kDialogClass);
-    if (++idleTicks_ < kStallTicks || dialog == nullptr) return;
+    const auto any = [](HWND) { return true; };
+    HWND menu = CurrentWindow(kMenuClass, any);
+    HWND dialog = CurrentWindow(kDialogClass, any);
+    if (++idleTicks_ < 400 || (menu == nullptr && dialog == nullptr)) return;
     ADD_FAILURE() << "dialog script stalled at step " << next_ << " of " << steps_.size();
     next_ = steps_.size();
-    idleTicks_ = 0;
-    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (menu != nullptr) ::EndMenu();
+    if (menu == nullptr) ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   }
 
   static inline DialogScript* active_ = nullptr;
@@ -146,50 +130,26 @@ inline void PostCommand(HWND dialog, int controlId) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
 }
 
-// Escape as typed into the focused control; the dialog manager turns it
-// into IDCANCEL.
-inline void PressEscape() {
-  ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+// Escape as typed into the dialog's focused control (the dialog itself
+// while none has the focus yet); the dialog manager turns it into IDCANCEL.
+inline void PressEscape(HWND dialog) {
+  HWND focus = ::GetFocus();
+  ::PostMessageW(::IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
 }
 
 inline void Type(HWND dialog, int controlId, const std::wstring& text) {
-  ::SendMessageW(::GetDlgItem(dialog, controlId), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+  ::SetDlgItemTextW(dialog, controlId, text.c_str());
 }
 
 inline std::wstring Shown(HWND dialog, int controlId) {
   return ReadWideText(::GetDlgItem(dialog, controlId));
 }
 
-inline void Choose(HWND dialog, int comboId, int index) {
-  ::SendMessageW(::GetDlgItem(dialog, comboId), CB_SETCURSEL, index, 0);
-}
-
-inline int Chosen(HWND dialog, int comboId) {
-  return static_cast<int>(::SendMessageW(::GetDlgItem(dialog, comboId), CB_GETCURSEL, 0, 0));
-}
-
-inline void Pick(HWND dialog, int pickerId, int year, int month, int day, int hour, int minute) {
-  SYSTEMTIME time{};
-  time.wYear = static_cast<WORD>(year);
-  time.wMonth = static_cast<WORD>(month);
-  time.wDay = static_cast<WORD>(day);
-  time.wHour = static_cast<WORD>(hour);
-  time.wMinute = static_cast<WORD>(minute);
-  ::SendMessageW(::GetDlgItem(dialog, pickerId), DTM_SETSYSTEMTIME, GDT_VALID,
-                 reinterpret_cast<LPARAM>(&time));
-}
-
-inline bool Checked(HWND dialog, int controlId) {
-  return ::IsDlgButtonChecked(dialog, controlId) == BST_CHECKED;
-}
-
-inline bool Enabled(HWND dialog, int controlId) {
-  return ::IsWindowEnabled(::GetDlgItem(dialog, controlId)) != FALSE;
-}
-
-inline bool HasFocus(HWND dialog, int controlId) {
-  return ::GetFocus() == ::GetDlgItem(dialog, controlId);
+inline void Pick(HWND dialog, int pickerId, WORD year, WORD month, WORD day, WORD hour = 0,
+                 WORD minute = 0) {
+  SYSTEMTIME time{year, month, 0, day, hour, minute, 0, 0};
+  ::SendDlgItemMessageW(dialog, pickerId, DTM_SETSYSTEMTIME, GDT_VALID,
+                        reinterpret_cast<LPARAM>(&time));
 }
 
 }  // namespace mirevo::win32::testing

@@ -1,0 +1,325 @@
+// The dialogs on a form value: each shows its form, gives back what was
+// typed on "确定" and nothing on Escape, shows a refusal and sends the
+// keyboard to its field; the record dialog's buttons open the time, keyword
+// and file dialogs on its values. What the forms accept is tested natively.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/app_title.h"
+#include "app/keyword_form.h"
+#include "app/record_form.h"
+#include "fake_ui_services.h"
+#include "modal_driver.h"
+#include "reminders/time_text.h"
+#include "resource.h"
+#include "store/clock.h"
+#include "support/temp_folder.h"
+#include "ui/main/keyword_dialog.h"
+#include "ui/main/record_dialog.h"
+#include "ui/main/time_dialog.h"
+#include "ui/main/type_dialog.h"
+#include "ui/win32/dialog_controls.h"
+
+namespace mirevo::ui {
+namespace {
+
+using namespace win32::testing;
+
+constexpr char kRecordTitle[] = "编辑";
+constexpr char kTimeTitle[] = "时间设置";
+constexpr char kKeywordTitle[] = "设定关键词";
+
+class FormDialogs : public ::testing::Test {
+ protected:
+  FormDialogs() {
+    record.title = kRecordTitle;
+    record.addMode = false;
+    record.weekday = 0;
+    record.name = "凉宫春日的忧郁";
+    record.episode = 12;
+    record.notes = "京阿尼\r\n第12集";
+    record.updateTime = "2006-06-25 21:30";
+    record.nextTime = "2006-07-02 21:30";
+    record.SetAirTime("09:05");
+    record.rating = 3;
+    record.previewPath = "D:\\图片\\haruhi.jpg";
+    record.keyword = "凉宫春日";
+    record.Open(clock);
+    time.editedText = time.updateTimeText = "2006-06-25 21:30";
+    time.Open(clock);
+  }
+
+  // Runs the dialog of that title on the fixture's form.
+  INT_PTR Run(std::string_view title, DialogScript& script) {
+    RecordDialog recordDialog(record, clock, fakes.services);
+    TimeDialog timeDialog(time, fakes.services);
+    KeywordDialog keywordDialog(keyword, fakes.services);
+    win32::Dialog* dialogs[] = {&recordDialog, &timeDialog, &keywordDialog};
+    win32::Dialog& dialog = *dialogs[title == kTimeTitle ? 1 : title == kKeywordTitle ? 2 : 0];
+    return script.Run([&] { return dialog.RunModal(nullptr); });
+  }
+
+  FixedClock clock{ParseTimeText("2006-07-01 20:00")};
+  FakeUiServices fakes;
+  RecordForm record;
+  TimeForm time;  // the update time
+  KeywordForm keyword{"  夏娜  ", nullptr, "old"};
+};
+
+// The fields of the form that the dialog's controls show and set.
+std::string Fields(const RecordForm& f) {
+  return *f.name + "|" + std::to_string(f.episode) + "|" + *f.notes + "|" +
+         std::to_string(f.weekday) + "|" + std::to_string(f.rating) + "|" + f.airTimeText + "|" +
+         *f.previewPath;
+}
+
+TEST_F(FormDialogs, TheRecordDialogShowsTheFormAndGivesBackWhatWasTypedOnOkOnly) {
+  const std::string before = Fields(record);
+  for (bool ok : {false, true}) {
+    SCOPED_TRACE(ok);
+    DialogScript script;
+    script.On(kRecordTitle, [&](HWND dialog) {
+      std::vector<std::wstring> shown;
+      for (int id : {IDC_NAME, IDC_EPISODE, IDC_NOTES, IDC_UPDATE_TIME, IDC_NEXT_TIME,
+                     IDC_PICTURE_PATH, IDC_AIR_TIME, IDC_WEEKDAY, IDC_RATING})
+        shown.push_back(Shown(dialog, id));
+      EXPECT_EQ(shown,
+                (std::vector<std::wstring>{
+                    L"凉宫春日的忧郁", L"12", L"京阿尼\r\n第12集", L"2006-06-25 21:30",
+                    L"2006-07-02 21:30", L"D:\\图片\\haruhi.jpg", L"09:05", L"周日(日)", L"☆☆☆"}));
+      EXPECT_EQ(::IsDlgButtonChecked(dialog, IDC_KEYWORD_SET), BST_CHECKED);
+      Type(dialog, IDC_NAME, L"灼眼的夏娜");
+      Type(dialog, IDC_EPISODE, L"13");
+      Type(dialog, IDC_NOTES, L"第二季");
+      ::SendDlgItemMessageW(dialog, IDC_WEEKDAY, CB_SETCURSEL, 5, 0);
+      ::SendDlgItemMessageW(dialog, IDC_RATING, CB_SETCURSEL, 2, 0);
+      Pick(dialog, IDC_AIR_TIME, 2005, 2, 14, 1, 5);
+      Click(dialog, IDC_CLEAR_PICTURE);
+      ok ? Click(dialog, IDOK) : PressEscape(dialog);
+    });
+    EXPECT_EQ(Run(kRecordTitle, script), ok ? IDOK : IDCANCEL);
+    EXPECT_EQ(Fields(record), ok ? "灼眼的夏娜|13|第二季|5|2|01:05|" : before);
+  }
+  EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+// A refused "确定" keeps the dialog open: the message is shown under the
+// program's title and the keyboard goes to the field, its text left to fix.
+TEST_F(FormDialogs, ARefusalIsShownAndSendsTheKeyboardToItsField) {
+  struct Case {
+    const char* title;
+    int control;  // 0: the time dialog's pickers, where the focus stays
+    const wchar_t* typed;
+  };
+  const Case cases[] = {{kRecordTitle, IDC_EPISODE, L"1000"},
+                        {kRecordTitle, IDC_NAME, L";x=凉宫"},
+                        {kRecordTitle, IDC_NOTES, L"备忘\u0E01"},  // Thai: no GBK form
+                        {kKeywordTitle, IDC_KEYWORD, L"夏娜\u0E01"},
+                        {kTimeTitle, 0, nullptr}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    fakes.messages.shown.clear();
+    DialogScript script;
+    script
+        .On(c.title,
+            [&](HWND dialog) {
+              if (c.control) {
+                Type(dialog, c.control, c.typed);
+              } else {
+                Pick(dialog, IDC_DATE_PICKER, 2006, 7, 2);  // tomorrow
+              }
+              Click(dialog, IDOK);
+            })
+        .On(c.title, [&](HWND dialog) {
+          if (c.control) {
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, c.control));
+            EXPECT_EQ(Shown(dialog, c.control), c.typed);
+          }
+          ASSERT_EQ(fakes.messages.shown.size(), 1u);
+          EXPECT_EQ(fakes.messages.shown[0].owner, dialog);
+          EXPECT_EQ(fakes.messages.shown[0].caption, kAppTitle);
+          Click(dialog, IDCANCEL);
+        });
+    EXPECT_EQ(Run(c.title, script), IDCANCEL);
+  }
+  EXPECT_EQ(keyword.result, "old");
+  EXPECT_EQ(time.editedText, "2006-06-25 21:30");
+}
+
+// The time buttons and the keyword button open their dialog on the form's
+// value; what it gives back on OK is kept: the update time, the next time,
+// the keyword.
+TEST_F(FormDialogs, TheRecordDialogsButtonsOpenTheirDialogsOnItsValues) {
+  struct Case {
+    int button;
+    const char* title;
+    int field;
+    const wchar_t* shown;
+    const char* result;
+  };
+  const Case cases[] = {{IDC_SET_UPDATE_TIME, kTimeTitle, IDC_DATE_PICKER, L"2006-06-25",
+                         "2006-07-01 19:45|2006-07-02 21:30|凉宫春日"},
+                        {IDC_SET_NEXT_TIME, kTimeTitle, IDC_DATE_PICKER, L"2006-07-02",
+                         "2006-06-25 21:30|2006-07-01 19:45|凉宫春日"},
+                        {IDC_KEYWORD_SET, kKeywordTitle, IDC_KEYWORD, L"凉宫春日",
+                         "2006-06-25 21:30|2006-07-02 21:30|夏娜"}};
+  const RecordForm stored = record;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.result);
+    record = stored;
+    DialogScript script;
+    script.On(kRecordTitle, [&](HWND dialog) { Click(dialog, c.button); })
+        .On(c.title,
+            [&](HWND dialog) {  // each dialog has only its own controls
+              EXPECT_EQ(Shown(dialog, c.field), c.shown);
+              Type(dialog, IDC_KEYWORD, L"夏娜");
+              Pick(dialog, IDC_DATE_PICKER, 2006, 7, 1);
+              Pick(dialog, IDC_TIME_PICKER, 2006, 7, 1, 19, 45);
+              Click(dialog, IDOK);
+            })
+        .On(kRecordTitle, [](HWND dialog) { Click(dialog, IDOK); });
+    EXPECT_EQ(Run(kRecordTitle, script), IDOK);
+    EXPECT_EQ(record.updateTime + "|" + record.nextTime + "|" + record.keyword, c.result);
+  }
+}
+
+// "浏览..." takes the chosen picture's path without changing the current
+// folder (the files are opened by relative paths).
+TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
+  mirevo::testing::TempFolder folder;
+  const std::wstring picture = (folder.path() / L"夏娜.bmp").wstring();
+  std::ofstream(std::filesystem::path(picture), std::ios::binary) << "BM";
+  const std::filesystem::path folderBefore = std::filesystem::current_path();
+  // The system's file dialog is the one with a file-name box (cmb13 or edt1).
+  const auto fileNameBox = [](HWND dialog) {
+    HWND box = ::GetDlgItem(dialog, 0x47C);
+    return box != nullptr ? box : ::GetDlgItem(dialog, 0x480);
+  };
+  DialogScript script;
+  script.On(kRecordTitle, [](HWND dialog) { Click(dialog, IDC_BROWSE_PICTURE); })
+      .When([&](HWND dialog) { return fileNameBox(dialog) != nullptr; },
+            [&](HWND dialog) {
+              ::SetWindowTextW(fileNameBox(dialog), picture.c_str());
+              PostCommand(dialog, IDOK);
+            })
+      .On(kRecordTitle, [&](HWND dialog) {
+        EXPECT_EQ(Shown(dialog, IDC_PICTURE_PATH), picture);
+        Click(dialog, IDOK);
+      });
+  EXPECT_EQ(Run(kRecordTitle, script), IDOK);
+  EXPECT_EQ(record.previewPath, win32::GbkFromWide(picture));
+  EXPECT_EQ(std::filesystem::current_path(), folderBefore);
+}
+
+// The dialog shows the form's label and time; "确定" gives back the picked
+// time, Escape nothing, and "清零" "Unknown" for a next time only: for the
+// update time the button is disabled and its command sent anyway does
+// nothing.
+TEST_F(FormDialogs, TheTimeDialogShowsItsFormAndGivesBackWhatTheButtonSays) {
+  struct Case {
+    const char* edited;
+    int button;
+    const char* result;  // nullptr: the dialog stays open
+  };
+  const Case cases[] = {{"2006-06-30 23:59", IDCANCEL, "2006-06-30 23:59"},
+                        {"2006-06-30 23:59", IDOK, "2007-01-09 07:00"},
+                        {"2006-06-30 23:59", IDC_CLEAR_TIME, "Unknown"},
+                        {"2006-06-25 21:30", IDC_CLEAR_TIME, nullptr}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.edited);
+    time.editedText = c.edited;
+    time.Open(clock);
+    DialogScript script;
+    script.On(kTimeTitle, [&](HWND dialog) {
+      EXPECT_EQ(win32::GbkFromWide(Shown(dialog, IDC_TIME_LABEL)), time.Label());
+      EXPECT_EQ(Shown(dialog, IDC_DATE_PICKER) + L" " + Shown(dialog, IDC_TIME_PICKER),
+                win32::WideFromGbk(c.edited));
+      EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CLEAR_TIME)) != FALSE, time.CanClear());
+      Pick(dialog, IDC_DATE_PICKER, 2007, 1, 9);
+      Pick(dialog, IDC_TIME_PICKER, 2007, 1, 9, 7, 0);
+      PostCommand(dialog, c.button);
+    });
+    if (!c.result) script.On(kTimeTitle, [](HWND dialog) { Click(dialog, IDCANCEL); });
+    EXPECT_EQ(Run(kTimeTitle, script), c.button == IDCANCEL || !c.result ? IDCANCEL : IDOK);
+    EXPECT_EQ(time.editedText, c.result ? c.result : c.edited);
+  }
+}
+
+TEST_F(FormDialogs, TheKeywordDialogShowsTheKeywordAndGivesBackWhatWasTypedOnOkOnly) {
+  for (bool ok : {false, true}) {
+    DialogScript script;
+    script.On(kKeywordTitle, [&](HWND dialog) {
+      EXPECT_EQ(Shown(dialog, IDC_KEYWORD), L"  夏娜  ");
+      Type(dialog, IDC_KEYWORD, L"灼眼的夏娜");
+      ok ? Click(dialog, IDOK) : PressEscape(dialog);
+    });
+    EXPECT_EQ(Run(kKeywordTitle, script), ok ? IDOK : IDCANCEL);
+    EXPECT_EQ(keyword.result, ok ? "灼眼的夏娜" : "old");
+  }
+}
+
+// "现在就搜!" opens the form's address with the dialog as owner and shows the
+// text as searched; without search settings it shows the form's complaint.
+TEST_F(FormDialogs, SearchNowOpensTheAddressOrComplains) {
+  AppSettings settings;
+  for (bool withSettings : {true, false}) {
+    SCOPED_TRACE(withSettings);
+    fakes.shell.opened.clear();
+    keyword.searchSettings = withSettings ? &settings : nullptr;
+    KeywordForm expected = keyword;
+    const KeywordForm::SearchNowOutcome outcome = expected.SearchNow();
+    HWND keywordDialog = nullptr;
+    DialogScript script;
+    script
+        .On(kKeywordTitle,
+            [&](HWND dialog) {
+              keywordDialog = dialog;
+              Click(dialog, IDC_SEARCH_NOW);
+            })
+        .On(kKeywordTitle, [&](HWND dialog) {
+          EXPECT_EQ(Shown(dialog, IDC_KEYWORD), win32::WideFromGbk(*expected.text));
+          Click(dialog, IDCANCEL);
+        });
+    EXPECT_EQ(Run(kKeywordTitle, script), IDCANCEL);
+    const auto& opened = fakes.shell.opened;
+    const auto& shown = fakes.messages.shown;
+    ASSERT_EQ(opened.size(), withSettings ? 1u : 0u);
+    ASSERT_EQ(shown.size(), withSettings ? 0u : 1u);
+    if (withSettings) {
+      EXPECT_EQ(opened[0].owner, keywordDialog);
+      EXPECT_EQ(opened[0].address, outcome.address);
+    } else {
+      EXPECT_EQ(shown[0].owner, keywordDialog);
+      EXPECT_EQ(shown[0].text, outcome.message);
+      EXPECT_EQ(shown[0].caption, kSearchNowCaption);
+    }
+  }
+}
+
+TEST_F(FormDialogs, TheTypeDialogShowsTheCategoryAndGivesBackTheChosenOneOnOkOnly) {
+  for (bool ok : {false, true}) {
+    TypeForm form{kOva};
+    DialogScript script;
+    script
+        .On("请选择此作品的类型",
+            [](HWND dialog) {
+              EXPECT_EQ(win32::RadioIndex(dialog, IDC_TYPE_ANIME, IDC_TYPE_DRAMA), kOva);
+              Click(dialog, IDC_TYPE_DRAMA);
+            })
+        .On("请选择此作品的类型",
+            [&](HWND dialog) { ok ? Click(dialog, IDOK) : PressEscape(dialog); });
+    TypeDialog dialog(form);
+    EXPECT_EQ(script.Run([&] { return dialog.RunModal(nullptr); }), ok ? IDOK : IDCANCEL);
+    EXPECT_EQ(form.category, ok ? kDrama : kOva);
+  }
+}
+
+}  // namespace
+}  // namespace mirevo::ui
