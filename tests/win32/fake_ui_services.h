@@ -2,6 +2,7 @@
 // answer from a script instead of showing anything.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,11 +46,37 @@ class RecordingShellOpen final : public ShellOpenService {
   std::vector<Opened> opened;
 };
 
-// Both fakes as one set of services.
+class RecordingNotifyIcon final : public NotifyIconService {
+ public:
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
+    calls.push_back({message, data});
+    return accept;
+  }
+  struct Call {
+    DWORD message;
+    NOTIFYICONDATAW data;
+  };
+  std::vector<Call> calls;
+  bool accept = true;
+};
+
+class ScriptedColourChooser final : public ColourChooserService {
+ public:
+  std::optional<COLORREF> Choose(HWND, COLORREF initial) override {
+    offered.push_back(initial);
+    return answer;
+  }
+  std::vector<COLORREF> offered;
+  std::optional<COLORREF> answer;  // nullopt: the user cancels
+};
+
+// The fakes as one set of services.
 struct FakeUiServices {
   RecordingMessageBox messages;
   RecordingShellOpen shell;
-  UiServices services{messages, shell};
+  RecordingNotifyIcon notifyIcon;
+  ScriptedColourChooser colours;
+  UiServices services{messages, shell, notifyIcon, colours};
 };
 
 }  // namespace mirevo::win32::testing
