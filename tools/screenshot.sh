@@ -131,6 +131,47 @@ session() {
   helper answer settings 2  # 取消
   sleep 1
 
+  # The settings dialog's general and search pages and the colour chooser.
+  helper press 1023  # 设置
+  helper dialog settings
+  shot 13-settings-general
+  helper dlgtab settings 1070 2
+  shot 14-settings-search
+  helper dlgtab settings 1070 1
+  read -r x y < <(helper dlgitem settings 1066)
+  xdotool mousemove "$x" "$y" click 1
+  shot 15-colour-chooser
+  xdotool key Escape
+  sleep 0.5
+  helper answer settings 2  # 取消
+  sleep 1
+
+  # Minimised into the tray, with the due summary as a balloon; a double
+  # click on the icon brings the window back.
+  xdotool mousemove 900 700
+  helper post 274 61472 0  # WM_SYSCOMMAND, SC_MINIMIZE
+  sleep 2  # the notification area shows a balloon after a short delay
+  shot 16-tray-balloon
+  helper post 1124 143 515  # the icon's callback: left double click
+  sleep 1
+
+  # Maximised: the buttons at the right move, the list and tabs stretch.
+  helper post 274 61488 0  # SC_MAXIMIZE
+  shot 17-maximised
+  helper post 274 61728 0  # SC_RESTORE
+  sleep 1
+
+  # Docked at the left edge ("最上层显示" and "边缘自动隐藏" are on): hidden
+  # but for its strip once the mouse is elsewhere.
+  helper move 0 150
+  shot 18-docked-left
+  xdotool mousemove 3 300
+  sleep 2
+  shot 19-docked-back
+  helper move 250 150
+  xdotool mousemove 900 700
+  sleep 0.5
+
   # A change, so that closing asks whether to save it.
   click_row 1 1
   helper press 1014  # 更新
@@ -172,6 +213,8 @@ mirevo_init_wineprefix
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 bash tools/sample_data.sh "$WORK/data.mvd"
+# Edge docking needs a window that stays on top.
+printf 'topshow=1;AutoHide=1;' >"$WORK/mv.ini"
 # A fourth work on "动画" with a preview picture (the program sees the
 # folder through wine's drive Z:).
 convert -size 400x300 gradient:'#f6d365'-'#fda085' -fill '#1b7f8c' \

@@ -16,6 +16,8 @@
 //                                      (关于……) or "settings" (设置)
 //   screenshot_helper OUT answer WHICH ID  presses button ID in that dialog
 //   screenshot_helper OUT post MSG W L     posts a message to the main window
+//                                      (shown or hidden in the tray)
+//   screenshot_helper OUT move X Y         moves the main window there
 //   screenshot_helper OUT item ID          prints the screen centre of the main
 //                                      window's control ID
 //   screenshot_helper OUT dlgitem WHICH ID prints the screen centre of control ID
@@ -146,7 +148,8 @@ Result Run(int argc, wchar_t** argv) {
     return {};
   }
 
-  HWND main = MainWindow();
+  // A window in the tray is hidden, but it still takes messages.
+  HWND main = command == L"post" ? ::FindWindowW(L"#32770", L"Mirevo") : MainWindow();
   if (main == nullptr) return Fail("the main window did not show up");
   const int number = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 0;
   if (command == L"wait") return {};
@@ -164,6 +167,12 @@ Result Run(int argc, wchar_t** argv) {
     if (argc < 4) return Fail("post needs a message and two parameters");
     ::PostMessageW(main, static_cast<UINT>(number), std::wcstoul(argv[2], nullptr, 10),
                    std::wcstol(argv[3], nullptr, 10));
+    return {};
+  }
+  if (command == L"move") {
+    if (argc < 3) return Fail("move needs a position");
+    ::SetWindowPos(main, nullptr, number, std::wcstol(argv[2], nullptr, 10), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER);
     return {};
   }
   if (command == L"item") {
