@@ -134,7 +134,7 @@ class AppTest : public ::testing::Test {
   void Start(const std::string& data = {}, int tab = -1, int row = -1) {
     if (!data.empty()) WriteBytes("data.mvd", data);
     store = {};
-    controller.LoadSettings();
+    controller.LoadSettings(96);
     controller.LoadDataAndShowStartTab();
     if (tab >= 0) list.OnTabSelected(tab);
     view.selected = row;

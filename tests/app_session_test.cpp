@@ -23,6 +23,19 @@ TEST_F(StartTest, TheSettingsNameTheTabAndTheDataFileAndAreReadFirst) {
   EXPECT_TRUE(ReadBytes("other.mvd").starts_with("T=3;N=1;"));
 }
 
+// On a screen of 144 dots per inch the pixel defaults are half as large
+// again; what the file holds stays as it is.
+TEST_F(StartTest, PixelDefaultsFollowTheScreenAndTheFileWins) {
+  WriteBytes("mv.ini", "2=300;pos[0]=7;");
+  controller.LoadSettings(144);
+  const AppSettings& loaded = controller.session.Settings();
+  EXPECT_EQ(std::tuple(loaded.columnWidths[kColumnName], loaded.columnWidths[kColumnEpisode],
+                       loaded.columnWidths[kColumnId]),
+            std::tuple(300, 54, 0));
+  EXPECT_EQ(loaded.windowPlacement, (WindowPlacement{7, 225, 720, 533}));
+  EXPECT_EQ(DefaultSettingsForDpi(96).windowPlacement, AppSettings().windowPlacement);
+}
+
 using ExitTest = AppTest;
 
 TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {

@@ -7,6 +7,8 @@
 # reminder page's colour buttons and the exit question.
 #
 #   bash tools/screenshot.sh [FOLDER]      (default: build/screenshots)
+#   MIREVO_DPI=144 bash tools/screenshot.sh build/screenshots-144
+#                                          (the same at 150 % scaling)
 #
 # The program runs in a temporary working folder with the sample list, in a
 # wine desktop of 1024x768 on a virtual screen; a small helper running in
@@ -20,7 +22,7 @@ session() {
   cd "$WORK"
   # However the session ends, nothing of it stays running.
   trap 'wineserver -k 2>/dev/null || true' EXIT
-  local desktop=(explorer /desktop=Mirevo,1024x768)
+  local desktop=(explorer "/desktop=Mirevo,$SCREEN")
   wine "${desktop[@]}" "$ROOT/build/windows/Mirevo.exe" &
   # explorer hands the helper to the desktop and returns at once: the helper
   # answers in a file (code, then text), which this waits for.
@@ -204,11 +206,20 @@ if [[ ! -f $HELPER || tools/screenshot_helper.cpp -nt $HELPER ]]; then
     tools/screenshot_helper.cpp -luser32
 fi
 
-# A prefix of its own: the session ends by stopping its wine server, which
-# must not stop anything else.
-export WINEPREFIX=${MIREVO_SCREENSHOT_PREFIX:-$ROOT/build/windows/screenshot-prefix}
+# A prefix of its own (one per resolution): the session ends by stopping its
+# wine server, which must not stop anything else.
+DPI=${MIREVO_DPI:-96}
+SCREEN=$((1024 * DPI / 96))x$((768 * DPI / 96))
+suffix=""
+[[ $DPI == 96 ]] || suffix="-$DPI"
+export WINEPREFIX=${MIREVO_SCREENSHOT_PREFIX:-$ROOT/build/windows/screenshot-prefix$suffix}
 source tools/wine_env.sh
 mirevo_init_wineprefix
+if [[ $DPI != 96 ]]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1
+  wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1
+  wineserver -w
+fi
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -224,7 +235,6 @@ picture="Z:${WORK//\//\\}\\preview.jpg"
 printf 'T=0;N=9;w=2;t=19:00;n=%s;v=4;s=2;d=%s;m=;p=%s;D=%s;k=;W=;c=0;' '有图的作品' \
   "$(date -d '2 days ago' '+%Y-%m-%d %H:%M')" "$picture" "$(date -d '5 days' '+%Y-%m-%d %H:%M')" |
   iconv -f UTF-8 -t CP936 >>"$WORK/data.mvd"
-export ROOT OUT HELPER WORK
+export ROOT OUT HELPER WORK SCREEN
 
-
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$ROOT/tools/screenshot.sh" --session
+xvfb-run -a -s "-screen 0 ${SCREEN}x24" bash "$ROOT/tools/screenshot.sh" --session

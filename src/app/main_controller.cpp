@@ -9,8 +9,8 @@ MainController::MainController(MessageView& messages, DialogView& dialogs, ListS
       commands(session.Store(), session.Settings(), list, screen, messages, dialogs, clock),
       screen_(screen) {}
 
-void MainController::LoadSettings() {
-  session.LoadSettingsFile();
+void MainController::LoadSettings(int screenDpi) {
+  session.LoadSettingsFile(screenDpi);
 }
 
 void MainController::LoadDataAndShowStartTab() {

@@ -19,7 +19,7 @@ class MainController {
   // Start-up, in this order with the window's own steps between them: the
   // settings file (before the tabs and columns exist), then the data file
   // named by "m_path" and the tab last used.
-  void LoadSettings();
+  void LoadSettings(int screenDpi);
   void LoadDataAndShowStartTab();
 
   // The exit paths: "保存并退出", every other close request, and Escape.

@@ -16,7 +16,8 @@ void Session::ShowMessages(const std::vector<std::string>& messages) {
   for (const std::string& message : messages) messages_.ShowMessage(message, kAppTitle);
 }
 
-void Session::LoadSettingsFile() {
+void Session::LoadSettingsFile(int screenDpi) {
+  settings_ = DefaultSettingsForDpi(screenDpi);
   ShowMessages(LoadFile(settingsFile_, settings_));
   dataFile_.SetPath(settings_.dataPath);
 }

@@ -18,9 +18,10 @@ class Session {
  public:
   Session(MessageView& messages, SessionView& window, const Clock& clock);
 
-  // Start-up: the settings file first (it names the data file), then the
-  // data file. Each shows what its file had to say.
-  void LoadSettingsFile();
+  // Start-up: the settings file first (it names the data file), over the
+  // defaults for the screen's resolution; then the data file. Each shows
+  // what its file had to say.
+  void LoadSettingsFile(int screenDpi);
   void LoadDataFile();
 
   // "保存并退出": both files, then the end. A data file that cannot be

@@ -98,6 +98,17 @@ bool CanSettingsFileCarry(std::string_view text) {
   return text.find(';') == std::string_view::npos && text.find('\0') == std::string_view::npos;
 }
 
+AppSettings DefaultSettingsForDpi(int dpi) {
+  AppSettings settings;
+  if (dpi <= 0) return settings;
+  auto scale = [dpi](int& pixels) {
+    pixels = static_cast<int>((static_cast<long long>(pixels) * dpi + 48) / 96);
+  };
+  for (int& width : settings.columnWidths) scale(width);
+  for (int& value : settings.windowPlacement) scale(value);
+  return settings;
+}
+
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings) {
   std::vector<std::string> messages;
   std::size_t pos = 0;

@@ -53,6 +53,12 @@ struct AppSettings {
 // file as a C string would stop there).
 bool CanSettingsFileCarry(std::string_view text);
 
+// The settings' sizes in pixels (column widths, window placement) are made
+// for a screen of 96 dots per inch. On a screen of another resolution the
+// defaults scale with it, so that a first start looks the same at 150 %; what
+// the settings file holds is the user's and stays as it is.
+AppSettings DefaultSettingsForDpi(int dpi);
+
 // Applies the entries of a settings text; returns the messages to show.
 std::vector<std::string> ParseSettings(std::string_view text, AppSettings& settings);
 

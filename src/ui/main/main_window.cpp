@@ -9,6 +9,7 @@
 #include "ui/win32/gdi.h"
 #include "ui/win32/menu.h"
 #include "ui/win32/module.h"
+#include "ui/win32/screen_metrics.h"
 
 namespace mirevo::ui {
 namespace {
@@ -47,7 +48,7 @@ bool MainWindow::OnInitDialog() {
   // needs the settings' path, and the start tab needs both.
   AddAboutToSystemMenu();
   SetUpIcons();
-  controller_.LoadSettings();
+  controller_.LoadSettings(win32::ScreenDpi());
   listScreen_.InsertTabsAndColumns(controller_.session.Settings().columnWidths);
   controller_.LoadDataAndShowStartTab();
   for (MainWindowFeature* feature : features_) feature->OnStarted(*this);

@@ -2,7 +2,9 @@
 
 #include <span>
 
+#include "look/dpi.h"
 #include "resource.h"
+#include "ui/win32/screen_metrics.h"
 #include "window/window_placement.h"
 
 namespace mirevo::ui {
@@ -59,11 +61,8 @@ DWORD SlideDirection(DockEdge edge) {
 }
 
 // The strip of a hidden window scales with the screen's resolution.
-int StripPixels(HWND window) {
-  HDC screen = ::GetDC(window);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-  ::ReleaseDC(window, screen);
-  return ::MulDiv(kDockStripPixels, dpi, 96);
+int StripPixels() {
+  return ScaleForDpi(kDockStripPixels, win32::ScreenDpi());
 }
 
 }  // namespace
@@ -94,9 +93,9 @@ void WindowBehaviour::PlaceOnScreen() {
     return PlacementRect{pos[0], pos[1], pos[2], pos[3]};
   };
   const std::vector<Rect> areas = MonitorWorkAreas();
-  const PlacementRect place =
-      ChooseOpeningPlacement(rectOf(Settings().windowPlacement),
-                             rectOf(AppSettings().windowPlacement), areas, PrimaryWorkArea());
+  const PlacementRect place = ChooseOpeningPlacement(
+      rectOf(Settings().windowPlacement),
+      rectOf(DefaultSettingsForDpi(win32::ScreenDpi()).windowPlacement), areas, PrimaryWorkArea());
   ::MoveWindow(Hwnd(), place.left, place.top, place.width, place.height, TRUE);
 }
 
@@ -123,7 +122,7 @@ void WindowBehaviour::RunEdgeStep(EdgeAutoHideMode mode) {
   input.visible = ::IsWindowVisible(hwnd) != FALSE;
   input.aniWin = Settings().aniWin;
   input.mode = mode;
-  input.stripPixels = StripPixels(hwnd);
+  input.stripPixels = StripPixels();
   const EdgeAutoHideResult result = EdgeAutoHide(input);
   // The new state first: moving the window below comes back here as a move,
   // which must find the window docked already.
