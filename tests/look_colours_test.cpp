@@ -74,9 +74,6 @@ TEST(FlatButtonColoursTest, StateChoosesTheSlots) {
   EXPECT_EQ(PaintSlotsFor(true, true), (FlatButtonPaintSlots{0, 1, 0}));
   EXPECT_EQ(PaintSlotsFor(false, true), (FlatButtonPaintSlots{4, 3, 2}));  // fill only
   EXPECT_EQ(PaintSlotsFor(false, false), (FlatButtonPaintSlots{2, 3, 2}));
-  EXPECT_TRUE(DrawnPressed(false, true, true, false));
-  EXPECT_FALSE(DrawnPressed(false, false, true, false));  // checked outside check-box mode
-  EXPECT_TRUE(DrawnPressed(false, false, false, true));
 }
 
 }  // namespace

@@ -40,10 +40,6 @@ FlatButtonPaintSlots PaintSlotsFor(bool hoveringOrPressed, bool focused) {
   return {kNormalBackgroundSlot, kNormalTextSlot, kNormalBackgroundSlot};
 }
 
-bool DrawnPressed(bool selected, bool checkBoxMode, bool checked, bool menuOpen) {
-  return selected || (checkBoxMode && checked) || menuOpen;
-}
-
 void ApplyDialogOpeningLook(FlatButtonColours& colours) {
   colours.Offset(kHoverBackgroundSlot, kDialogHoverLightening);
 }

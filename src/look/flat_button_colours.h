@@ -64,10 +64,6 @@ struct FlatButtonPaintSlots {
 
 FlatButtonPaintSlots PaintSlotsFor(bool hoveringOrPressed, bool focused);
 
-// Pressed as drawn: the selected state, in check-box mode also while
-// checked, with an attached menu also while that menu is open.
-bool DrawnPressed(bool selected, bool checkBoxMode, bool checked, bool menuOpen);
-
 // What every dialog does to each flat button on opening.
 void ApplyDialogOpeningLook(FlatButtonColours& colours);
 

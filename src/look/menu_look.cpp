@@ -42,8 +42,4 @@ MenuLook DrawingLook(MenuLook inUse, bool devicePalette) {
   return devicePalette ? MenuLook::kClassic : inUse;
 }
 
-bool MeasuresWithMenuFont(SystemKind kind) {
-  return kind != SystemKind::kWin16Host && kind != SystemKind::kOtherNt;
-}
-
 }  // namespace mirevo

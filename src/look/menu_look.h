@@ -37,8 +37,4 @@ MenuLook MenuLookInUse(SystemKind kind, bool classicTheme);
 // A device that works with a palette cannot show the XP look's light tints.
 MenuLook DrawingLook(MenuLook inUse, bool devicePalette);
 
-// Items are measured with the menu font of the non-client metrics where
-// the system has them; older hosts measure with the device's default font.
-bool MeasuresWithMenuFont(SystemKind kind);
-
 }  // namespace mirevo

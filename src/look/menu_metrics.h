@@ -52,8 +52,8 @@ struct MenuItemColumns {
 
 MenuItemColumns MenuColumnsFor(MenuLook look, int dpi = kBaseDpi);
 
-// textWidth is the item's text as measured on the screen (with the menu
-// font where MeasuresWithMenuFont says so).
+// textWidth is the item's text as measured on the screen with the menu
+// font, which it is drawn in.
 MenuItemSize MeasureMenuItem(MenuLook look, int textWidth, int menuBarHeight, int dpi = kBaseDpi);
 
 }  // namespace mirevo

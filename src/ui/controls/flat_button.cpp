@@ -155,7 +155,9 @@ void FlatButton::MoveFocusOn() {
 void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
-  const bool pressed = DrawnPressed((item.itemState & ODS_SELECTED) != 0, false, false, false);
+  // The program's buttons have no check-box mode and no menu: pressed is
+  // the selected state.
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const bool lit = hovering_ || pressed;
