@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string* value :
        {&settings.dataPath, &settings.searchPrefix, &settings.searchPostfix})
     if (value->find(';') != std::string::npos) return 0;
-  std::string written = mirevo::FormatSettings(settings, settings.columnWidths, 0);
+  std::string written = mirevo::FormatSettings(settings);
   mirevo::AppSettings again;
   if (!mirevo::ParseSettings(written, again).empty()) std::abort();
-  if (mirevo::FormatSettings(again, again.columnWidths, 0) != written) std::abort();
+  if (mirevo::FormatSettings(again) != written) std::abort();
   return 0;
 }
