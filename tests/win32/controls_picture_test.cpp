@@ -1,22 +1,35 @@
-// Decoding pictures, the holder's refusals, the box's painting and the
-// record dialog's placeholder.
-#include "controls_fakes.h"
-#include "ui/controls/picture_box.h"
-#include "ui/main/record_dialog.h"
+// Pictures: decoding and the holder's refusals, the record dialog's
+// picture box, and the preview popup on the assembled
+// program (beside the window for a clicked work whose picture loads, hidden
+// otherwise, following the window, transparent, and closed and made anew
+// with the "preview" setting).
+#include <tuple>
 
-namespace mirevo::ui::testing {
+#include "look/popup_placement.h"
+#include "program_fixture.h"
+#include "ui/controls/picture_box.h"
+#include "ui/controls/preview_popup.h"
+#include "ui/main/record_dialog.h"
+#include "ui/win32/screen_metrics.h"
+
+namespace mirevo::ui {
 namespace {
 
+using namespace mirevo::testing;
+
+// The placeholder's natural width.
+constexpr LONG kPlaceholderWidth = 132;
+
 TEST(PictureHolderTest, DecodesAtNaturalSizeAndRefusesWhatIsNoPicture) {
-  for (const TestPicture& picture : kTestPictures) {
+  for (const auto& [name, width, height] :
+       {std::tuple{"picture.bmp", 40, 30}, {"picture.jpg", 64, 48}, {"picture.gif", 50, 25}}) {
     PictureHolder holder;
-    EXPECT_EQ(holder.LoadFile(DataFile(picture.name)), PictureLoad::kLoaded) << picture.name;
-    EXPECT_EQ(holder.NaturalSize().cx, picture.width) << picture.name;
-    EXPECT_EQ(holder.NaturalSize().cy, picture.height) << picture.name;
+    EXPECT_EQ(holder.LoadFile(DataFile(name)), PictureLoad::kLoaded) << name;
+    EXPECT_EQ(holder.NaturalSize().cx, width) << name;
+    EXPECT_EQ(holder.NaturalSize().cy, height) << name;
   }
-  mirevo::testing::TempFolder folder;
-  mirevo::testing::WriteBytes(folder.File("notes.txt"), "no picture here\r\n");
-  mirevo::testing::WriteBytes(folder.File("empty.bmp"), "");
+  TempFolder folder;
+  WriteBytes(folder.File("notes.txt"), "no picture here\r\n");
   {  // One byte over the limit, sparse: nothing of it is ever read.
     win32::FileHandle file(::CreateFileW(win32::WideFromGbk(folder.File("huge.bmp")).c_str(),
                                          GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
@@ -28,65 +41,129 @@ TEST(PictureHolderTest, DecodesAtNaturalSizeAndRefusesWhatIsNoPicture) {
   // file -> result, whether the placeholder loaded before is still held
   const std::tuple<std::string, PictureLoad, bool> cases[] = {
       {folder.File("notes.txt"), PictureLoad::kNotAPicture, false},
-      {folder.File("empty.bmp"), PictureLoad::kNotAPicture, false},
       {folder.File("huge.bmp"), PictureLoad::kTooLarge, true},
-      {folder.File("missing.bmp"), PictureLoad::kCannotOpen, true},
-      {"", PictureLoad::kCannotOpen, true}};
+      {folder.File("missing.bmp"), PictureLoad::kCannotOpen, true}};
   for (const auto& [path, load, kept] : cases) {
     PictureHolder holder;
     ASSERT_EQ(holder.LoadResource(IDB_NO_PICTURE), PictureLoad::kLoaded);
-    EXPECT_EQ(holder.NaturalSize().cx, kPlaceholderSize.cx);
+    EXPECT_EQ(holder.NaturalSize().cx, kPlaceholderWidth);
     EXPECT_EQ(holder.LoadFile(path), load) << path;
     EXPECT_EQ(!holder.Empty(), kept) << path;
   }
-  EXPECT_EQ(PictureHolder().LoadResource(9999), PictureLoad::kCannotOpen);
 }
 
-TEST(PictureBoxTest, PaintsThePictureFittedOnBlack) {
-  // 50 × 25 in a 120 × 120 box: wider than 4:3, so full width, 60 high,
-  // centred, with black bands above and below.
-  HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 120, 120, nullptr, nullptr,
-                                  win32::AppInstance(), nullptr);
-  {
-    PictureBox box;
-    ASSERT_TRUE(box.Attach(window));
-    ASSERT_EQ(box.LoadFile(DataFile("picture.gif")), PictureLoad::kLoaded);
-    Canvas canvas(120, 120);
-    ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
-    for (int y : {5, 28, 91, 114}) EXPECT_EQ(canvas.At(60, y), RGB(0, 0, 0)) << y;
-    for (int y : {32, 60, 88}) EXPECT_NE(canvas.At(60, y), RGB(0, 0, 0)) << y;
-  }
-  ::DestroyWindow(window);
-}
-
-TEST(RecordDialogPictureTest, PlaceholderUnlessThePictureLoadsAndAfterClearing) {
-  FakeServices fakes;
+// The record dialog shows the work's picture, and the placeholder once
+// "清除" is clicked.
+TEST(RecordDialogPictureTest, ShowsThePictureAndThePlaceholderAfterClearing) {
+  FakeUiServices fakes;
   FixedClock clock(kNow);
-  // path -> width shown on opening; "清除" always brings the placeholder.
-  const std::pair<std::string, int> cases[] = {{"", kPlaceholderSize.cx},
-                                               {"C:\\no\\such.jpg", kPlaceholderSize.cx},
-                                               {DataFile("picture.bmp"), 40}};
-  for (const auto& [path, width] : cases) {
-    RecordForm form;
-    form.addMode = false;
-    form.previewPath = path;
-    RecordDialog dialog(form, clock, fakes.services);
-    const auto shownWidth = [](HWND window) {
-      auto* box =
-          dynamic_cast<PictureBox*>(win32::Control::FromHandle(::GetDlgItem(window, IDC_PICTURE)));
-      return box != nullptr ? box->Picture().NaturalSize().cx : -1;
-    };
-    WhenShown(
-        "Mirevo",
-        [&](HWND window) {
-          EXPECT_EQ(shownWidth(window), width) << path;
-          ::SendMessageW(::GetDlgItem(window, IDC_CLEAR_PICTURE), BM_CLICK, 0, 0);
-          EXPECT_EQ(shownWidth(window), kPlaceholderSize.cx) << path;
-          ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        },
-        [&] { dialog.RunModal(nullptr); });
+  RecordForm form;
+  form.addMode = false;
+  form.previewPath = DataFile("picture.bmp");
+  RecordDialog dialog(form, clock, fakes.services);
+  const auto shownWidth = [](HWND window) {
+    auto* box =
+        dynamic_cast<PictureBox*>(win32::Control::FromHandle(::GetDlgItem(window, IDC_PICTURE)));
+    return box != nullptr ? box->Picture().NaturalSize().cx : -1;
+  };
+  DialogScript script;
+  script.On("Mirevo", [&](HWND window) {
+    EXPECT_EQ(shownWidth(window), 40);
+    ::SendMessageW(::GetDlgItem(window, IDC_CLEAR_PICTURE), BM_CLICK, 0, 0);
+    EXPECT_EQ(shownWidth(window), kPlaceholderWidth);
+    Click(window, IDCANCEL);
+  });
+  script.Run([&] { return dialog.RunModal(nullptr); });
+}
+
+// ---- The preview popup ---------------------------------------------------
+
+class PreviewTest : public ProgramTest {
+ protected:
+  // Four works: a picture, none, a file that is no picture, a missing file.
+  void Open(const std::string& settings = "") {
+    WriteBytes(folder_.File("notes.txt"), "not a picture");
+    std::string data;
+    for (const std::string& picture : {DataFile("picture.bmp"), std::string(),
+                                       folder_.File("notes.txt"), folder_.File("missing.jpg")}) {
+      data += "T=0;N=" + std::to_string(data.size()) +
+              ";w=1;t=20:00;n=作品;v=3;s=1;d=2026-03-08 20:00;m=;p=" + picture + ";D=;k=;W=;c=0;";
+    }
+    ProgramTest::Open(settings, data);
   }
+  PreviewPopup* Popup() { return program_->Preview().Popup(); }
+  bool Shown() { return Popup() != nullptr && Popup()->Visible(); }
+  void Click(int row) {
+    SelectRow(row);
+    NotifyFromList(NM_CLICK, row);
+  }
+
+  // The popup stands where the placement rule puts it for the row.
+  void ExpectPlacedFor(int row) {
+    POINT corner{};
+    ::SendMessageW(List(), LVM_GETITEMPOSITION, row, reinterpret_cast<LPARAM>(&corner));
+    RECT window{}, popup{};
+    ::GetWindowRect(Main(), &window);
+    ::GetWindowRect(Popup()->Hwnd(), &popup);
+    EXPECT_EQ(PlacePreviewPopup({window.left, window.top, window.right, window.bottom}, corner.y,
+                                win32::ScreenDpi()),
+              (Point{popup.left, popup.top}));
+  }
+
+  // "设置": "启用预览图" as asked, then "确定".
+  void SwitchPreview(bool on) {
+    Press(IDC_SETTINGS);
+    HWND dialog = program_->Settings().Dialog()->Hwnd();
+    HWND box = FindDescendant(dialog, IDC_PREVIEW);
+    if ((::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != on)
+      ::SendMessageW(box, BM_CLICK, 0, 0);
+    ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    Pump();
+  }
+};
+
+TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsAndFollowsIt) {
+  Open();
+  EXPECT_EQ(Popup(), nullptr) << "made for the first picture";
+  for (const auto& [row, shown] :
+       {std::pair{0, true}, {1, false}, {0, true}, {2, false}, {0, true}, {3, false}}) {
+    Click(row);
+    ASSERT_NE(Popup(), nullptr);
+    EXPECT_EQ(Shown(), shown) << row;
+    if (shown) ExpectPlacedFor(row);
+    EXPECT_EQ(::GetFocus(), List()) << row;  // the keyboard stays with the list
+  }
+  Click(0);
+  ::SetWindowPos(Main(), nullptr, 420, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ExpectPlacedFor(0);
+  RECT popup{};
+  ::GetWindowRect(Popup()->Hwnd(), &popup);
+  EXPECT_EQ(
+      ::SendMessageW(Popup()->Hwnd(), WM_NCHITTEST, 0, MAKELPARAM(popup.left + 9, popup.top + 9)),
+      HTCAPTION)
+      << "a drag anywhere moves it";
+  const HWND shownPopup = Popup()->Hwnd();
+  ::DestroyWindow(Main());
+  EXPECT_FALSE(::IsWindow(shownPopup)) << "it goes with the window";
+}
+
+TEST_F(PreviewTest, ClosedWithThePreviewOffMadeAnewWhenOnAndTransparent) {
+  Open("alpha=5;");
+  Click(0);
+  ASSERT_TRUE(Shown());
+  BYTE alpha = 0;
+  ASSERT_TRUE(::GetLayeredWindowAttributes(Popup()->Hwnd(), nullptr, &alpha, nullptr));
+  EXPECT_EQ(alpha, 128);
+  const HWND first = Popup()->Hwnd();
+  SwitchPreview(false);
+  EXPECT_EQ(Popup(), nullptr);
+  EXPECT_FALSE(::IsWindow(first));
+  Click(0);
+  EXPECT_EQ(Popup(), nullptr);
+  SwitchPreview(true);
+  Click(0);
+  EXPECT_TRUE(Shown());
 }
 
 }  // namespace
-}  // namespace mirevo::ui::testing
+}  // namespace mirevo::ui

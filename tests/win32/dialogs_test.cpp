@@ -1,40 +1,43 @@
-// The dialogs on a form value: each shows its form, gives back what was
-// typed on "确定" and nothing on Escape, shows a refusal and sends the
-// keyboard to its field; the record dialog's buttons open the time, keyword
-// and file dialogs on its values. What the forms accept is tested natively.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
+// The dialogs on a form value: each shows its form with flat buttons, gives
+// back what was typed on "确定" and nothing on Escape, shows a refusal and
+// sends the keyboard to its field; the record dialog's buttons open the
+// time, keyword and file dialogs on its values; "现在就搜!" opens the
+// address. What the forms accept is tested natively.
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "app/app_title.h"
 #include "app/keyword_form.h"
 #include "app/record_form.h"
-#include "fake_ui_services.h"
-#include "modal_driver.h"
+#include "program_fixture.h"
 #include "reminders/time_text.h"
-#include "resource.h"
-#include "store/clock.h"
-#include "support/temp_folder.h"
 #include "ui/main/keyword_dialog.h"
 #include "ui/main/record_dialog.h"
 #include "ui/main/time_dialog.h"
-#include "ui/main/type_dialog.h"
-#include "ui/win32/dialog_controls.h"
 
 namespace mirevo::ui {
 namespace {
 
-using namespace win32::testing;
+using namespace mirevo::testing;
 
 constexpr char kRecordTitle[] = "编辑";
 constexpr char kTimeTitle[] = "时间设置";
 constexpr char kKeywordTitle[] = "设定关键词";
+
+void Type(HWND dialog, int controlId, const wchar_t* text) {
+  ::SetDlgItemTextW(dialog, controlId, text);
+}
+
+void Pick(HWND dialog, int pickerId, WORD year, WORD month, WORD day, WORD hour = 0,
+          WORD minute = 0) {
+  SYSTEMTIME time{year, month, 0, day, hour, minute, 0, 0};
+  ::SendDlgItemMessageW(dialog, pickerId, DTM_SETSYSTEMTIME, GDT_VALID,
+                        reinterpret_cast<LPARAM>(&time));
+}
 
 class FormDialogs : public ::testing::Test {
  protected:
@@ -83,9 +86,9 @@ std::string Fields(const RecordForm& f) {
 TEST_F(FormDialogs, TheRecordDialogShowsTheFormAndGivesBackWhatWasTypedOnOkOnly) {
   const std::string before = Fields(record);
   for (bool ok : {false, true}) {
-    SCOPED_TRACE(ok);
     DialogScript script;
     script.On(kRecordTitle, [&](HWND dialog) {
+      EXPECT_EQ(CountFlatButtons(dialog), 6);
       std::vector<std::wstring> shown;
       for (int id : {IDC_NAME, IDC_EPISODE, IDC_NOTES, IDC_UPDATE_TIME, IDC_NEXT_TIME,
                      IDC_PICTURE_PATH, IDC_AIR_TIME, IDC_WEEKDAY, IDC_RATING})
@@ -102,87 +105,90 @@ TEST_F(FormDialogs, TheRecordDialogShowsTheFormAndGivesBackWhatWasTypedOnOkOnly)
       ::SendDlgItemMessageW(dialog, IDC_RATING, CB_SETCURSEL, 2, 0);
       Pick(dialog, IDC_AIR_TIME, 2005, 2, 14, 1, 5);
       Click(dialog, IDC_CLEAR_PICTURE);
-      ok ? Click(dialog, IDOK) : PressEscape(dialog);
+      ok ? Click(dialog, IDOK) : PressKey(dialog, VK_ESCAPE);
     });
     EXPECT_EQ(Run(kRecordTitle, script), ok ? IDOK : IDCANCEL);
     EXPECT_EQ(Fields(record), ok ? "灼眼的夏娜|13|第二季|5|2|01:05|" : before);
   }
-  EXPECT_TRUE(fakes.messages.shown.empty());
+  EXPECT_TRUE(fakes.messages.empty());
 }
 
 // A refused "确定" keeps the dialog open: the message is shown under the
 // program's title and the keyboard goes to the field, its text left to fix.
 TEST_F(FormDialogs, ARefusalIsShownAndSendsTheKeyboardToItsField) {
-  struct Case {
-    const char* title;
-    int control;  // 0: the time dialog's pickers, where the focus stays
-    const wchar_t* typed;
-  };
-  const Case cases[] = {{kRecordTitle, IDC_EPISODE, L"1000"},
-                        {kRecordTitle, IDC_NAME, L";x=凉宫"},
-                        {kRecordTitle, IDC_NOTES, L"备忘\u0E01"},  // Thai: no GBK form
-                        {kKeywordTitle, IDC_KEYWORD, L"夏娜\u0E01"},
-                        {kTimeTitle, 0, nullptr}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.control);
-    fakes.messages.shown.clear();
+  // the dialog, the field (0: the time dialog's pickers, where the focus
+  // stays) and what is typed into it
+  const std::tuple<const char*, int, const wchar_t*> cases[] = {
+      {kRecordTitle, IDC_EPISODE, L"1000"},
+      {kRecordTitle, IDC_NAME, L";x=凉宫"},
+      {kRecordTitle, IDC_NOTES, L"备忘\u0E01"},  // Thai: no GBK form
+      {kKeywordTitle, IDC_KEYWORD, L"夏娜\u0E01"},
+      {kTimeTitle, 0, nullptr}};
+  for (const auto& [title, control, typed] : cases) {
+    fakes.messages.clear();
     DialogScript script;
     script
-        .On(c.title,
+        .On(title,
             [&](HWND dialog) {
-              if (c.control) {
-                Type(dialog, c.control, c.typed);
-              } else {
-                Pick(dialog, IDC_DATE_PICKER, 2006, 7, 2);  // tomorrow
-              }
+              control ? Type(dialog, control, typed)
+                      : Pick(dialog, IDC_DATE_PICKER, 2006, 7, 2);  // tomorrow
               Click(dialog, IDOK);
             })
-        .On(c.title, [&](HWND dialog) {
-          if (c.control) {
-            EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, c.control));
-            EXPECT_EQ(Shown(dialog, c.control), c.typed);
+        .On(title, [&](HWND dialog) {
+          if (control) {
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(dialog, control));
+            EXPECT_EQ(Shown(dialog, control), typed);
           }
-          ASSERT_EQ(fakes.messages.shown.size(), 1u);
-          EXPECT_EQ(fakes.messages.shown[0].owner, dialog);
-          EXPECT_EQ(fakes.messages.shown[0].caption, kAppTitle);
+          ASSERT_EQ(fakes.messages.size(), 1u) << control;
+          EXPECT_EQ(fakes.messages[0].owner, dialog);
+          EXPECT_EQ(fakes.messages[0].caption, kAppTitle);
           Click(dialog, IDCANCEL);
         });
-    EXPECT_EQ(Run(c.title, script), IDCANCEL);
+    EXPECT_EQ(Run(title, script), IDCANCEL);
   }
   EXPECT_EQ(keyword.result, "old");
   EXPECT_EQ(time.editedText, "2006-06-25 21:30");
 }
 
 // The time buttons and the keyword button open their dialog on the form's
-// value; what it gives back on OK is kept: the update time, the next time,
-// the keyword.
+// value; what it gives back is kept: the update time, the next time (which
+// "清零" can make unknown; the update time cannot be cleared), the keyword.
 TEST_F(FormDialogs, TheRecordDialogsButtonsOpenTheirDialogsOnItsValues) {
   struct Case {
-    int button;
-    const char* title;
-    int field;
+    int button, field;
     const wchar_t* shown;
+    int press;
     const char* result;
   };
-  const Case cases[] = {{IDC_SET_UPDATE_TIME, kTimeTitle, IDC_DATE_PICKER, L"2006-06-25",
-                         "2006-07-01 19:45|2006-07-02 21:30|凉宫春日"},
-                        {IDC_SET_NEXT_TIME, kTimeTitle, IDC_DATE_PICKER, L"2006-07-02",
-                         "2006-06-25 21:30|2006-07-01 19:45|凉宫春日"},
-                        {IDC_KEYWORD_SET, kKeywordTitle, IDC_KEYWORD, L"凉宫春日",
-                         "2006-06-25 21:30|2006-07-02 21:30|夏娜"}};
+  const Case cases[] = {
+      {IDC_SET_UPDATE_TIME, IDC_DATE_PICKER, L"2006-06-25", IDOK,
+       "2006-07-01 19:45|2006-07-02 21:30|凉宫春日"},
+      {IDC_SET_UPDATE_TIME, IDC_DATE_PICKER, L"2006-06-25", IDC_CLEAR_TIME,
+       "2006-06-25 21:30|2006-07-02 21:30|凉宫春日"},
+      {IDC_SET_NEXT_TIME, IDC_DATE_PICKER, L"2006-07-02", IDOK,
+       "2006-06-25 21:30|2006-07-01 19:45|凉宫春日"},
+      {IDC_SET_NEXT_TIME, IDC_DATE_PICKER, L"2006-07-02", IDC_CLEAR_TIME,
+       "2006-06-25 21:30|Unknown|凉宫春日"},
+      {IDC_KEYWORD_SET, IDC_KEYWORD, L"凉宫春日", IDOK, "2006-06-25 21:30|2006-07-02 21:30|夏娜"}};
   const RecordForm stored = record;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.result);
     record = stored;
+    const char* title = c.button == IDC_KEYWORD_SET ? kKeywordTitle : kTimeTitle;
     DialogScript script;
     script.On(kRecordTitle, [&](HWND dialog) { Click(dialog, c.button); })
-        .On(c.title,
+        .On(title,
             [&](HWND dialog) {  // each dialog has only its own controls
+              EXPECT_EQ(CountFlatButtons(dialog), 3);
               EXPECT_EQ(Shown(dialog, c.field), c.shown);
+              EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CLEAR_TIME)) != FALSE,
+                        c.button == IDC_SET_NEXT_TIME);
               Type(dialog, IDC_KEYWORD, L"夏娜");
               Pick(dialog, IDC_DATE_PICKER, 2006, 7, 1);
               Pick(dialog, IDC_TIME_PICKER, 2006, 7, 1, 19, 45);
-              Click(dialog, IDOK);
+              PostCommand(dialog, c.press);  // also a disabled "清零"
+              if (c.press == IDC_CLEAR_TIME && c.button == IDC_SET_UPDATE_TIME)
+                Click(dialog, IDCANCEL);
             })
         .On(kRecordTitle, [](HWND dialog) { Click(dialog, IDOK); });
     EXPECT_EQ(Run(kRecordTitle, script), IDOK);
@@ -193,7 +199,7 @@ TEST_F(FormDialogs, TheRecordDialogsButtonsOpenTheirDialogsOnItsValues) {
 // "浏览..." takes the chosen picture's path without changing the current
 // folder (the files are opened by relative paths).
 TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
-  mirevo::testing::TempFolder folder;
+  TempFolder folder;
   const std::wstring picture = (folder.path() / L"夏娜.bmp").wstring();
   std::ofstream(std::filesystem::path(picture), std::ios::binary) << "BM";
   const std::filesystem::path folderBefore = std::filesystem::current_path();
@@ -218,107 +224,35 @@ TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
   EXPECT_EQ(std::filesystem::current_path(), folderBefore);
 }
 
-// The dialog shows the form's label and time; "确定" gives back the picked
-// time, Escape nothing, and "清零" "Unknown" for a next time only: for the
-// update time the button is disabled and its command sent anyway does
-// nothing.
-TEST_F(FormDialogs, TheTimeDialogShowsItsFormAndGivesBackWhatTheButtonSays) {
-  struct Case {
-    const char* edited;
-    int button;
-    const char* result;  // nullptr: the dialog stays open
-  };
-  const Case cases[] = {{"2006-06-30 23:59", IDCANCEL, "2006-06-30 23:59"},
-                        {"2006-06-30 23:59", IDOK, "2007-01-09 07:00"},
-                        {"2006-06-30 23:59", IDC_CLEAR_TIME, "Unknown"},
-                        {"2006-06-25 21:30", IDC_CLEAR_TIME, nullptr}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.edited);
-    time.editedText = c.edited;
-    time.Open(clock);
-    DialogScript script;
-    script.On(kTimeTitle, [&](HWND dialog) {
-      EXPECT_EQ(win32::GbkFromWide(Shown(dialog, IDC_TIME_LABEL)), time.Label());
-      EXPECT_EQ(Shown(dialog, IDC_DATE_PICKER) + L" " + Shown(dialog, IDC_TIME_PICKER),
-                win32::WideFromGbk(c.edited));
-      EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CLEAR_TIME)) != FALSE, time.CanClear());
-      Pick(dialog, IDC_DATE_PICKER, 2007, 1, 9);
-      Pick(dialog, IDC_TIME_PICKER, 2007, 1, 9, 7, 0);
-      PostCommand(dialog, c.button);
-    });
-    if (!c.result) script.On(kTimeTitle, [](HWND dialog) { Click(dialog, IDCANCEL); });
-    EXPECT_EQ(Run(kTimeTitle, script), c.button == IDCANCEL || !c.result ? IDCANCEL : IDOK);
-    EXPECT_EQ(time.editedText, c.result ? c.result : c.edited);
-  }
-}
-
-TEST_F(FormDialogs, TheKeywordDialogShowsTheKeywordAndGivesBackWhatWasTypedOnOkOnly) {
-  for (bool ok : {false, true}) {
-    DialogScript script;
-    script.On(kKeywordTitle, [&](HWND dialog) {
-      EXPECT_EQ(Shown(dialog, IDC_KEYWORD), L"  夏娜  ");
-      Type(dialog, IDC_KEYWORD, L"灼眼的夏娜");
-      ok ? Click(dialog, IDOK) : PressEscape(dialog);
-    });
-    EXPECT_EQ(Run(kKeywordTitle, script), ok ? IDOK : IDCANCEL);
-    EXPECT_EQ(keyword.result, ok ? "灼眼的夏娜" : "old");
-  }
-}
-
 // "现在就搜!" opens the form's address with the dialog as owner and shows the
 // text as searched; without search settings it shows the form's complaint.
 TEST_F(FormDialogs, SearchNowOpensTheAddressOrComplains) {
   AppSettings settings;
   for (bool withSettings : {true, false}) {
-    SCOPED_TRACE(withSettings);
-    fakes.shell.opened.clear();
+    fakes.Forget();
     keyword.searchSettings = withSettings ? &settings : nullptr;
     KeywordForm expected = keyword;
     const KeywordForm::SearchNowOutcome outcome = expected.SearchNow();
-    HWND keywordDialog = nullptr;
+    HWND shownIn = nullptr;
     DialogScript script;
     script
         .On(kKeywordTitle,
             [&](HWND dialog) {
-              keywordDialog = dialog;
+              shownIn = dialog;
               Click(dialog, IDC_SEARCH_NOW);
             })
         .On(kKeywordTitle, [&](HWND dialog) {
           EXPECT_EQ(Shown(dialog, IDC_KEYWORD), win32::WideFromGbk(*expected.text));
-          Click(dialog, IDCANCEL);
+          PressKey(dialog, VK_ESCAPE);
         });
     EXPECT_EQ(Run(kKeywordTitle, script), IDCANCEL);
-    const auto& opened = fakes.shell.opened;
-    const auto& shown = fakes.messages.shown;
-    ASSERT_EQ(opened.size(), withSettings ? 1u : 0u);
-    ASSERT_EQ(shown.size(), withSettings ? 0u : 1u);
-    if (withSettings) {
-      EXPECT_EQ(opened[0].owner, keywordDialog);
-      EXPECT_EQ(opened[0].address, outcome.address);
-    } else {
-      EXPECT_EQ(shown[0].owner, keywordDialog);
-      EXPECT_EQ(shown[0].text, outcome.message);
-      EXPECT_EQ(shown[0].caption, kSearchNowCaption);
-    }
+    ASSERT_EQ(fakes.addresses.size(), withSettings ? 1u : 0u);
+    ASSERT_EQ(fakes.messages.size(), withSettings ? 0u : 1u);
+    EXPECT_EQ(withSettings ? fakes.addresses[0].owner : fakes.messages[0].owner, shownIn);
+    EXPECT_EQ(withSettings ? fakes.addresses[0].address : fakes.messages[0].text,
+              withSettings ? *outcome.address : outcome.message);
   }
-}
-
-TEST_F(FormDialogs, TheTypeDialogShowsTheCategoryAndGivesBackTheChosenOneOnOkOnly) {
-  for (bool ok : {false, true}) {
-    TypeForm form{kOva};
-    DialogScript script;
-    script
-        .On("请选择此作品的类型",
-            [](HWND dialog) {
-              EXPECT_EQ(win32::RadioIndex(dialog, IDC_TYPE_ANIME, IDC_TYPE_DRAMA), kOva);
-              Click(dialog, IDC_TYPE_DRAMA);
-            })
-        .On("请选择此作品的类型",
-            [&](HWND dialog) { ok ? Click(dialog, IDOK) : PressEscape(dialog); });
-    TypeDialog dialog(form);
-    EXPECT_EQ(script.Run([&] { return dialog.RunModal(nullptr); }), ok ? IDOK : IDCANCEL);
-    EXPECT_EQ(form.category, ok ? kDrama : kOva);
-  }
+  EXPECT_EQ(fakes.messages[0].caption, kSearchNowCaption);
 }
 
 }  // namespace

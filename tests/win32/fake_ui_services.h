@@ -1,82 +1,72 @@
-// Fakes of the UI services for the Win32 tests: they record every call and
-// answer from a script instead of showing anything.
+// The four UI services as one fake for the Win32 tests: it records every
+// call and answers from a script instead of showing anything.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "ui/win32/message_box.h"
-#include "ui/win32/shell_open.h"
 #include "ui/win32/ui_services.h"
 
-namespace mirevo::win32::testing {
+namespace mirevo::testing {
 
-struct ShownMessage {
-  HWND owner;
-  std::string text;     // GBK
-  std::string caption;  // GBK, empty when the caller left it to the service
-  MessageButtons buttons;
-};
+struct FakeUiServices final : win32::MessageBoxService,
+                              win32::ShellOpenService,
+                              win32::NotifyIconService,
+                              win32::ColourChooserService {
+  struct Message {
+    HWND owner;
+    std::string text, caption;  // GBK; the caption empty when left to the service
+    win32::MessageButtons buttons;
+  };
+  struct Opened {
+    HWND owner;
+    std::string address;  // GBK
+  };
 
-class RecordingMessageBox final : public MessageBoxService {
- public:
-  MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
-                     MessageButtons buttons, MessageIcon) override {
-    shown.push_back({owner, std::string(text), std::string(caption), buttons});
-    if (shown.size() <= answers.size()) return answers[shown.size() - 1];
-    return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kYes;
+  win32::MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
+                            win32::MessageButtons buttons, win32::MessageIcon) override {
+    messages.push_back({owner, std::string(text), std::string(caption), buttons});
+    if (messages.size() <= answers.size()) return answers[messages.size() - 1];
+    return buttons == win32::MessageButtons::kOk ? win32::MessageAnswer::kOk
+                                                 : win32::MessageAnswer::kYes;
+  }
+  bool Open(HWND owner, std::string_view address) override {
+    addresses.push_back({owner, std::string(address)});
+    return true;
+  }
+  bool OpenLink(HWND owner, std::string_view target) override {
+    links.push_back({owner, std::string(target)});
+    return true;
+  }
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
+    notified.push_back({message, data});
+    return message != NIM_ADD || refusedAdds-- <= 0;
+  }
+  std::optional<COLORREF> Choose(HWND, COLORREF initial) override {
+    offeredColours.push_back(initial);
+    return chosenColour;
+  }
+
+  // Forgets what was recorded and the answers to the message boxes.
+  void Forget() {
+    answers.clear();
+    messages.clear();
+    addresses.clear();
+    links.clear();
+    notified.clear();
+    offeredColours.clear();
   }
 
   // The answers to the boxes in the order shown; past them, the first button.
-  std::vector<MessageAnswer> answers;
-  std::vector<ShownMessage> shown;
+  std::vector<win32::MessageAnswer> answers;
+  std::vector<Message> messages;
+  std::vector<Opened> addresses, links;
+  std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
+  std::vector<COLORREF> offeredColours;
+  int refusedAdds = 0;                   // how many NIM_ADD calls fail
+  std::optional<COLORREF> chosenColour;  // nullopt: the user cancels
+  win32::UiServices services{*this, *this, *this, *this};
 };
 
-class RecordingShellOpen final : public ShellOpenService {
- public:
-  struct Opened {
-    HWND owner;
-    std::string address;
-  };
-  bool Open(HWND owner, std::string_view address) override {
-    opened.push_back({owner, std::string(address)});
-    return true;
-  }
-  std::vector<Opened> opened;
-};
-
-class RecordingNotifyIcon final : public NotifyIconService {
- public:
-  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
-    calls.push_back({message, data});
-    return accept;
-  }
-  struct Call {
-    DWORD message;
-    NOTIFYICONDATAW data;
-  };
-  std::vector<Call> calls;
-  bool accept = true;
-};
-
-class ScriptedColourChooser final : public ColourChooserService {
- public:
-  std::optional<COLORREF> Choose(HWND, COLORREF initial) override {
-    offered.push_back(initial);
-    return answer;
-  }
-  std::vector<COLORREF> offered;
-  std::optional<COLORREF> answer;  // nullopt: the user cancels
-};
-
-// The fakes as one set of services.
-struct FakeUiServices {
-  RecordingMessageBox messages;
-  RecordingShellOpen shell;
-  RecordingNotifyIcon notifyIcon;
-  ScriptedColourChooser colours;
-  UiServices services{messages, shell, notifyIcon, colours};
-};
-
-}  // namespace mirevo::win32::testing
+}  // namespace mirevo::testing

@@ -1,10 +1,11 @@
 // Plays the user at the modal dialogs and menus the code under test opens,
-// from inside their own message loops. A test lists steps; a thread timer
-// runs one step per tick on the window that has the user's attention now
-// (the one visible, enabled dialog or menu window of this thread; owners are
-// disabled while a modal dialog runs). Clicks are posted, so a nested dialog
-// runs its loop outside the timer callback and the steps go on inside it.
-// Message boxes are fakes in these tests and never block.
+// from inside their own message loops, and acts on windows as a user would.
+// A test lists steps; a thread timer runs one step per tick on the window
+// that has the user's attention now (the one visible, enabled dialog or menu
+// window of this thread; owners are disabled while a modal dialog runs).
+// Clicks are posted, so a nested dialog runs its loop outside the timer
+// callback and the steps go on inside it. Message boxes are fakes in these
+// tests and never block.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,22 +23,10 @@
 #include "ui/win32/control_text.h"
 #include "ui/win32/wide_text.h"
 
-namespace mirevo::win32::testing {
+namespace mirevo::testing {
 
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 inline constexpr wchar_t kMenuClass[] = L"#32768";
-
-// The first visible, enabled top-level window of this thread with that
-// class that matches; nullptr if none.
-inline HWND CurrentWindow(const wchar_t* className, const std::function<bool(HWND)>& matches) {
-  for (HWND window = ::FindWindowExW(nullptr, nullptr, className, nullptr); window != nullptr;
-       window = ::FindWindowExW(nullptr, window, className, nullptr)) {
-    if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId() &&
-        ::IsWindowVisible(window) && ::IsWindowEnabled(window) && matches(window))
-      return window;
-  }
-  return nullptr;
-}
 
 class DialogScript {
  public:
@@ -45,7 +34,8 @@ class DialogScript {
 
   // The next step, run once the current dialog's title is title (GBK).
   DialogScript& On(std::string_view title, Action action) {
-    return When([wide = WideFromGbk(title)](HWND dialog) { return ReadWideText(dialog) == wide; },
+    return When([wide = win32::WideFromGbk(title)](
+                    HWND dialog) { return win32::ReadWideText(dialog) == wide; },
                 std::move(action));
   }
   // The next step, run once a current dialog satisfies the predicate.
@@ -55,7 +45,7 @@ class DialogScript {
   }
   // The next step, run on the popup menu once it is open.
   DialogScript& OnMenu(Action action) {
-    steps_.push_back({kMenuClass, [](HWND) { return true; }, std::move(action)});
+    steps_.push_back({kMenuClass, nullptr, std::move(action)});
     return *this;
   }
 
@@ -82,30 +72,39 @@ class DialogScript {
  private:
   struct Step {
     const wchar_t* className;
-    std::function<bool(HWND)> matches;
+    std::function<bool(HWND)> matches;  // nullptr: any
     Action action;
   };
 
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (active_ != nullptr) active_->Advance();
+  // The first visible, enabled top-level window of this thread with that
+  // class that matches; nullptr if none.
+  static HWND Current(const wchar_t* className, const std::function<bool(HWND)>& matches) {
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, className, nullptr); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, className, nullptr)) {
+      if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId() &&
+          ::IsWindowVisible(window) && ::IsWindowEnabled(window) && (!matches || matches(window)))
+        return window;
+    }
+    return nullptr;
   }
 
-  void Advance() {
-    if (next_ < steps_.size()) {
-      const Step& step = steps_[next_];
-      if (HWND window = CurrentWindow(step.className, step.matches)) {
-        ++next_;
-        idleTicks_ = 0;
-        step.action(window);
-        return;
+  // One step when its window is there; after 400 ticks (6 s) without one,
+  // the failure and the way out.
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (active_ == nullptr) return;
+    DialogScript& self = *active_;
+    if (self.next_ < self.steps_.size()) {
+      const Step& step = self.steps_[self.next_];
+      if (HWND window = Current(step.className, step.matches)) {
+        ++self.next_;
+        self.idleTicks_ = 0;
+        return step.action(window);
       }
     }
-    const auto any = [](HWND) { return true; };
-    HWND menu = CurrentWindow(kMenuClass, any);
-    HWND dialog = CurrentWindow(kDialogClass, any);
-    if (++idleTicks_ < 400 || (menu == nullptr && dialog == nullptr)) return;
-    ADD_FAILURE() << "dialog script stalled at step " << next_ << " of " << steps_.size();
-    next_ = steps_.size();
+    HWND menu = Current(kMenuClass, nullptr), dialog = Current(kDialogClass, nullptr);
+    if (++self.idleTicks_ < 400 || (menu == nullptr && dialog == nullptr)) return;
+    ADD_FAILURE() << "dialog script stalled at step " << self.next_ << " of " << self.steps_.size();
+    self.next_ = self.steps_.size();
     if (menu != nullptr) ::EndMenu();
     if (menu == nullptr) ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   }
@@ -116,40 +115,65 @@ class DialogScript {
   int idleTicks_ = 0;
 };
 
-// --- acting on a dialog like a user ----------------------------------------
+// ---- Acting like a user --------------------------------------------------
 
 // A click as the button itself reports it (check boxes and radios toggle).
 inline void Click(HWND dialog, int controlId) {
   ::PostMessageW(::GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
 }
 
-// The command of a button as its parent gets it, for windows that may be
-// hidden (the main window in tests) where a click cannot land.
+// The command of a button as its parent gets it, also from a button that
+// is disabled or hidden, where a click cannot land.
 inline void PostCommand(HWND dialog, int controlId) {
   ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
 }
 
-// Escape as typed into the dialog's focused control (the dialog itself
-// while none has the focus yet); the dialog manager turns it into IDCANCEL.
-inline void PressEscape(HWND dialog) {
+// A key typed into the focused control of the window (the window itself
+// when the focus is elsewhere); the dialog manager turns Enter and Escape
+// into IDOK and IDCANCEL.
+inline void PressKey(HWND window, WPARAM key) {
   HWND focus = ::GetFocus();
-  ::PostMessageW(::IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-}
-
-inline void Type(HWND dialog, int controlId, const std::wstring& text) {
-  ::SetDlgItemTextW(dialog, controlId, text.c_str());
+  ::PostMessageW(::IsChild(window, focus) ? focus : window, WM_KEYDOWN, key, 0x00010001);
 }
 
 inline std::wstring Shown(HWND dialog, int controlId) {
-  return ReadWideText(::GetDlgItem(dialog, controlId));
+  return win32::ReadWideText(::GetDlgItem(dialog, controlId));
 }
 
-inline void Pick(HWND dialog, int pickerId, WORD year, WORD month, WORD day, WORD hour = 0,
-                 WORD minute = 0) {
-  SYSTEMTIME time{year, month, 0, day, hour, minute, 0, 0};
-  ::SendDlgItemMessageW(dialog, pickerId, DTM_SETSYSTEMTIME, GDT_VALID,
-                        reinterpret_cast<LPARAM>(&time));
+// Chooses the item with that id from the open popup menu by keyboard.
+inline void ChooseItem(HWND menuWindow, UINT id) {
+  HMENU menu = reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+  for (int position = 0; position < ::GetMenuItemCount(menu); ++position) {
+    if ((::GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) == 0)
+      ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    if (::GetMenuItemID(menu, position) == id) break;
+  }
+  ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-}  // namespace mirevo::win32::testing
+// A control with that id anywhere below parent (inside child dialogs too).
+inline HWND FindDescendant(HWND parent, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  ::EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(param);
+        if (::GetDlgCtrlID(child) == wanted) found = child;
+        return found == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+// Runs what is queued, as the main window's modal loop would: keys go to
+// the modeless dialogs first (through the loop's message filter).
+inline void Pump() {
+  for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+    if (::CallMsgFilterW(&msg, MSGF_DIALOGBOX)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace mirevo::testing

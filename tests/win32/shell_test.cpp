@@ -1,0 +1,290 @@
+// What lives on the main window, on the assembled program: the tray icon
+// (seen through the notify-icon service), the window's behaviour on the
+// screen, and the settings dialog. Only the wiring: the rules are the
+// window layer's and the settings form's, tested natively.
+#include "app/search_page_form.h"
+#include "program_fixture.h"
+#include "reminders/due_summary.h"
+#include "ui/shell/tray_icon.h"
+
+namespace mirevo::ui {
+namespace {
+
+using namespace mirevo::testing;
+
+// ---- The tray icon -------------------------------------------------------
+
+class TrayTest : public ProgramTest {
+ protected:
+  int Balloons() const {
+    int count = 0;
+    for (const auto& [message, data] : fakes_.notified) count += (data.uFlags & NIF_INFO) != 0;
+    return count;
+  }
+  // The last call showed the due summary as the controller gives it.
+  void ExpectSummaryBalloon() {
+    ASSERT_FALSE(fakes_.notified.empty());
+    const auto& [message, data] = fakes_.notified.back();
+    EXPECT_EQ(message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_INFO));
+    EXPECT_EQ(data.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
+    EXPECT_EQ(data.uTimeout, kDueSummaryTimeoutMs);
+    EXPECT_EQ(data.szInfoTitle, win32::WideFromGbk(kDueSummaryTitle));
+    EXPECT_EQ(data.szInfo, win32::WideFromGbk(Controller().list.DueSummaryText()));
+  }
+};
+
+// Added at the start, again when the taskbar is made anew (also after the
+// first add failed), removed at the exit.
+TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
+  for (int refused : {0, 1}) {
+    fakes_.refusedAdds = refused;
+    Open();
+    HWND window = Main();
+    ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Press(IDC_SAVE_EXIT);
+    ASSERT_EQ(fakes_.notified.size(), 3u) << refused;
+    for (std::size_t i = 0; i < 3; ++i) {
+      const auto& [message, data] = fakes_.notified[i];
+      EXPECT_EQ(message, static_cast<DWORD>(i < 2 ? NIM_ADD : NIM_DELETE));
+      EXPECT_EQ(data.hWnd, window);
+      EXPECT_EQ(data.uID, static_cast<UINT>(IDR_TRAY_MENU));
+      if (message == NIM_DELETE) continue;
+      EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_ICON | NIF_MESSAGE | NIF_TIP));
+      EXPECT_NE(data.hIcon, nullptr);
+      EXPECT_EQ(data.uCallbackMessage, TrayIcon::kCallbackMessage);
+      EXPECT_STREQ(data.szTip, L"Mirevo v0.22");
+    }
+  }
+}
+
+// One message after another, with "AllowTrayBTip" on and off: minimising
+// hides the window (no taskbar button) and shows the summary if allowed; a
+// hover on the icon shows it once while the window is hidden, until a
+// balloon's end arms it again; a double click shows the window; a right
+// click opens the menu, whose "显示更新提示" arrives. Another icon's messages
+// are not the tray's.
+TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu) {
+  constexpr UINT kTray = TrayIcon::kCallbackMessage;
+  for (int allow : {1, 0}) {
+    Open("AllowTrayBTip=" + std::to_string(allow) + ";");
+    // message, its parameters, the window shown before, balloons, shown after
+    const std::tuple<UINT, WPARAM, LPARAM, bool, int, bool> steps[] = {
+        {WM_SYSCOMMAND, SC_MINIMIZE, 0, true, allow, false},
+        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, true, 0, true},
+        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
+        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, 0, false},
+        {kTray, IDR_TRAY_MENU, NIN_BALLOONTIMEOUT, false, 0, false},
+        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
+        {kTray, IDR_TRAY_MENU + 1, WM_LBUTTONDBLCLK, false, 0, false},
+        {kTray, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, false, 0, true},
+        {kTray, IDR_TRAY_MENU, WM_RBUTTONUP, true, 1, true}};
+    for (const auto& [message, wParam, lParam, shownBefore, balloons, shownAfter] : steps) {
+      SCOPED_TRACE(::testing::Message() << allow << " " << message << " " << lParam);
+      ::ShowWindow(Main(), shownBefore ? SW_SHOWNA : SW_HIDE);
+      const int before = Balloons();
+      DialogScript script;
+      if (lParam == WM_RBUTTONUP)
+        script.OnMenu([](HWND menu) { ChooseItem(menu, ID_TRAY_SUMMARY); });
+      script.Run([&] { ::SendMessageW(Main(), message, wParam, lParam); });
+      EXPECT_EQ(Balloons() - before, balloons);
+      if (balloons) ExpectSummaryBalloon();
+      EXPECT_EQ(::IsWindowVisible(Main()) != FALSE, shownAfter);
+      EXPECT_FALSE(::IsIconic(Main()));
+    }
+  }
+}
+
+// ---- The window's behaviour ----------------------------------------------
+
+class BehaviourTest : public ProgramTest {};
+
+RECT Rect(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
+TEST_F(BehaviourTest, StartsWhereAndAsTheSettingsSay) {
+  // the settings, the place, topmost, the alpha (0: not layered)
+  const std::tuple<const char*, POINT, bool, int> cases[] = {
+      {"pos[0]=120;pos[1]=90;", {120, 90}, false, 0},
+      {"pos[0]=120;pos[1]=90;topshow=1;alpha=5;", {120, 90}, true, 128},
+      {"pos[0]=3000;pos[1]=2000;", {250, 150}, false, 0}};  // off every screen
+  for (const auto& [settings, place, topmost, alpha] : cases) {
+    SCOPED_TRACE(settings);
+    Open(settings);
+    EXPECT_EQ(Rect(Main()).left, place.x);
+    EXPECT_EQ(Rect(Main()).top, place.y);
+    EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), topmost);
+    EXPECT_EQ(HasExStyle(WS_EX_LAYERED), alpha != 0);
+    BYTE shown = 0;
+    if (alpha) ::GetLayeredWindowAttributes(Main(), nullptr, &shown, nullptr);
+    EXPECT_EQ(shown, alpha);
+    EXPECT_FALSE(::IsZoomed(Main()));
+  }
+  // Maximised, the window leaves the stored place as it was.
+  Open("pos[0]=123;MaxSign=1;");
+  EXPECT_TRUE(::IsZoomed(Main()));
+  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_EQ(Main(), nullptr);
+  EXPECT_EQ(Saved().windowPlacement[0], 123);
+}
+
+// Moved to x = 4 it docks, leaving a strip of 8 pixels; then each tick of
+// timer 1 brings it back with the cursor on the strip and hides it again
+// with the cursor away.
+TEST_F(BehaviourTest, DocksAtTheLeftEdgeAndItsTimerHidesItAndBringsItBack) {
+  Open("AutoHide=1;topshow=1;pos[0]=300;pos[1]=200;");
+  const LONG width = Rect(Main()).right - Rect(Main()).left;
+  ::SetWindowPos(Main(), nullptr, 4, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Rect(Main()).left, 8 - width);
+  for (const auto& [cursor, left] : {std::pair{POINT{3, 250}, 0L}, {POINT{700, 600}, 8 - width}}) {
+    ::SetCursorPos(cursor.x, cursor.y);
+    ::SendMessageW(Main(), WM_TIMER, 1, 0);
+    EXPECT_EQ(Rect(Main()).left, left) << cursor.x;
+  }
+}
+
+TEST_F(BehaviourTest, ABiggerWindowMovesTheRightButtonsAndStretchesTheListAndTabs) {
+  Open("pos[2]=700;pos[3]=500;");  // beyond the designed size
+  // id, and how much of the growth goes to its left, right and bottom
+  const std::tuple<int, int, int, int> anchors[] = {{IDC_SAVE_EXIT, 1, 1, 0}, {IDC_SEARCH, 1, 1, 0},
+                                                    {IDC_SETTINGS, 1, 1, 0},  {IDC_LIST, 0, 1, 1},
+                                                    {IDC_TABS, 0, 1, 0},      {IDC_ADD, 0, 0, 0}};
+  std::vector<RECT> before;
+  for (const auto& [id, left, right, bottom] : anchors)
+    before.push_back(Rect(GetDlgItem(Main(), id)));
+  RECT client{}, grown{};
+  ::GetClientRect(Main(), &client);
+  ::SetWindowPos(Main(), nullptr, 0, 0, 760, 540, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::GetClientRect(Main(), &grown);
+  const LONG dx = grown.right - client.right, dy = grown.bottom - client.bottom;
+  ASSERT_TRUE(dx > 0 && dy > 0);
+  for (std::size_t i = 0; i < std::size(anchors); ++i) {
+    const auto& [id, left, right, bottom] = anchors[i];
+    const RECT after = Rect(GetDlgItem(Main(), id));
+    EXPECT_EQ(after.left - before[i].left, left * dx) << id;
+    EXPECT_EQ(after.right - before[i].right, right * dx) << id;
+    EXPECT_EQ(after.top, before[i].top) << id;
+    EXPECT_EQ(after.bottom - before[i].bottom, bottom * dy) << id;
+  }
+}
+
+// ---- The settings dialog -------------------------------------------------
+
+class SettingsTest : public ProgramTest {
+ protected:
+  // "设置", and the dialog it opened.
+  HWND OpenSettings() {
+    Press(IDC_SETTINGS);
+    return Dialog() != nullptr ? Dialog()->Hwnd() : nullptr;
+  }
+  SettingsDialog* Dialog() { return program_->Settings().Dialog(); }
+};
+
+// A click on a control of the dialog or of one of its pages.
+void ClickIn(HWND dialog, int id) {
+  ::SendMessageW(FindDescendant(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Whether the page of that tab shows (each known by a control on it).
+bool PageShown(HWND dialog, int tab) {
+  const int controls[] = {IDC_TOPMOST, IDC_NEXT_TIME_RULE, IDC_SEARCH_PREFIX};
+  return ::IsWindowVisible(::GetParent(FindDescendant(dialog, controls[tab]))) != FALSE;
+}
+
+TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichGoesWithTheWindow) {
+  Open();
+  HWND dialog = OpenSettings();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(dialog));
+  EXPECT_TRUE(::IsWindowEnabled(Main())) << "modeless";
+  EXPECT_EQ(::GetWindow(dialog, GW_OWNER), Main());
+  EXPECT_EQ(OpenSettings(), dialog) << "a second \"设置\" finds the open one";
+  EXPECT_EQ(::GetFocus(), List());
+  for (int tab : {1, 2, 0}) {
+    ::SendMessageW(FindDescendant(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
+    for (int page : {0, 1, 2}) EXPECT_EQ(PageShown(dialog, page), page == tab) << tab;
+  }
+  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(::IsWindow(dialog));
+  EXPECT_EQ(Dialog(), nullptr);
+}
+
+// "最上层显示" off and a transparency of 50%, then each way to leave: the
+// window shows what was applied, and the settings file keeps it at the exit.
+// (Wine does not make a window topmost while a window it owns lies above
+// it, so the setting is turned off here.)
+TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
+  // a button or (0) a key, whether the dialog stays open, and applies
+  const std::tuple<int, WPARAM, bool, bool> ways[] = {{IDC_APPLY, 0, true, true},
+                                                      {IDOK, 0, false, true},
+                                                      {IDCANCEL, 0, false, false},
+                                                      {0, VK_RETURN, false, true},
+                                                      {0, VK_ESCAPE, false, false}};
+  for (const auto& [button, key, staysOpen, applies] : ways) {
+    SCOPED_TRACE(::testing::Message() << button << " " << key);
+    Open("topshow=1;");
+    HWND dialog = OpenSettings();
+    ClickIn(dialog, IDC_TOPMOST);
+    HWND alpha = FindDescendant(dialog, IDC_ALPHA);
+    ::SendMessageW(alpha, CB_SETCURSEL, 5, 0);
+    ::SendMessageW(::GetParent(alpha), WM_COMMAND, MAKEWPARAM(IDC_ALPHA, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(alpha));
+    if (button != 0) ClickIn(dialog, button);
+    if (key != 0) PressKey(dialog, key);  // the focus is on "最上层显示"
+    Pump();
+    EXPECT_EQ(Dialog() != nullptr, staysOpen);
+    EXPECT_EQ(::IsWindowVisible(dialog) != FALSE, staysOpen);
+    EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), !applies);
+    EXPECT_EQ(HasExStyle(WS_EX_LAYERED), applies);
+    ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Saved().topShow, applies ? 0 : 1);
+    EXPECT_EQ(Saved().alpha, applies ? 5 : 0);
+  }
+}
+
+// The chooser opens on the rule's colour; the colour chosen enables "应用",
+// which recolours the due rows.
+TEST_F(SettingsTest, AReminderColourChosenRecoloursTheList) {
+  fakes_.chosenColour = RGB(10, 200, 30);
+  Open();
+  const int due = Controller().list.Rows()[0].colour;
+  ASSERT_EQ(due, AppSettings().reminders.rules[kNextTimeRule].colour);
+  HWND dialog = OpenSettings();
+  HWND apply = ::GetDlgItem(dialog, IDC_APPLY);
+  ClickIn(dialog, IDC_APPLY);  // the search prefix filled in on opening enabled it
+  EXPECT_FALSE(::IsWindowEnabled(apply));
+  ClickIn(dialog, IDC_NEXT_TIME_COLOUR);
+  EXPECT_EQ(fakes_.offeredColours, std::vector<COLORREF>{static_cast<COLORREF>(due)});
+  EXPECT_TRUE(::IsWindowEnabled(apply));
+  ClickIn(dialog, IDC_APPLY);
+  Pump();
+  EXPECT_EQ(Controller().list.Rows()[0].colour, static_cast<int>(RGB(10, 200, 30)));
+  ExpectListShowsTheRows();
+  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(Saved().reminders.rules[kNextTimeRule].colour, static_cast<int>(RGB(10, 200, 30)));
+}
+
+// A prefix the settings file could not keep: the message names the box, the
+// dialog turns to "搜索" with the box focused, and nothing is applied.
+TEST_F(SettingsTest, ASearchPrefixWithASemicolonIsRefused) {
+  Open("topshow=1;");
+  HWND dialog = OpenSettings();
+  ClickIn(dialog, IDC_TOPMOST);
+  ClickIn(dialog, IDC_SOURCE_CUSTOM);
+  HWND prefix = FindDescendant(dialog, IDC_SEARCH_PREFIX);
+  ::SetWindowTextW(prefix, L"http://a;b=");
+  ClickIn(dialog, IDOK);
+  Pump();
+  ASSERT_EQ(fakes_.messages.size(), 1u);
+  EXPECT_EQ(fakes_.messages[0].owner, dialog);
+  EXPECT_NE(fakes_.messages[0].text.find(kSearchPrefixLabel), std::string::npos);
+  EXPECT_TRUE(::IsWindowVisible(dialog) && PageShown(dialog, 2));
+  EXPECT_EQ(::GetFocus(), prefix);
+  EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST)) << "nothing applied";
+}
+
+}  // namespace
+}  // namespace mirevo::ui
