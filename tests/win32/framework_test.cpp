@@ -1,11 +1,14 @@
 // The framework under the windows: the dialog base (binding, dispatch,
-// modal and modeless runs, the exception boundary) and chained hooks on an
-// existing window. Reflection is seen at work in the program's own controls
-// (the list, the flat buttons, the links, the menus).
+// modal and modeless runs, the exception boundary), the plain window base,
+// messages handed back to a control's wrapper, chained hooks on an existing
+// window, and timers that end with their objects.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,9 +17,12 @@
 #include "modal_driver.h"
 #include "resource.h"
 #include "ui/win32/callback_guard.h"
+#include "ui/win32/control.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/module.h"
+#include "ui/win32/window.h"
 #include "ui/win32/window_subclass.h"
+#include "ui/win32/window_timer.h"
 
 namespace mirevo::win32 {
 namespace {
@@ -124,6 +130,90 @@ TEST(WindowSubclassTest, HooksChainLastAttachedFirstAndLetGoInAnyOrder) {
     EXPECT_EQ(hook->Hwnd(), nullptr);
     EXPECT_EQ(hook->detachedFrom, edit);
   }
+}
+
+// Answers the colour request and the notifications of its control for the
+// parent, except NM_CLICK, which it leaves to the parent.
+class Painter final : public Control {
+ public:
+  std::optional<LRESULT> OnReflected(UINT message, WPARAM, LPARAM lParam) override {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == NM_CLICK)
+      return std::nullopt;
+    return message == WM_NOTIFY ? 7 : 42;
+  }
+};
+
+// A window of its own: bound before WM_CREATE, answering kNoted, with a
+// static child.
+class Probe final : public Window {
+ public:
+  HWND boundAtCreate = nullptr;
+  std::vector<UINT_PTR> ticks;
+
+ protected:
+  std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM) override {
+    if (message == WM_CREATE) boundAtCreate = Hwnd();
+    if (message == WM_TIMER) ticks.push_back(wParam);
+    if (message == WM_NOTIFY) return 1;  // what reaches the window itself
+    return message == kNoted ? std::optional<LRESULT>(5) : std::nullopt;
+  }
+};
+
+// WM_CTLCOLOR* and WM_NOTIFY about a wrapped control are answered by the
+// wrapper, in a dialog and in a plain window alike; what the wrapper leaves,
+// and what comes from an unwrapped control, reaches the parent's handler.
+TEST(Reflection, AWrappedControlAnswersForItsDialogOrWindow) {
+  HostDialog dialog(IDD_KEYWORD);
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  Probe window;
+  ASSERT_TRUE(window.Create(L"MirevoProbe", WS_POPUP, 0, nullptr, {0, 0, 100, 100}));
+  EXPECT_EQ(window.boundAtCreate, window.Hwnd());
+  EXPECT_EQ(::SendMessageW(window.Hwnd(), kNoted, 0, 0), 5);
+  HWND inWindow = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, window.Hwnd(),
+                                    nullptr, nullptr, nullptr);
+  for (HWND parent : {dialog.Hwnd(), window.Hwnd()}) {
+    HWND control = parent == dialog.Hwnd() ? dialog.Item(IDC_KEYWORD) : inWindow;
+    const auto notify = [&](UINT code) {
+      NMHDR header{control, 1, code};
+      return ::SendMessageW(parent, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header));
+    };
+    const LRESULT unwrapped = notify(NM_CUSTOMDRAW);
+    Painter painter;
+    ASSERT_TRUE(painter.Attach(control));
+    EXPECT_EQ(Control::FromHandle(control), &painter);
+    EXPECT_EQ(::SendMessageW(parent, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(control)), 42);
+    EXPECT_EQ(notify(NM_CUSTOMDRAW), 7);
+    EXPECT_EQ(notify(NM_CLICK), unwrapped) << "left to the parent";
+    painter.Detach();
+    EXPECT_EQ(Control::FromHandle(control), nullptr);
+    EXPECT_EQ(notify(NM_CUSTOMDRAW), unwrapped);
+  }
+  window.Destroy();
+  EXPECT_EQ(window.Hwnd(), nullptr);
+}
+
+// A timer ticks with its id until its object goes; another timer of the same
+// window shows that the window is still there to tick.
+TEST(WindowTimerTest, TicksWithItsIdUntilItsObjectGoes) {
+  Probe window;
+  ASSERT_TRUE(window.Create(L"MirevoProbe", WS_POPUP, 0, nullptr, {0, 0, 100, 100}));
+  WindowTimer other(2);
+  ASSERT_TRUE(other.Start(window.Hwnd(), 10));
+  const auto ticksOf = [&](UINT_PTR id) {
+    window.ticks.clear();
+    for (int i = 0; i < 100 && std::count(window.ticks.begin(), window.ticks.end(), 2) < 3; ++i) {
+      ::Sleep(10);
+      Pump();
+    }
+    return std::count(window.ticks.begin(), window.ticks.end(), id);
+  };
+  {
+    WindowTimer timer(1);
+    ASSERT_TRUE(timer.Start(window.Hwnd(), 10));
+    EXPECT_GT(ticksOf(1), 0);
+  }
+  EXPECT_EQ(ticksOf(1), 0);
+  EXPECT_GE(ticksOf(2), 3);
 }
 
 }  // namespace
