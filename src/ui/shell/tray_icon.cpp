@@ -142,6 +142,9 @@ void TrayIcon::ShowMenu() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
   const UINT chosen = win32::TrackPopupForCommand(popup->Handle(), Hwnd(), cursor);
+  // A menu opened from the notification area closes properly only once the
+  // window has seen another message after it.
+  ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
   if (chosen != 0) ::SendMessageW(Hwnd(), WM_COMMAND, chosen, 0);
 }
 
