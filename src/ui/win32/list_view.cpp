@@ -102,8 +102,8 @@ void VirtualListView::SelectRow(int row) {
   LVITEMW clear{};
   clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   for (UINT which : {LVNI_SELECTED, LVNI_FOCUSED}) {
-    const auto old = static_cast<int>(
-        ::SendMessageW(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+    const auto old =
+        static_cast<int>(::SendMessageW(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
     if (old >= 0 && old != row)
       ::SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(old),
                      reinterpret_cast<LPARAM>(&clear));
