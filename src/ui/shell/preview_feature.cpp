@@ -50,7 +50,8 @@ void PreviewFeature::OnListClick() {
   MainController& controller = window_->Controller();
   const AppSettings& settings = controller.session.Settings();
   if (settings.preview != 1) return;
-  const int row = window_->Screen().SelectedRow();
+  // The list's own bounds: a row the control reports must be one it shows.
+  const int row = controller.list.SelectedRow();
   const std::string path = row >= 0 ? controller.list.RecordOfRow(row).previewPath : std::string();
   if (path.empty()) {
     Hide();
