@@ -12,13 +12,11 @@ TEST(LinkColoursTest, HoverLeaveAndVisit) {
   LinkColours link;
   int step = 0;
   const auto check = [&](LinkActions actions, LinkActions expected, Colour colour, bool hovering) {
-    EXPECT_EQ(actions, expected) << "step " << step;
-    EXPECT_EQ(link.colour(), colour) << "step " << step;
-    EXPECT_EQ(link.hovering(), hovering) << "step " << step;
-    ++step;
+    EXPECT_EQ(std::tuple(actions, link.colour(), link.hovering()),
+              std::tuple(expected, colour, hovering))
+        << "step " << step++;
   };
-  EXPECT_EQ(link.colour(), MakeColour(0, 0, 255));
-  EXPECT_FALSE(link.hovering());
+  EXPECT_EQ(std::tuple(link.colour(), link.hovering()), std::tuple(MakeColour(0, 0, 255), false));
   check(link.MouseOver(), enter, MakeColour(255, 0, 0), true);
   check(link.MouseOver(), none, kLinkHoverColour, true);  // no second timer
   check(link.TimerFired(true), none, kLinkHoverColour, true);

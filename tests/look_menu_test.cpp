@@ -67,12 +67,11 @@ TEST(MenuColoursTest, LightenedFromTheSystemColours) {
   system.buttonFace = MakeColour(236, 233, 216);
   EXPECT_EQ(ClassicMenuColoursFor(system).checkCellBackground, MakeColour(247, 246, 239));
   const XpMenuColours themed = XpMenuColoursFor(system, true);
-  EXPECT_EQ(themed.iconColumn, system.buttonFace);
-  EXPECT_EQ(themed.selectedFill, MakeColour(193, 210, 237));
-  EXPECT_EQ(themed.disabledText, MakeColour(205, 202, 193));
+  EXPECT_EQ(std::tuple(themed.iconColumn, themed.selectedFill, themed.disabledText),
+            std::tuple(system.buttonFace, MakeColour(193, 210, 237), MakeColour(205, 202, 193)));
   const XpMenuColours forced = XpMenuColoursFor(system, false);
-  EXPECT_EQ(forced.iconColumn, MakeColour(240, 238, 225));
-  EXPECT_EQ(forced.selectedFill, MakeColour(224, 232, 246));
+  EXPECT_EQ(std::tuple(forced.iconColumn, forced.selectedFill),
+            std::tuple(MakeColour(240, 238, 225), MakeColour(224, 232, 246)));
 }
 
 }  // namespace

@@ -83,7 +83,6 @@ constexpr char kTue61[] = "周二(火)20:31 61";
 TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
   const ApplyCase cases[] = {
       // An empty next time becomes a week after the update on the kind tabs only.
-      {kAnime, 3, "", "", "000", kNoColour, "000", kWed},
       {kDrama, 3, "", "", "000", kNoColour, "000", kWed},
       {kAwaitedList, 3, "", "", "000", kNoColour, "000", ""},
       {kFinishedList, 3, "", "", "000", kNoColour, "000", ""},
@@ -97,7 +96,6 @@ TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
       // Only today's weekday starts the weekday rule; set flags stick on the
       // following days.
       {kAnime, 2, kMarch, "", "000", kWeekday, "100"},
-      {kAnime, -1, kMarch, "", "000", kNoColour, "000"},
       {kAnime, 5, kMarch, "", "100", kWeekday, "100"},
       {kAnime, 5, kMarch, "", "010", kEarliest, "010"},
       // A manual next time keeps both weekday rules from starting; set flags still apply.

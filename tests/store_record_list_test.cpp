@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <algorithm>
 #include <random>
 #include <tuple>
 #include <vector>
@@ -33,35 +33,23 @@ TEST(SeriesRecordTest, EachKeyOrdersByItsFields) {
 }
 
 // The order the column header has always produced: a selection sort on the
-// chain that moves the last of the greatest (ascending) or smallest
-// (descending) keys to the front of a result chain, one pass per key part.
-void LiteralSelectionPass(std::vector<SeriesRecord>& chain, bool descending,
-                          const auto& compareKeys) {
-  std::deque<SeriesRecord> result;
-  while (chain.size() > 1) {
-    std::size_t best = 0;
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-      int c = compareKeys(chain[i], chain[best]);
-      if (descending ? c <= 0 : c >= 0) best = i;
-    }
-    result.push_front(chain[best]);
-    chain.erase(chain.begin() + static_cast<std::ptrdiff_t>(best));
-  }
-  chain.insert(chain.end(), result.begin(), result.end());
-}
-
-// The unique tags in the order of the literal sort.
+// chain that moved the last of the greatest (ascending) or smallest
+// (descending) keys to the front of a result chain, one pass per key part,
+// text first. Each such pass is a stable sort. Gives the unique tags.
 std::vector<int> LiteralSort(const RecordList& list, SortKey key, bool descending) {
   std::vector<SeriesRecord> chain(list.begin(), list.end());
-  if (chain.empty()) return {};
-  if (SortText(chain[0], key))
-    LiteralSelectionPass(chain, descending, [key](const SeriesRecord& a, const SeriesRecord& b) {
+  const auto pass = [&](auto compare) {
+    std::ranges::stable_sort(chain, [&](const SeriesRecord& a, const SeriesRecord& b) {
+      return descending ? compare(b, a) < 0 : compare(a, b) < 0;
+    });
+  };
+  if (!chain.empty() && SortText(chain[0], key))
+    pass([key](const SeriesRecord& a, const SeriesRecord& b) {
       return CompareText(*SortText(a, key), *SortText(b, key));
     });
-  if (SortNumber(chain[0], key))
-    LiteralSelectionPass(chain, descending, [key](const SeriesRecord& a, const SeriesRecord& b) {
-      int x = *SortNumber(a, key);
-      int y = *SortNumber(b, key);
+  if (!chain.empty() && SortNumber(chain[0], key))
+    pass([key](const SeriesRecord& a, const SeriesRecord& b) {
+      const int x = *SortNumber(a, key), y = *SortNumber(b, key);
       return (x > y) - (x < y);
     });
   std::vector<int> tags;

@@ -27,9 +27,9 @@ TEST(OpeningPlacementTest, AWindowOutOfReachOpensAtTheDefaultPosition) {
   };
   for (const auto& [stored, areas, expected] : cases) {
     PlacementRect chosen = ChooseOpeningPlacement(stored, {250, 150, 480, 355}, areas, primary);
-    EXPECT_EQ(chosen, expected) << stored.left << "," << stored.top << " " << stored.width << "x"
-                                << stored.height << " -> " << chosen.left << "," << chosen.top
-                                << " " << chosen.width << "x" << chosen.height;
+    EXPECT_EQ(std::tie(chosen.left, chosen.top, chosen.width, chosen.height),
+              std::tie(expected.left, expected.top, expected.width, expected.height))
+        << stored.left << "," << stored.top << " " << stored.width << "x" << stored.height;
   }
 }
 
