@@ -1,15 +1,14 @@
-// Pictures: decoding and the holder's refusals, the record dialog's
-// picture box, and the preview popup on the assembled
-// program (beside the window for a clicked work whose picture loads, hidden
-// otherwise, following the window, transparent, and closed and made anew
-// with the "preview" setting).
+// Pictures: decoding and the holder's refusals, and the preview popup on the
+// assembled program (beside the window for a clicked work whose picture
+// loads, hidden otherwise, following the window, transparent, and closed and
+// made anew with the "preview" setting). The record dialog's picture box is
+// the dialogs test's.
 #include <tuple>
 
 #include "look/popup_placement.h"
 #include "program_fixture.h"
 #include "ui/controls/picture_box.h"
 #include "ui/controls/preview_popup.h"
-#include "ui/main/record_dialog.h"
 #include "ui/win32/screen_metrics.h"
 
 namespace mirevo::ui {
@@ -50,30 +49,6 @@ TEST(PictureHolderTest, DecodesAtNaturalSizeAndRefusesWhatIsNoPicture) {
     EXPECT_EQ(holder.LoadFile(path), load) << path;
     EXPECT_EQ(!holder.Empty(), kept) << path;
   }
-}
-
-// The record dialog shows the work's picture, and the placeholder once
-// "清除" is clicked.
-TEST(RecordDialogPictureTest, ShowsThePictureAndThePlaceholderAfterClearing) {
-  FakeUiServices fakes;
-  FixedClock clock(kNow);
-  RecordForm form;
-  form.addMode = false;
-  form.previewPath = DataFile("picture.bmp");
-  RecordDialog dialog(form, clock, fakes.services);
-  const auto shownWidth = [](HWND window) {
-    auto* box =
-        dynamic_cast<PictureBox*>(win32::Control::FromHandle(::GetDlgItem(window, IDC_PICTURE)));
-    return box != nullptr ? box->Picture().NaturalSize().cx : -1;
-  };
-  DialogScript script;
-  script.On("Mirevo", [&](HWND window) {
-    EXPECT_EQ(shownWidth(window), 40);
-    ::SendMessageW(::GetDlgItem(window, IDC_CLEAR_PICTURE), BM_CLICK, 0, 0);
-    EXPECT_EQ(shownWidth(window), kPlaceholderWidth);
-    Click(window, IDCANCEL);
-  });
-  script.Run([&] { return dialog.RunModal(nullptr); });
 }
 
 // ---- The preview popup ---------------------------------------------------
@@ -122,16 +97,20 @@ class PreviewTest : public ProgramTest {
   }
 };
 
-TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsAndFollowsIt) {
-  Open();
-  EXPECT_EQ(Popup(), nullptr) << "made for the first picture";
+// Made for the first picture, shown beside the window for a picture that
+// loads and hidden otherwise, with the keyboard left on the list; it follows
+// the window, is dragged by any point, and is as transparent as the window.
+// "启用预览图" off closes it, on makes it anew; it goes with the window.
+TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsFollowsItAndGoesWithIt) {
+  Open("alpha=5;");
+  EXPECT_EQ(Popup(), nullptr);
   for (const auto& [row, shown] :
        {std::pair{0, true}, {1, false}, {0, true}, {2, false}, {0, true}, {3, false}}) {
     Click(row);
     ASSERT_NE(Popup(), nullptr);
     EXPECT_EQ(Shown(), shown) << row;
     if (shown) ExpectPlacedFor(row);
-    EXPECT_EQ(::GetFocus(), List()) << row;  // the keyboard stays with the list
+    EXPECT_EQ(::GetFocus(), List()) << row;
   }
   Click(0);
   ::SetWindowPos(Main(), nullptr, 420, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -140,17 +119,7 @@ TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsAndFollowsIt) {
   ::GetWindowRect(Popup()->Hwnd(), &popup);
   EXPECT_EQ(
       ::SendMessageW(Popup()->Hwnd(), WM_NCHITTEST, 0, MAKELPARAM(popup.left + 9, popup.top + 9)),
-      HTCAPTION)
-      << "a drag anywhere moves it";
-  const HWND shownPopup = Popup()->Hwnd();
-  ::DestroyWindow(Main());
-  EXPECT_FALSE(::IsWindow(shownPopup)) << "it goes with the window";
-}
-
-TEST_F(PreviewTest, ClosedWithThePreviewOffMadeAnewWhenOnAndTransparent) {
-  Open("alpha=5;");
-  Click(0);
-  ASSERT_TRUE(Shown());
+      HTCAPTION);
   BYTE alpha = 0;
   ASSERT_TRUE(::GetLayeredWindowAttributes(Popup()->Hwnd(), nullptr, &alpha, nullptr));
   EXPECT_EQ(alpha, 128);
@@ -162,7 +131,10 @@ TEST_F(PreviewTest, ClosedWithThePreviewOffMadeAnewWhenOnAndTransparent) {
   EXPECT_EQ(Popup(), nullptr);
   SwitchPreview(true);
   Click(0);
-  EXPECT_TRUE(Shown());
+  ASSERT_TRUE(Shown());
+  const HWND shownPopup = Popup()->Hwnd();
+  ::DestroyWindow(Main());
+  EXPECT_FALSE(::IsWindow(shownPopup));
 }
 
 }  // namespace

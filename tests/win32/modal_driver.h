@@ -154,16 +154,11 @@ inline void ChooseItem(HWND menuWindow, UINT id) {
 
 // A control with that id anywhere below parent (inside child dialogs too).
 inline HWND FindDescendant(HWND parent, int id) {
-  std::pair<int, HWND> search{id, nullptr};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(param);
-        if (::GetDlgCtrlID(child) == wanted) found = child;
-        return found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.second;
+  HWND found = ::GetDlgItem(parent, id);
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr && found == nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT))
+    found = FindDescendant(child, id);
+  return found;
 }
 
 // Runs what is queued, as the main window's modal loop would: keys go to

@@ -1,8 +1,8 @@
 // The program as WinMain assembles it, on hidden windows in a temporary
 // working folder, with a pinned clock and time zone and the UI services
 // replaced by the recording fake; modal_driver.h plays the user at the
-// dialogs and menus it opens. Beside it: the test pictures, a bitmap to draw
-// into, and a count of the flat buttons.
+// dialogs and menus it opens. Beside it: the test pictures, what an
+// owner-drawn item is drawn with, and a count of the flat buttons.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -76,6 +76,8 @@ class ProgramTest : public ::testing::Test {
   HWND List() { return ::GetDlgItem(Main(), IDC_LIST); }
   HWND Tabs() { return ::GetDlgItem(Main(), IDC_TABS); }
   int ShownTab() { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETCURSEL, 0, 0)); }
+  // A tab picked by the user: the strip itself tells its parent.
+  void ClickTab(int tab) { ::SendMessageW(Tabs(), TCM_SETCURFOCUS, tab, 0); }
   bool HasExStyle(LONG_PTR style) {
     return (::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & style) != 0;
   }
@@ -147,29 +149,21 @@ inline std::string DataFile(const char* name) {
   return (std::filesystem::path(module).parent_path() / "data" / name).string();
 }
 
-// A bitmap to draw into, the way a window would be drawn.
-class Canvas {
- public:
-  Canvas(int width, int height) {
-    HDC screen = ::GetDC(nullptr);
-    dc_ = ::CreateCompatibleDC(screen);
-    bitmap_ = ::CreateCompatibleBitmap(screen, width, height);
-    ::ReleaseDC(nullptr, screen);
-    previous_ = ::SelectObject(dc_, bitmap_);
-  }
-  ~Canvas() {
-    ::SelectObject(dc_, previous_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-};
+// The colour at (x, y) of what window draws for draw (WM_DRAWITEM) into a
+// bitmap the size of its rectangle.
+inline COLORREF DrawnAt(HWND window, DRAWITEMSTRUCT draw, int x, int y) {
+  HDC screen = ::GetDC(nullptr);
+  draw.hDC = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, draw.rcItem.right, draw.rcItem.bottom);
+  ::ReleaseDC(nullptr, screen);
+  HGDIOBJ previous = ::SelectObject(draw.hDC, bitmap);
+  ::SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  const COLORREF colour = ::GetPixel(draw.hDC, x, y);
+  ::SelectObject(draw.hDC, previous);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(draw.hDC);
+  return colour;
+}
 
 // How many of the window's own buttons are owner-drawn rounded flat buttons.
 inline int CountFlatButtons(HWND parent) {

@@ -2,9 +2,10 @@
 // (seen through the notify-icon service), the window's behaviour on the
 // screen, and the settings dialog. Only the wiring: the rules are the
 // window layer's and the settings form's, tested natively.
+#include <algorithm>
+
 #include "app/search_page_form.h"
 #include "program_fixture.h"
-#include "reminders/due_summary.h"
 #include "ui/shell/tray_icon.h"
 
 namespace mirevo::ui {
@@ -14,25 +15,7 @@ using namespace mirevo::testing;
 
 // ---- The tray icon -------------------------------------------------------
 
-class TrayTest : public ProgramTest {
- protected:
-  int Balloons() const {
-    int count = 0;
-    for (const auto& [message, data] : fakes_.notified) count += (data.uFlags & NIF_INFO) != 0;
-    return count;
-  }
-  // The last call showed the due summary as the controller gives it.
-  void ExpectSummaryBalloon() {
-    ASSERT_FALSE(fakes_.notified.empty());
-    const auto& [message, data] = fakes_.notified.back();
-    EXPECT_EQ(message, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_INFO));
-    EXPECT_EQ(data.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
-    EXPECT_EQ(data.uTimeout, kDueSummaryTimeoutMs);
-    EXPECT_EQ(data.szInfoTitle, win32::WideFromGbk(kDueSummaryTitle));
-    EXPECT_EQ(data.szInfo, win32::WideFromGbk(Controller().list.DueSummaryText()));
-  }
-};
+class TrayTest : public ProgramTest {};
 
 // Added at the start, again when the taskbar is made anew (also after the
 // first add failed), removed at the exit.
@@ -53,42 +36,47 @@ TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
       EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_ICON | NIF_MESSAGE | NIF_TIP));
       EXPECT_NE(data.hIcon, nullptr);
       EXPECT_EQ(data.uCallbackMessage, TrayIcon::kCallbackMessage);
-      EXPECT_STREQ(data.szTip, L"Mirevo v0.22");
     }
   }
 }
 
 // One message after another, with "AllowTrayBTip" on and off: minimising
 // hides the window (no taskbar button) and shows the summary if allowed; a
-// hover on the icon shows it once while the window is hidden, until a
-// balloon's end arms it again; a double click shows the window; a right
-// click opens the menu, whose "显示更新提示" arrives. Another icon's messages
-// are not the tray's.
+// hover on the icon shows it while the window is hidden, and again after a
+// balloon's end; a double click shows the window; a right click opens the
+// menu, whose "显示更新提示" arrives. Another icon's messages are not the
+// tray's.
 TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu) {
   constexpr UINT kTray = TrayIcon::kCallbackMessage;
+  const auto balloons = [&] {
+    return std::count_if(fakes_.notified.begin(), fakes_.notified.end(),
+                         [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; });
+  };
   for (int allow : {1, 0}) {
     Open("AllowTrayBTip=" + std::to_string(allow) + ";");
-    // message, its parameters, the window shown before, balloons, shown after
+    // message, its parameters, the window shown before, summaries, shown after
     const std::tuple<UINT, WPARAM, LPARAM, bool, int, bool> steps[] = {
         {WM_SYSCOMMAND, SC_MINIMIZE, 0, true, allow, false},
         {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, true, 0, true},
         {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
-        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, 0, false},
         {kTray, IDR_TRAY_MENU, NIN_BALLOONTIMEOUT, false, 0, false},
         {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
         {kTray, IDR_TRAY_MENU + 1, WM_LBUTTONDBLCLK, false, 0, false},
         {kTray, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, false, 0, true},
         {kTray, IDR_TRAY_MENU, WM_RBUTTONUP, true, 1, true}};
-    for (const auto& [message, wParam, lParam, shownBefore, balloons, shownAfter] : steps) {
+    for (const auto& [message, wParam, lParam, shownBefore, summaries, shownAfter] : steps) {
       SCOPED_TRACE(::testing::Message() << allow << " " << message << " " << lParam);
       ::ShowWindow(Main(), shownBefore ? SW_SHOWNA : SW_HIDE);
-      const int before = Balloons();
+      const auto before = balloons();
       DialogScript script;
       if (lParam == WM_RBUTTONUP)
         script.OnMenu([](HWND menu) { ChooseItem(menu, ID_TRAY_SUMMARY); });
       script.Run([&] { ::SendMessageW(Main(), message, wParam, lParam); });
-      EXPECT_EQ(Balloons() - before, balloons);
-      if (balloons) ExpectSummaryBalloon();
+      EXPECT_EQ(balloons() - before, summaries);
+      if (summaries) {  // the due summary as the controller gives it
+        EXPECT_EQ(fakes_.notified.back().second.szInfo,
+                  win32::WideFromGbk(Controller().list.DueSummaryText()));
+      }
       EXPECT_EQ(::IsWindowVisible(Main()) != FALSE, shownAfter);
       EXPECT_FALSE(::IsIconic(Main()));
     }
@@ -105,49 +93,34 @@ RECT Rect(HWND window) {
   return rect;
 }
 
+// The place (the default one off every screen), "最上层显示" and the
+// transparency the settings give, or maximised.
 TEST_F(BehaviourTest, StartsWhereAndAsTheSettingsSay) {
   // the settings, the place, topmost, the alpha (0: not layered)
-  const std::tuple<const char*, POINT, bool, int> cases[] = {
+  const std::tuple<const char*, POINT, bool, BYTE> cases[] = {
       {"pos[0]=120;pos[1]=90;", {120, 90}, false, 0},
       {"pos[0]=120;pos[1]=90;topshow=1;alpha=5;", {120, 90}, true, 128},
       {"pos[0]=3000;pos[1]=2000;", {250, 150}, false, 0}};  // off every screen
   for (const auto& [settings, place, topmost, alpha] : cases) {
     SCOPED_TRACE(settings);
     Open(settings);
-    EXPECT_EQ(Rect(Main()).left, place.x);
-    EXPECT_EQ(Rect(Main()).top, place.y);
+    EXPECT_EQ(std::pair(Rect(Main()).left, Rect(Main()).top), std::pair(place.x, place.y));
     EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), topmost);
-    EXPECT_EQ(HasExStyle(WS_EX_LAYERED), alpha != 0);
     BYTE shown = 0;
-    if (alpha) ::GetLayeredWindowAttributes(Main(), nullptr, &shown, nullptr);
+    ::GetLayeredWindowAttributes(Main(), nullptr, &shown, nullptr);
     EXPECT_EQ(shown, alpha);
     EXPECT_FALSE(::IsZoomed(Main()));
   }
-  // Maximised, the window leaves the stored place as it was.
-  Open("pos[0]=123;MaxSign=1;");
+  Open("MaxSign=1;");
   EXPECT_TRUE(::IsZoomed(Main()));
-  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_EQ(Main(), nullptr);
-  EXPECT_EQ(Saved().windowPlacement[0], 123);
 }
 
-// Moved to x = 4 it docks, leaving a strip of 8 pixels; then each tick of
-// timer 1 brings it back with the cursor on the strip and hides it again
-// with the cursor away.
-TEST_F(BehaviourTest, DocksAtTheLeftEdgeAndItsTimerHidesItAndBringsItBack) {
-  Open("AutoHide=1;topshow=1;pos[0]=300;pos[1]=200;");
-  const LONG width = Rect(Main()).right - Rect(Main()).left;
-  ::SetWindowPos(Main(), nullptr, 4, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(Rect(Main()).left, 8 - width);
-  for (const auto& [cursor, left] : {std::pair{POINT{3, 250}, 0L}, {POINT{700, 600}, 8 - width}}) {
-    ::SetCursorPos(cursor.x, cursor.y);
-    ::SendMessageW(Main(), WM_TIMER, 1, 0);
-    EXPECT_EQ(Rect(Main()).left, left) << cursor.x;
-  }
-}
-
-TEST_F(BehaviourTest, ABiggerWindowMovesTheRightButtonsAndStretchesTheListAndTabs) {
-  Open("pos[2]=700;pos[3]=500;");  // beyond the designed size
+// Grown beyond its designed size, the window moves the right buttons and
+// stretches the list and the tabs. Moved to x = 4 it docks, leaving a strip
+// of 8 pixels; then each tick of timer 1 brings it back with the cursor on
+// the strip and hides it again with the cursor away.
+TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
+  Open("AutoHide=1;topshow=1;pos[0]=300;pos[1]=200;pos[2]=700;pos[3]=500;");
   // id, and how much of the growth goes to its left, right and bottom
   const std::tuple<int, int, int, int> anchors[] = {{IDC_SAVE_EXIT, 1, 1, 0}, {IDC_SEARCH, 1, 1, 0},
                                                     {IDC_SETTINGS, 1, 1, 0},  {IDC_LIST, 0, 1, 1},
@@ -163,11 +136,19 @@ TEST_F(BehaviourTest, ABiggerWindowMovesTheRightButtonsAndStretchesTheListAndTab
   ASSERT_TRUE(dx > 0 && dy > 0);
   for (std::size_t i = 0; i < std::size(anchors); ++i) {
     const auto& [id, left, right, bottom] = anchors[i];
-    const RECT after = Rect(GetDlgItem(Main(), id));
-    EXPECT_EQ(after.left - before[i].left, left * dx) << id;
-    EXPECT_EQ(after.right - before[i].right, right * dx) << id;
-    EXPECT_EQ(after.top, before[i].top) << id;
-    EXPECT_EQ(after.bottom - before[i].bottom, bottom * dy) << id;
+    const RECT after = Rect(GetDlgItem(Main(), id)), was = before[i];
+    EXPECT_EQ(std::tuple(after.left - was.left, after.right - was.right, after.top - was.top,
+                         after.bottom - was.bottom),
+              std::tuple(left * dx, right * dx, 0L, bottom * dy))
+        << id;
+  }
+  const LONG width = Rect(Main()).right - Rect(Main()).left;
+  ::SetWindowPos(Main(), nullptr, 4, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Rect(Main()).left, 8 - width);
+  for (const auto& [cursor, left] : {std::pair{POINT{3, 250}, 0L}, {POINT{900, 600}, 8 - width}}) {
+    ::SetCursorPos(cursor.x, cursor.y);
+    ::SendMessageW(Main(), WM_TIMER, 1, 0);
+    EXPECT_EQ(Rect(Main()).left, left) << cursor.x;
   }
 }
 
@@ -194,8 +175,12 @@ bool PageShown(HWND dialog, int tab) {
   return ::IsWindowVisible(::GetParent(FindDescendant(dialog, controls[tab]))) != FALSE;
 }
 
-TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichGoesWithTheWindow) {
-  Open();
+// One dialog, modeless, whose pages follow the tabs. A search prefix the
+// settings file could not keep is refused: the message names the box, the
+// dialog turns to "搜索" with the box focused, and nothing is applied. The
+// dialog goes with the window.
+TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichRefusesABadPrefix) {
+  Open("topshow=1;");
   HWND dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(::IsWindowVisible(dialog));
@@ -207,6 +192,18 @@ TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichGoesWithThe
     ::SendMessageW(FindDescendant(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
     for (int page : {0, 1, 2}) EXPECT_EQ(PageShown(dialog, page), page == tab) << tab;
   }
+  ClickIn(dialog, IDC_TOPMOST);
+  ClickIn(dialog, IDC_SOURCE_CUSTOM);
+  HWND prefix = FindDescendant(dialog, IDC_SEARCH_PREFIX);
+  ::SetWindowTextW(prefix, L"http://a;b=");
+  ClickIn(dialog, IDOK);
+  Pump();
+  ASSERT_EQ(fakes_.messages.size(), 1u);
+  EXPECT_EQ(fakes_.messages[0].owner, dialog);
+  EXPECT_NE(fakes_.messages[0].text.find(kSearchPrefixLabel), std::string::npos);
+  EXPECT_TRUE(::IsWindowVisible(dialog) && PageShown(dialog, 2));
+  EXPECT_EQ(::GetFocus(), prefix);
+  EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST)) << "nothing applied";
   ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(::IsWindow(dialog));
   EXPECT_EQ(Dialog(), nullptr);
@@ -245,45 +242,44 @@ TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
   }
 }
 
-// The chooser opens on the rule's colour; the colour chosen enables "应用",
-// which recolours the due rows.
-TEST_F(SettingsTest, AReminderColourChosenRecoloursTheList) {
+// The colour a button paints near its left edge when drawn pressed.
+COLORREF PressedFace(HWND button) {
+  RECT rect{};
+  ::GetClientRect(button, &rect);
+  const DRAWITEMSTRUCT draw{ODT_BUTTON, 0,    0, ODA_DRAWENTIRE, ODS_SELECTED, button,
+                            nullptr,    rect, 0};
+  return DrawnAt(::GetParent(button), draw, 4, rect.bottom / 2);
+}
+
+// The dialog's and the reminder page's buttons are flat; each colour button
+// paints its rule's colour. The chooser opens on it; the colour chosen shows
+// at once and enables "应用", which recolours the due rows.
+TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   fakes_.chosenColour = RGB(10, 200, 30);
   Open();
-  const int due = Controller().list.Rows()[0].colour;
-  ASSERT_EQ(due, AppSettings().reminders.rules[kNextTimeRule].colour);
+  const ReminderSettings defaults;
+  ASSERT_EQ(Controller().list.Rows()[0].colour, defaults.rules[kNextTimeRule].colour);
   HWND dialog = OpenSettings();
+  HWND page = ::GetParent(FindDescendant(dialog, IDC_NEXT_TIME_COLOUR));
+  EXPECT_EQ(CountFlatButtons(dialog), 3);
+  EXPECT_EQ(CountFlatButtons(page), 3);
+  const int buttons[] = {IDC_NEXT_TIME_COLOUR, IDC_WEEKDAY_COLOUR, IDC_EARLIEST_COLOUR};
+  for (int rule : {0, 1, 2}) {
+    EXPECT_EQ(PressedFace(::GetDlgItem(page, buttons[rule])),
+              static_cast<COLORREF>(defaults.rules[rule].colour));
+  }
   HWND apply = ::GetDlgItem(dialog, IDC_APPLY);
   ClickIn(dialog, IDC_APPLY);  // the search prefix filled in on opening enabled it
   EXPECT_FALSE(::IsWindowEnabled(apply));
   ClickIn(dialog, IDC_NEXT_TIME_COLOUR);
-  EXPECT_EQ(fakes_.offeredColours, std::vector<COLORREF>{static_cast<COLORREF>(due)});
+  EXPECT_EQ(fakes_.offeredColours,
+            std::vector<COLORREF>{static_cast<COLORREF>(defaults.rules[kNextTimeRule].colour)});
+  EXPECT_EQ(PressedFace(::GetDlgItem(page, IDC_NEXT_TIME_COLOUR)), RGB(10, 200, 30));
   EXPECT_TRUE(::IsWindowEnabled(apply));
   ClickIn(dialog, IDC_APPLY);
   Pump();
   EXPECT_EQ(Controller().list.Rows()[0].colour, static_cast<int>(RGB(10, 200, 30)));
   ExpectListShowsTheRows();
-  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(Saved().reminders.rules[kNextTimeRule].colour, static_cast<int>(RGB(10, 200, 30)));
-}
-
-// A prefix the settings file could not keep: the message names the box, the
-// dialog turns to "搜索" with the box focused, and nothing is applied.
-TEST_F(SettingsTest, ASearchPrefixWithASemicolonIsRefused) {
-  Open("topshow=1;");
-  HWND dialog = OpenSettings();
-  ClickIn(dialog, IDC_TOPMOST);
-  ClickIn(dialog, IDC_SOURCE_CUSTOM);
-  HWND prefix = FindDescendant(dialog, IDC_SEARCH_PREFIX);
-  ::SetWindowTextW(prefix, L"http://a;b=");
-  ClickIn(dialog, IDOK);
-  Pump();
-  ASSERT_EQ(fakes_.messages.size(), 1u);
-  EXPECT_EQ(fakes_.messages[0].owner, dialog);
-  EXPECT_NE(fakes_.messages[0].text.find(kSearchPrefixLabel), std::string::npos);
-  EXPECT_TRUE(::IsWindowVisible(dialog) && PageShown(dialog, 2));
-  EXPECT_EQ(::GetFocus(), prefix);
-  EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST)) << "nothing applied";
 }
 
 }  // namespace
