@@ -42,11 +42,10 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   using RecordScript = std::function<bool(RecordForm&)>;
 
   // What the program did: the message boxes and questions, each record form
-  // as its dialog opened, the last context menu, the tab strip's switches,
+  // as its dialog opened, the tab strip's switches,
   // the addresses opened and how often the list was focused.
   ShownList messages, questions;
   std::vector<RecordForm> openedForms;
-  ContextMenuState menu;
   std::vector<int> tabSwitches;
   std::vector<std::string> addresses;
   int focused = 0;
@@ -81,8 +80,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
     form.category = choice.value_or(form.category);
     return choice.has_value();
   }
-  MenuCommand ShowContextMenu(const ContextMenuState& state) override {
-    menu = state;
+  MenuCommand ShowContextMenu(const ContextMenuState&) override {
     return Next(menuChoices, "context menu", MenuCommand::kNone);
   }
   int SelectedRow() const override { return selected; }

@@ -94,10 +94,8 @@ TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
   form.name = "灼眼";
   KeywordForm keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.text, "灼眼");
-  keyword.text = "a;b=c";
+  keyword.text = std::nullopt;  // the data file's check is the record form's test
   EXPECT_TRUE(keyword.Confirm().value_or("").starts_with("关键词"));
-  keyword.text = std::nullopt;
-  EXPECT_TRUE(keyword.Confirm());
   keyword.text = " shana; ";
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);
@@ -160,8 +158,8 @@ TEST_F(FormTest, TimeDialogChecksUpdateTimesAgainstNowAndNextTimesAgainstTheUpda
   EXPECT_EQ(record.nextTime, "2007-02-07 20:30");
   next.Clear();
   record.TakeNextTime(next);
-  EXPECT_EQ(record.nextTime, "Unknown");
-  EXPECT_EQ(record.NextTimeForm().PickedText(), "2006-01-31 20:30");
+  EXPECT_EQ(std::tuple(record.nextTime, record.NextTimeForm().PickedText()),
+            std::tuple("Unknown", "2006-01-31 20:30"));
   record.nextTime = record.updateTime;  // equal to the update time: edited as one
   EXPECT_TRUE(record.NextTimeForm().IsUpdateTimeMode());
 }

@@ -50,23 +50,18 @@ TEST_F(AddTest, EpisodeZeroGoesToAwaited) {
 // far and the current minute as update time, until episode 0 or cancel.
 TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBack) {
   Start({}, kAwaitedList);
-  for (bool confirmAgain : {false, true}) {
-    view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
-      std::tie(form.name, form.episodeText, form.updateTime) =
-          std::tuple("X", "3", "2005-01-01 00:00");
-    }));
-    view.recordDialogs.push_back([confirmAgain](RecordForm& form) {
-      form.episodeText = "0";
-      return confirmAgain && !form.Confirm();
-    });
-    clock.Advance(60);
-    commands.Add();
-    const RecordForm& again = view.openedForms.back();
-    EXPECT_EQ(std::tie(again.name, again.episodeText, again.updateTime),
-              std::tuple("X", "3", confirmAgain ? "2006-01-31 20:32" : "2006-01-31 20:31"));
-    EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged),
-              std::tuple(confirmAgain ? 1u : 0u, confirmAgain));
-  }
+  const auto started = FakeView::Confirmed([](RecordForm& form) {
+    std::tie(form.name, form.episodeText, form.updateTime) =
+        std::tuple("X", "3", "2005-01-01 00:00");
+  });
+  view.recordDialogs = {started, FakeView::Cancelled(), started,
+                        FakeView::Confirmed([](RecordForm& form) { form.episodeText = "0"; })};
+  commands.Add();
+  EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged), std::tuple(0u, false));
+  commands.Add();
+  const RecordForm& again = view.openedForms.back();
+  EXPECT_EQ(std::tie(again.name, again.episodeText, again.updateTime),
+            std::tuple("X", "3", "2006-01-31 20:30"));
   EXPECT_EQ(view.messages, (ShownList{{kStartedOnAwaited, "添加"},
                                       {kStartedOnAwaited, "添加"},
                                       {kEpisodeZeroMessage, "添加"}}));
@@ -93,7 +88,6 @@ TEST_F(UpdateTest, AwaitedWorkWithACategoryMovesToItsTabWithoutAsking) {
   commands.Update();
   EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back(), view.selected),
             std::tuple(kAnime, kAnime, 0));
-  EXPECT_TRUE(store.lists[kAwaitedList].empty());
   EXPECT_EQ(Saved(),
             "T=0;N=1;w=0;t=;n=新番;v=1;s=0;d=2006-01-31 20:30;"
             "m=\r\n||第1集 于 2006-01-31 20:30 更新;p=;D=2006-02-07 20:30;k=;"
@@ -150,10 +144,6 @@ TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
   list.ShowTab(kAnime);
   EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.DueSummaryText()),
             std::tuple(0xFF0000, "===动画===\n周番     4\n"));
-  view.selected = 0;
-  commands.Update();
-  EXPECT_EQ(std::tuple(list.Rows()[0].colour, Text(0, kColumnNextTime)),
-            std::tuple(kNoColour, "2006-02-14 20:30"));
 }
 
 class EditTest : public AppTest {
@@ -219,7 +209,6 @@ TEST_F(FinishTest, ToFinishedAndBackByTheTypeText) {
             std::tuple(kFinishedList, kFinishedList, 0, ""));
   EditWith([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
   EXPECT_EQ(Text(0, kColumnNextTime), "");
-  EXPECT_TRUE(store.lists[kAnime].empty());
   const std::string file = Saved();
   EXPECT_TRUE(file.starts_with("T=10;N=5;") && file.ends_with(";D=;k=;W=;c=0;")) << file;
   commands.Finish();
@@ -242,20 +231,18 @@ TEST_F(DeleteTest, AskedByNameThenTheFollowingRowIsSelected) {
   commands.Delete();  // the last row: nothing follows
   EXPECT_EQ(std::tuple(list.Rows().size(), view.selected), std::tuple(1u, -1));
   AddWork("d", 1);
-  EXPECT_EQ(Text(0, kColumnId), "4");
-  const std::string file = Saved();  // d, then a
-  EXPECT_TRUE(file.starts_with("T=0;N=4;") && file.find(";n=a;") > file.find("T=", 1)) << file;
-  EXPECT_EQ(file.find("T=", file.find("T=", 1) + 1), std::string::npos) << "two works left";
+  EXPECT_EQ(Saved(),
+            "T=0;N=4;w=-1;t=00:00;n=d;v=1;s=-1;d=2006-01-31 20:30;m=;p=;D=2006-02-07 20:30;k=;W=;"
+            "c=0;T=0;N=1;w=0;t=;n=a;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;")
+      << "deleted ids are not given again";
 }
 
 // A hand-edited file can hold two works with one id: each command acts on
 // the work of the row, not on the first work with its id.
 TEST_F(DeleteTest, TwoWorksWithOneIdAreToldApartByTheirRows) {
-  Start("T=0;N=7;n=first;v=1;T=0;N=7;n=second;v=1;");
-  view.selected = 1;
+  Start("T=0;N=7;n=first;v=1;T=0;N=7;n=second;v=1;", kAnime, 1);
   commands.Update();
-  EXPECT_EQ(Text(1, kColumnEpisode), "2");
-  EXPECT_EQ(Text(0, kColumnEpisode), "1");
+  EXPECT_EQ(std::tuple(Text(0, kColumnEpisode), Text(1, kColumnEpisode)), std::tuple("1", "2"));
   view.answers.push_back(Answer::kYes);
   commands.Delete();
   ASSERT_EQ(list.Rows().size(), 1u);

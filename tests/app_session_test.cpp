@@ -33,7 +33,6 @@ TEST_F(StartTest, PixelDefaultsFollowTheScreenAndTheFileWins) {
                        loaded.columnWidths[kColumnId]),
             std::tuple(300, 54, 0));
   EXPECT_EQ(loaded.windowPlacement, (WindowPlacement{7, 225, 720, 533}));
-  EXPECT_EQ(DefaultSettingsForDpi(96).windowPlacement, AppSettings().windowPlacement);
 }
 
 using ExitTest = AppTest;

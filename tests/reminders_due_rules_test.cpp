@@ -21,8 +21,8 @@ constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
 // With accuracy a next time anywhere in today is due all day.
 TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
   FixedClock clock(kTuesdayMorning + 59);
-  EXPECT_EQ(ComputeDueThreshold(clock, 0).threshold, "2006-02-07 10:00");
-  EXPECT_EQ(ComputeDueThreshold(clock, 0).todayWeekday, 2);
+  const DueThreshold due = ComputeDueThreshold(clock, 0);
+  EXPECT_EQ(std::tie(due.threshold, due.todayWeekday), std::tuple("2006-02-07 10:00", 2));
   EXPECT_EQ(ComputeDueThreshold(clock, 1).threshold, "2006-02-07 23:59");
   EXPECT_EQ(ComputeDueThreshold(clock, 2).threshold, "2006-02-07 10:00") << "only 1 is on";
   EXPECT_EQ(ComputeDueThreshold(FixedClock(kSunday), 0).todayWeekday, 0);
@@ -35,15 +35,14 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
       {"", 61, "周二(火)20:31 61"},
       {"", 604799, "周二(火)20:29 604799"},
       {"", 604800, ""},
-      {"", -7200, ""},
+      {"", -7200, ""},                                     // the clock set back
       {"周日(日)09:15 3600", 3600, "周日(日)09:15 3600"},  // the same gap is no news
       {"周日(日)09:15 3600", 3599, "周二(火)21:29 3599"},
       {"周日(日)09:15 ", 604799, "周二(火)20:29 604799"},  // no number: a week is the best
   };
   for (auto [stored, gap, expected] : cases) {
     SeriesRecord record;
-    record.updateTime = "2006-01-31 20:30";
-    record.earliestUpdate = stored;
+    std::tie(record.updateTime, record.earliestUpdate) = std::tuple("2006-01-31 20:30", stored);
     RecordEarliestUpdate(record, FixedClock(kChinaTuesdayEvening + gap));
     EXPECT_EQ(record.earliestUpdate, expected) << stored << " " << gap;
   }
