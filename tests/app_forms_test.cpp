@@ -94,8 +94,10 @@ TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
   form.name = "灼眼";
   KeywordForm keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.text, "灼眼");
-  keyword.text = std::nullopt;  // the data file's check is the record form's test
+  keyword.text = "a;b=c";
   EXPECT_TRUE(keyword.Confirm().value_or("").starts_with("关键词"));
+  keyword.text = std::nullopt;
+  EXPECT_TRUE(keyword.Confirm());
   keyword.text = " shana; ";
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);

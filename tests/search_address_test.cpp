@@ -24,8 +24,10 @@ TEST(EncodeSearchKeywordTest, GivesTheWorkedResults) {
       {"\xD6\xD0", {3}, "%E4%B8%AD"},
       {"\xA1\xA4", {3}, "%C2%B7"},
       {"动画 2", {2}, "%52%A8%75%3B+2"},
-      // Outside 0..3 single bytes are escaped and two-byte characters left
-      // out. (Encoding 0 and GB2312 are the address test's.)
+      // Encoding 0 leaves the text alone; outside 0..3 single bytes are
+      // escaped and two-byte characters left out. (GB2312's pairs are the
+      // reserved-set test's.)
+      {"a b+中", {0}, "a b+中"},
       {"a b+\xD6\xD0z", {4}, "a+b%2Bz"},
       {"\xD6\xD0-\xB6\xAF", {-1}, "-"},
       // Half a character at the end is dropped, not read past.

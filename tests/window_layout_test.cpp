@@ -18,9 +18,12 @@ TEST(LayoutTest, ControlsFollowOnlyThePartBeyondTheDesignSize) {
 
   const Rect control{10, 20, 110, 70};
   const std::pair<unsigned, Rect> flags[] = {
-      {kAnchorNone, {10, 20, 110, 70}},           {kAnchorMoveWithRight, {40, 20, 140, 70}},
-      {kAnchorMoveWithBottom, {10, 27, 110, 77}}, {kAnchorStretchRight, {10, 20, 140, 70}},
+      {kAnchorNone, {10, 20, 110, 70}},
+      {kAnchorMoveWithRight, {40, 20, 140, 70}},
+      {kAnchorMoveWithBottom, {10, 27, 110, 77}},
+      {kAnchorStretchRight, {10, 20, 140, 70}},
       {kAnchorStretchBottom, {10, 20, 110, 77}},
+      {kAnchorStretchRight | kAnchorStretchBottom, {10, 20, 140, 77}},
   };
   for (auto [f, expected] : flags) EXPECT_EQ(ApplyAnchors(control, f, {30, 7}), expected) << f;
 }
