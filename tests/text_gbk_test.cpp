@@ -9,10 +9,6 @@
 namespace mirevo {
 namespace {
 
-int Sign(int value) {
-  return (value > 0) - (value < 0);
-}
-
 // The character walk the order is defined by, without any shortcut: a lead
 // byte with a valid trail byte is one character, every other byte one of its
 // own; ASCII sorts before any two-byte character and a prefix first.
@@ -52,7 +48,8 @@ TEST(CompareTextTest, MatchesTheCharacterWalkOnRandomBytes) {
   for (int round = 0; round < 200000; ++round) {
     std::string a = randomText();
     std::string b = round % 3 ? a.substr(0, a.size() / 2) + randomText() : randomText();
-    ASSERT_EQ(Sign(CompareText(a, b)), ReferenceCompare(a, b))
+    const int order = CompareText(a, b);
+    ASSERT_EQ((order > 0) - (order < 0), ReferenceCompare(a, b))
         << ::testing::PrintToString(a) << " vs " << ::testing::PrintToString(b);
   }
 }
