@@ -105,8 +105,8 @@ TEST(SettingsForm, ReminderPageChangesTheCopyAtOnce) {
   form.FinishReminderColour(kEarliestUpdateRule, std::nullopt);  // cancelled
   EXPECT_EQ(std::tie(form.applyEnabled, form.copy.reminders), std::tuple(false, before));
   form.FinishReminderColour(kEarliestUpdateRule, 0x123456);
-  EXPECT_EQ(std::tuple(form.applyEnabled, form.ReminderButtonLook(kEarliestUpdateRule)),
-            std::tuple(true, ColourButtonLook{0x123456, 0xEDCBA9, 0x123456}));
+  EXPECT_EQ(std::tuple(form.applyEnabled, form.ReminderColour(kEarliestUpdateRule)),
+            std::tuple(true, 0x123456));
 }
 
 TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {

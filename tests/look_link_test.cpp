@@ -22,11 +22,10 @@ TEST(LinkColoursTest, HoverLeaveAndVisit) {
   check(link.TimerFired(true), none, kLinkHoverColour, true);
   check(link.TimerFired(false), leave, kLinkColour, false);
   check(link.MouseOver(), enter, kLinkHoverColour, true);  // in again: a new timer
-  check(link.Opened(33), {.repaint = true}, MakeColour(128, 0, 128), true);
+  check(link.OpenFinished(true), {.repaint = true}, MakeColour(128, 0, 128), true);
   check(link.MouseOver(), none, kLinkVisitedColour, true);
   check(link.TimerFired(false), leave, kLinkColour, false);  // blue again after a visit
   check(link.MouseOver(), enter, kLinkHoverColour, true);
-  check(link.Opened(32), {.beep = true}, kLinkHoverColour, true);
   check(link.OpenFinished(false), {.beep = true}, kLinkHoverColour, true);
   check(link.OpenFinished(true), {.repaint = true}, kLinkVisitedColour, true);
 }

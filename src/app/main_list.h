@@ -49,7 +49,6 @@ class MainList {
   const std::vector<ListRow>& Rows() const { return rows_; }
   int CurrentTab() const { return currentTab_; }
   RecordList& CurrentList() { return store_.lists[currentTab_]; }
-  const DueThreshold& Due() const { return due_; }
   int SortColumn() const { return sortColumn_; }
   bool SortDescending() const { return sortDescending_; }
 

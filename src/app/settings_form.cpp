@@ -7,7 +7,6 @@ namespace mirevo {
 namespace {
 
 constexpr int kMaxAlpha = 9;
-constexpr int kWhite = 0xFFFFFF;
 
 // "tipshowtype" digit of each SummaryKind, anime first.
 constexpr std::array<int, kSummaryKindCount> kDigitValues{10000, 1000, 100, 10, 1};
@@ -104,11 +103,6 @@ void SettingsForm::ChangeOther(const GeneralValues& read) {
 
 bool SettingsForm::ReminderSwitchShown(int rule) const {
   return IsRule(rule) && copy.reminders.rules[rule].enabled == 1;
-}
-
-ColourButtonLook SettingsForm::ReminderButtonLook(int rule) const {
-  int colour = ReminderColour(rule);
-  return {colour, kWhite - colour, colour};
 }
 
 void SettingsForm::ClickReminderSwitch(int rule, bool checked) {

@@ -42,15 +42,6 @@ struct GeneralValues {
   bool operator==(const GeneralValues&) const = default;
 };
 
-// A reminder page colour button: the rule's colour as its text, and under
-// the mouse as its face with the complement as text.
-struct ColourButtonLook {
-  int text = 0;
-  int hoverText = 0;
-  int hoverBackground = 0;
-  bool operator==(const ColourButtonLook&) const = default;
-};
-
 struct SettingsForm {
   // The dialog's copy. Opening fills it whole; the reminder page changes it
   // at once, the general and search pages only when they are read back on
@@ -77,7 +68,6 @@ struct SettingsForm {
 
   // The reminder page, rule by ReminderRuleIndex.
   bool ReminderSwitchShown(int rule) const;
-  ColourButtonLook ReminderButtonLook(int rule) const;
   // Check boxes 1076, 1077, 1078.
   void ClickReminderSwitch(int rule, bool checked);
   // Colour buttons 1066, 1079, 1080: the chooser opens on ReminderColour;

@@ -23,10 +23,9 @@ inline constexpr int kFlatButtonSlotCount = 6;
 inline constexpr int kDialogHoverLightening = 30;
 
 // Drawing geometry at 96 DPI: the corner ellipse of the rounded hover
-// background, how far inside the focus rectangle lies, and how far the text
-// moves right and down while the button is pressed.
+// background, and how far the text moves right and down while the button
+// is pressed.
 inline constexpr int kFlatButtonCornerEllipse = 8;
-inline constexpr int kFlatButtonFocusInset = 3;
 inline constexpr int kFlatButtonPressedTextShift = 1;
 
 class FlatButtonColours {
@@ -45,6 +44,7 @@ class FlatButtonColours {
 
   // slot must be 0..5.
   Colour At(int slot) const { return slots_[slot]; }
+  friend bool operator==(const FlatButtonColours&, const FlatButtonColours&) = default;
 
  private:
   std::array<Colour, kFlatButtonSlotCount> slots_{};

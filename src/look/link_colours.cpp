@@ -16,10 +16,6 @@ LinkActions LinkColours::TimerFired(bool mouseInside) {
   return {.stopTimer = true, .repaint = true, .repaintBelow = true};
 }
 
-LinkActions LinkColours::Opened(std::intptr_t shellResult) {
-  return OpenFinished(shellResult > 32);
-}
-
 LinkActions LinkColours::OpenFinished(bool succeeded) {
   if (!succeeded) return {.beep = true};
   colour_ = kLinkVisitedColour;

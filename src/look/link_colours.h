@@ -44,10 +44,8 @@ class LinkColours {
   // area. Outside, the link is blue again, even after a visit.
   LinkActions TimerFired(bool mouseInside);
 
-  // The shell's answer to opening the target: above 32 is success and the
-  // link turns purple; anything else only beeps.
-  LinkActions Opened(std::intptr_t shellResult);
-  // The same for a shell service that answers only whether it succeeded.
+  // Opening the target succeeded (the link turns purple) or failed (a
+  // beep only).
   LinkActions OpenFinished(bool succeeded);
 
  private:

@@ -19,9 +19,6 @@ struct SystemColours {
   Colour buttonShadow = 0;
 };
 
-// Pictures in menus treat this grey as transparent.
-inline constexpr Colour kMenuPictureMaskColour = MakeColour(192, 192, 192);
-
 struct ClassicMenuColours {
   Colour background = 0;
   Colour text = 0;

@@ -39,10 +39,6 @@ class LayoutTracker {
   // moves and nothing is remembered.
   SizeChange Resize(Size now);
 
-  bool Started() const { return started_; }
-  Size Design() const { return design_; }
-  Size Previous() const { return previous_; }
-
  private:
   bool started_ = false;
   Size design_;

@@ -49,7 +49,6 @@ class TrayHover {
   // the menu; its release and the end of a balloon re-arm it.
   void AfterTrayEvent(unsigned mouseMessage);
 
-  bool HoverSwitch() const { return hoverSwitch_; }
   bool HoverLatch() const { return hoverLatch_; }
 
  private:

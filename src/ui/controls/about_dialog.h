@@ -14,9 +14,6 @@ class AboutDialog final : public win32::Dialog {
   // The links open their pages through shell.
   explicit AboutDialog(win32::ShellOpenService& shell);
 
-  // A link of the open dialog by its control id; nullptr for another id.
-  StaticLink* Link(int controlId);
-
  protected:
   bool OnInitDialog() override;
 

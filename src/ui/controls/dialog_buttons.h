@@ -20,7 +20,6 @@ class DialogButtons {
 
   // The wrapper of a button, nullptr when the id is not one of them.
   FlatButton* Find(int controlId) const;
-  std::size_t Count() const { return buttons_.size(); }
 
  private:
   std::vector<std::unique_ptr<FlatButton>> buttons_;

@@ -39,36 +39,16 @@ bool FlatButton::Attach(HWND button) {
   return true;
 }
 
-FlatButtonStatus FlatButton::SetColour(int slot, Colour colour, bool repaint) {
-  const FlatButtonStatus status = colours_.Set(slot, colour);
-  if (repaint && status == FlatButtonStatus::kOk) Repaint();
-  return status;
-}
-
-FlatButtonStatus FlatButton::OffsetColour(int slot, int offset, bool repaint) {
-  const FlatButtonStatus status = colours_.Offset(slot, offset);
-  if (repaint && status == FlatButtonStatus::kOk) Repaint();
-  return status;
-}
-
-void FlatButton::ResetColours(bool repaint) {
-  colours_.Reset(::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT));
-  if (repaint) Repaint();
-}
-
-void FlatButton::SetRounded(bool rounded, bool repaint) {
-  rounded_ = rounded;
-  if (repaint) Repaint();
-}
-
 void FlatButton::ApplyDialogOpeningLook() {
   mirevo::ApplyDialogOpeningLook(colours_);
-  SetRounded(true, true);
+  rounded_ = true;
+  Repaint();
 }
 
-void FlatButton::ShowChosenColour(Colour colour, bool repaint) {
+void FlatButton::ShowChosenColour(Colour colour) {
+  const FlatButtonColours before = colours_;
   mirevo::ShowChosenColour(colours_, colour);
-  if (repaint) Repaint();
+  if (colours_ != before) Repaint();
 }
 
 void FlatButton::Repaint() const {
@@ -124,7 +104,7 @@ std::optional<LRESULT> FlatButton::HandleMessage(UINT message, WPARAM wParam, LP
 }
 
 void FlatButton::TrackHover(WPARAM keys) {
-  if (!flat_ || ((keys & MK_LBUTTON) != 0 && !hovering_)) return;
+  if ((keys & MK_LBUTTON) != 0 && !hovering_) return;
   POINT cursor{};
   ::GetCursorPos(&cursor);
   if (::WindowFromPoint(cursor) != Hwnd()) {
@@ -139,7 +119,7 @@ void FlatButton::TrackHover(WPARAM keys) {
 }
 
 void FlatButton::LeaveHover() {
-  if (!flat_ || !hovering_) return;
+  if (!hovering_) return;
   hovering_ = false;
   Repaint();
 }
@@ -174,20 +154,13 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
     ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, corner, corner);
   } else {
     FillSolid(dc, rect, colours_.At(slots.fill));
-    if (lit && flat_ && drawBorder_) {
+    if (lit) {
       RECT border = rect;
       ::DrawEdge(dc, &border, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
   }
 
   DrawLabel(dc, rect, pressed, disabled, colours_.At(slots.text), dpi);
-
-  if (focused && (!flat_ || drawFlatFocus_)) {
-    RECT focus = rect;
-    const int inset = ScaleForDpi(kFlatButtonFocusInset, dpi);
-    ::InflateRect(&focus, -inset, -inset);
-    ::DrawFocusRect(dc, &focus);
-  }
 }
 
 void FlatButton::DrawLabel(HDC dc, RECT area, bool pressed, bool disabled, COLORREF colour,

@@ -23,23 +23,15 @@ class FlatButton final : public win32::Control {
   // wrapped.
   bool Attach(HWND button);
 
-  FlatButtonStatus SetColour(int slot, Colour colour, bool repaint);
-  FlatButtonStatus OffsetColour(int slot, int offset, bool repaint);
-  void ResetColours(bool repaint);
-  // Hover and pressed backgrounds as rounded rectangles.
-  void SetRounded(bool rounded, bool repaint);
   // What every dialog does to its buttons on opening: a lighter hover
-  // face, rounded.
+  // face, and hover and pressed backgrounds as rounded rectangles.
   void ApplyDialogOpeningLook();
   // A colour button: the colour as its text, and under the mouse as its
-  // face with the complement as text.
-  void ShowChosenColour(Colour colour, bool repaint);
+  // face with the complement as text. Repainted only when that changes
+  // what it shows.
+  void ShowChosenColour(Colour colour);
 
-  const FlatButtonColours& Colours() const { return colours_; }
   bool Rounded() const { return rounded_; }
-  bool Hovering() const { return hovering_; }
-  // Whether the dialog manager last made it the default push button.
-  bool IsDefault() const { return default_; }
 
   // WM_DRAWITEM.
   std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -56,12 +48,6 @@ class FlatButton final : public win32::Control {
   void Repaint() const;
 
   FlatButtonColours colours_;
-  // The program only ever uses the flat look with its hover border and no
-  // focus rectangle on the flat face; the rules below keep the choices
-  // visible.
-  bool flat_ = true;
-  bool drawBorder_ = true;
-  bool drawFlatFocus_ = false;
   bool rounded_ = false;
   bool hovering_ = false;
   bool default_ = false;

@@ -37,7 +37,6 @@ class PictureHolder {
   // Decodes bytes as a picture file; kNotAPicture leaves the holder empty.
   PictureLoad LoadBytes(std::string_view bytes);
 
-  void Clear() { picture_.reset(); }
   bool Empty() const { return !picture_; }
 
   // The picture's size in screen pixels; (0, 0) when empty.

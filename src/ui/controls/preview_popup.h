@@ -31,8 +31,6 @@ class PreviewPopup final : public win32::Window {
   void Hide();
   bool Visible() const;
 
-  PictureBox& Box() { return box_; }
-
  protected:
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -39,7 +39,6 @@ class QxMenu final : public win32::OwnerDrawnMenu {
   // The QxMenu of the pop-up at that position; nullptr when the item there
   // is no pop-up.
   QxMenu* SubMenu(int position) const;
-  MenuLook Look() const { return look_; }
 
  protected:
   bool OwnsItemData(ULONG_PTR itemData) const override;

@@ -24,7 +24,6 @@ class StaticLink final : public win32::Control {
       : shell_(shell), target_(std::move(target)) {}
   ~StaticLink() override { Detach(); }
 
-  Colour CurrentColour() const { return colours_.colour(); }
   bool TimerRunning() const { return timer_.Running(); }
 
   // WM_CTLCOLORSTATIC, which the static sends its parent.

@@ -38,7 +38,6 @@ class MainWindow final : public win32::Dialog,
   const MainController& Controller() const { return controller_; }
   MainListScreen& Screen() { return listScreen_; }
   win32::UiServices& Services() { return services_; }
-  const Clock& GetClock() const { return clock_; }
   HICON BigIcon() const { return bigIcon_.get(); }
 
   // MessageView.

@@ -24,8 +24,6 @@ class Program final : private WindowSettingsTarget {
   Program& operator=(const Program&) = delete;
 
   MainWindow& Window() { return window_; }
-  TrayIcon& Tray() { return tray_; }
-  WindowBehaviour& Behaviour() { return behaviour_; }
   SettingsCommand& Settings() { return settings_; }
   PreviewFeature& Preview() { return preview_; }
 

@@ -27,11 +27,10 @@ void SettingsCommand::Open() {
   ::SetWindowPos(dialog_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SettingsCommand::Apply(bool closing) {
+void SettingsCommand::Apply() {
   if (!dialog_) return;
   if (ApplySettings(dialog_->Copy(), window_->Controller().session.Settings(), target_))
     window_->Controller().list.Refill();
-  if (closing) dialog_.reset();
 }
 
 std::optional<LRESULT> SettingsCommand::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,11 +40,8 @@ std::optional<LRESULT> SettingsCommand::HandleMessage(UINT message, WPARAM wPara
       Open();
       return 0;
     case SettingsDialog::kResultMessage:
-      if (wParam == 1) {
-        Apply(lParam == 1);
-      } else if (lParam == 1) {
-        dialog_.reset();
-      }
+      if (wParam == 1) Apply();
+      if (lParam == 1) dialog_.reset();
       return 0;
     case WM_DESTROY:
       // The dialog goes before the window it belongs to.

@@ -26,7 +26,7 @@ class SettingsCommand final : public MainWindowFeature, private win32::WindowSub
  private:
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Open();
-  void Apply(bool closing);
+  void Apply();
 
   WindowSettingsTarget& target_;
   MainWindow* window_ = nullptr;

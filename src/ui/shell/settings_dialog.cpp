@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/command_texts.h"
-#include "reminders/due_rules.h"
 #include "store/reminder_settings.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/control_text.h"
@@ -129,12 +128,9 @@ void SettingsDialog::ShowReminderColours() {
   for (int rule = 0; rule < 3; ++rule) {
     FlatButton* button = reminderButtons_.Find(kColourButtons[rule]);
     if (button == nullptr) continue;
-    const auto colour = static_cast<Colour>(form_.ReminderColour(rule));
-    // Repainted only when its colour changed: the form is shown after
-    // every click on the dialog.
-    const bool changed = button->Colours().At(kNormalTextSlot) != colour ||
-                         button->Colours().At(kHoverBackgroundSlot) != colour;
-    button->ShowChosenColour(colour, changed);
+    // The form is shown after every click on the dialog; the button
+    // repaints only when its colour changed.
+    button->ShowChosenColour(static_cast<Colour>(form_.ReminderColour(rule)));
   }
 }
 

@@ -1,7 +1,5 @@
 #include "ui/shell/window_behaviour.h"
 
-#include <span>
-
 #include "look/dpi.h"
 #include "resource.h"
 #include "ui/win32/screen_metrics.h"
@@ -74,7 +72,6 @@ void WindowBehaviour::OnCreated(MainWindow& window) {
   Attach(window.Hwnd());
   // The layout the dialog was designed with: nothing moves below it.
   layout_.Start(ClientSize(window.Hwnd()));
-  anchors_.assign(std::begin(kAnchors), std::end(kAnchors));
 }
 
 void WindowBehaviour::OnStarted(MainWindow& /*window*/) {
@@ -143,7 +140,7 @@ void WindowBehaviour::RunEdgeStep(EdgeAutoHideMode mode) {
 void WindowBehaviour::LayOut() {
   const SizeChange change = layout_.Resize(ClientSize(Hwnd()));
   if (change == SizeChange{}) return;
-  for (const auto& [id, flags] : anchors_) {
+  for (const auto& [id, flags] : kAnchors) {
     HWND control = ::GetDlgItem(Hwnd(), id);
     RECT rect{};
     ::GetWindowRect(control, &rect);

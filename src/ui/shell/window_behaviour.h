@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <utility>
-#include <vector>
 
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_feature.h"
@@ -43,8 +42,6 @@ class WindowBehaviour final : public MainWindowFeature, private win32::WindowSub
   // Called when the window docks away while a preview is shown.
   void SetHidePreview(std::function<void()> hidePreview) { hidePreview_ = std::move(hidePreview); }
 
-  const DockState& Docking() const { return docking_; }
-
  private:
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::optional<LRESULT> OnSystemCommand(WPARAM command);
@@ -60,8 +57,6 @@ class WindowBehaviour final : public MainWindowFeature, private win32::WindowSub
   win32::WindowTimer dockTimer_{kDockTimerId};
   win32::LayeredWindow layered_;
   LayoutTracker layout_;
-  // The anchored controls and their flags.
-  std::vector<std::pair<int, unsigned>> anchors_;
   std::function<void()> hidePreview_;
 };
 

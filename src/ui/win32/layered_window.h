@@ -13,8 +13,6 @@ class LayeredWindow {
   // level: 0 (opaque) .. 9 (90 % transparent); others count as 0.
   void Apply(HWND window, int level);
 
-  bool Layered() const { return layered_; }
-
  private:
   bool layered_ = false;
 };

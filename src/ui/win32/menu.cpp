@@ -1,17 +1,8 @@
 #include "ui/win32/menu.h"
 
-#include "ui/win32/module.h"
 #include "ui/win32/wide_text.h"
 
 namespace mirevo::win32 {
-
-MenuHandle LoadMenuResource(int id) {
-  return MenuHandle(::LoadMenuW(AppInstance(), MAKEINTRESOURCEW(id)));
-}
-
-HMENU SubMenu(HMENU menu, int index) {
-  return ::GetSubMenu(menu, index);
-}
 
 void EnableCommand(HMENU menu, UINT command, bool enabled) {
   ::EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));

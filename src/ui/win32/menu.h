@@ -4,21 +4,11 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "ui/win32/unique_handle.h"
 
 namespace mirevo::win32 {
-
-// A menu resource of the executable; empty when missing.
-MenuHandle LoadMenuResource(int id);
-
-// The pop-up at position index of a menu bar resource (context menus are
-// kept as the first pop-up of a small menu bar); nullptr when there is none.
-// Owned by the menu.
-HMENU SubMenu(HMENU menu, int index);
 
 void EnableCommand(HMENU menu, UINT command, bool enabled);
 void CheckCommand(HMENU menu, UINT command, bool checked);

@@ -20,7 +20,6 @@ class WindowTimer {
   void Stop();
 
   bool Running() const { return window_ != nullptr; }
-  UINT_PTR Id() const { return id_; }
 
  private:
   UINT_PTR id_;
