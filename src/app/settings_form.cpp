@@ -8,26 +8,6 @@ namespace {
 
 constexpr int kMaxAlpha = 9;
 
-// "tipshowtype" digit of each SummaryKind, anime first.
-constexpr std::array<int, kSummaryKindCount> kDigitValues{10000, 1000, 100, 10, 1};
-
-// A section is shown when its digit is set; the ten-thousands take whatever
-// lies above them, so 20000 still means anime.
-std::array<bool, kSummaryKindCount> SummaryKindsOf(int tipShowType) {
-  std::array<bool, kSummaryKindCount> kinds{};
-  kinds[kSummaryAnime] = tipShowType >= kDigitValues[kSummaryAnime];
-  for (int kind = kSummaryManga; kind < kSummaryKindCount; ++kind)
-    kinds[kind] = tipShowType % (kDigitValues[kind] * 10) >= kDigitValues[kind];
-  return kinds;
-}
-
-int TipShowTypeOf(const std::array<bool, kSummaryKindCount>& kinds) {
-  int tipShowType = 0;
-  for (int kind = 0; kind < kSummaryKindCount; ++kind)
-    if (kinds[kind]) tipShowType += kDigitValues[kind];
-  return tipShowType;
-}
-
 constexpr int kRuleCount = std::tuple_size_v<decltype(ReminderSettings::rules)>;
 
 bool IsRule(int rule) {

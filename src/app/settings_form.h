@@ -12,20 +12,10 @@
 #include <string>
 
 #include "app/search_page_form.h"
+#include "reminders/due_summary.h"
 #include "store/app_settings.h"
 
 namespace mirevo {
-
-// The due summary's sections as the general page lists them; "tipshowtype"
-// keeps one decimal digit for each, anime the ten-thousands, awaited the units.
-enum SummaryKind : int {
-  kSummaryAnime,
-  kSummaryManga,
-  kSummaryOva,
-  kSummaryDrama,
-  kSummaryAwaited
-};
-inline constexpr int kSummaryKindCount = 5;
 
 // What the general controls show, as the dialog reads them.
 struct GeneralValues {
@@ -35,7 +25,7 @@ struct GeneralValues {
   bool rememberTab = true;   // 1056 "退出时记录最近使用的标签"
   bool trayBalloons = true;  // 1044 "启用托盘气泡提示(限WinXP系统)"
   // By SummaryKind: 1052 "动画", 1053 "漫画", 1054 "OVA", 1055 "日剧", 1057 "期待".
-  std::array<bool, kSummaryKindCount> summaryKinds{true, true, true, true, true};
+  SummaryKinds summaryKinds{true, true, true, true, true};
   bool preview = true;    // 1036 "启用预览图"
   bool accuracy = false;  // 1030 "过7天提醒功能精确到天"
   int alpha = 0;          // 1031's selected index, "0%" … "90%"

@@ -13,29 +13,38 @@ constexpr std::size_t kCutTrigger = 250;
 constexpr std::size_t kCutLength = 240;
 constexpr char kCutMark[] = "\n……以下省略";
 
-// One digit of "tipshowtype" per section: the section is on when
-// N mod modulus (no modulus for the leading digit) reaches atLeast.
+// "tipshowtype" digit of each section.
+constexpr std::array<int, kSummaryKindCount> kDigits{10000, 1000, 100, 10, 1};
+
 struct Section {
-  int modulus;
-  int atLeast;
   const char* header;
   int list;
 };
 
-constexpr std::array<Section, 5> kSections{{
-    {0, 10000, "===动画===\n", kAnime},
-    {10000, 1000, "===漫画===\n", kManga},
-    {1000, 100, "===OVA====\n", kOva},
-    {100, 10, "===日剧===\n", kDrama},
-    {10, 1, "===期待===\n", kAwaitedList},
+constexpr std::array<Section, kSummaryKindCount> kSections{{
+    {"===动画===\n", kAnime},
+    {"===漫画===\n", kManga},
+    {"===OVA====\n", kOva},
+    {"===日剧===\n", kDrama},
+    {"===期待===\n", kAwaitedList},
 }};
 
-bool IsSelected(const Section& section, int tipShowType) {
-  const int digits = section.modulus == 0 ? tipShowType : tipShowType % section.modulus;
-  return digits >= section.atLeast;
+}  // namespace
+
+SummaryKinds SummaryKindsOf(int tipShowType) {
+  SummaryKinds kinds{};
+  kinds[kSummaryAnime] = tipShowType >= kDigits[kSummaryAnime];
+  for (int kind = kSummaryManga; kind < kSummaryKindCount; ++kind)
+    kinds[kind] = tipShowType % (kDigits[kind] * 10) >= kDigits[kind];
+  return kinds;
 }
 
-}  // namespace
+int TipShowTypeOf(const SummaryKinds& kinds) {
+  int tipShowType = 0;
+  for (int kind = 0; kind < kSummaryKindCount; ++kind)
+    if (kinds[kind]) tipShowType += kDigits[kind];
+  return tipShowType;
+}
 
 std::string ListDueLines(const RecordList& list, std::string_view threshold) {
   std::string lines;
@@ -51,8 +60,10 @@ std::string ListDueLines(const RecordList& list, std::string_view threshold) {
 
 std::string BuildDueSummary(const RecordStore& store, int tipShowType, std::string_view threshold) {
   std::string text;
-  for (const Section& section : kSections) {
-    if (!IsSelected(section, tipShowType)) continue;
+  const SummaryKinds selected = SummaryKindsOf(tipShowType);
+  for (int kind = 0; kind < kSummaryKindCount; ++kind) {
+    if (!selected[kind]) continue;
+    const Section& section = kSections[kind];
     text += section.header;
     text += ListDueLines(store.lists[section.list], threshold);
     if (text.size() >= kCutTrigger) {

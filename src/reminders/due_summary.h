@@ -1,6 +1,7 @@
 // The due summary shown as a balloon at the tray icon.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,26 @@ namespace mirevo {
 
 inline constexpr char kDueSummaryTitle[] = "预计需更新列表:";
 inline constexpr unsigned kDueSummaryTimeoutMs = 1000;
+
+// The summary's sections, in the balloon's order and the settings page's;
+// "tipshowtype" keeps one decimal digit for each, anime the ten-thousands,
+// awaited the units.
+enum SummaryKind : int {
+  kSummaryAnime,
+  kSummaryManga,
+  kSummaryOva,
+  kSummaryDrama,
+  kSummaryAwaited
+};
+inline constexpr int kSummaryKindCount = 5;
+using SummaryKinds = std::array<bool, kSummaryKindCount>;
+
+// The sections tipShowType selects: a section is on when its digit is set;
+// the ten-thousands take whatever lies above them, so 20000 still means
+// anime.
+SummaryKinds SummaryKindsOf(int tipShowType);
+// The "tipshowtype" that selects exactly these sections.
+int TipShowTypeOf(const SummaryKinds& kinds);
 
 // One line "name     episode+1\n" per due work, in list order.
 std::string ListDueLines(const RecordList& list, std::string_view threshold);
