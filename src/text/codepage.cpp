@@ -12,11 +12,7 @@ std::u16string GbkToUtf16Lenient(std::string_view gbk) {
   std::size_t pos = 0;
   while (pos < gbk.size()) {
     const auto lead = static_cast<unsigned char>(gbk[pos]);
-    std::size_t length = 1;
-    if (IsGbkLeadByte(lead) && pos + 1 < gbk.size() &&
-        IsGbkTrailByte(static_cast<unsigned char>(gbk[pos + 1]))) {
-      length = 2;
-    }
+    const std::size_t length = GbkCharLengthAt(gbk, pos);
     if (lead < 0x80) {
       out += static_cast<char16_t>(lead);
     } else if (auto one = GbkToUtf16(gbk.substr(pos, length))) {

@@ -9,16 +9,10 @@ namespace {
 
 // Reads the character at pos and advances pos past it.
 unsigned NextChar(std::string_view text, std::size_t& pos) {
-  auto lead = static_cast<unsigned char>(text[pos]);
-  if (IsGbkLeadByte(lead) && pos + 1 < text.size()) {
-    auto trail = static_cast<unsigned char>(text[pos + 1]);
-    if (IsGbkTrailByte(trail)) {
-      pos += 2;
-      return lead * 256u + trail;
-    }
-  }
-  pos += 1;
-  return lead;
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  const std::size_t length = GbkCharLengthAt(text, pos);
+  pos += length;
+  return length == 2 ? lead * 256u + static_cast<unsigned char>(text[pos - 1]) : lead;
 }
 
 }  // namespace

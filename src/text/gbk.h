@@ -19,6 +19,15 @@ constexpr bool IsGbkTrailByte(unsigned char c) {
   return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFE);
 }
 
+// The bytes of the character at pos (pos < text.size()): 2 for a lead byte
+// with a valid trail byte after it, else 1.
+constexpr std::size_t GbkCharLengthAt(std::string_view text, std::size_t pos) {
+  return IsGbkLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() &&
+                 IsGbkTrailByte(static_cast<unsigned char>(text[pos + 1]))
+             ? 2
+             : 1;
+}
+
 // Multibyte-aware order: a lead byte with a valid trail byte is one character
 // worth lead * 256 + trail, every other byte a character of its own value;
 // the first differing character decides and a prefix sorts first.
