@@ -8,7 +8,6 @@ namespace mirevo {
 namespace {
 
 constexpr std::string_view kUnknownCategory = "不明";
-constexpr int kCategoryCount = kDrama + 1;
 
 // The notes on one line: each update logs itself after a line break, which a
 // list cell would show as boxes. A CR LF pair, or a lone CR or LF, becomes
@@ -30,12 +29,12 @@ void AssignOneLine(std::string& line, std::string_view text) {
 }  // namespace
 
 std::string_view CategoryText(int category) {
-  if (category >= 0 && category < kCategoryCount) return kListTitles[category];
+  if (IsRunningCategory(category)) return kListTitles[category];
   return kUnknownCategory;
 }
 
 int ListIndexOfCategoryText(std::string_view text) {
-  for (int category = 0; category < kCategoryCount; ++category)
+  for (int category = 0; category < kRunningCategoryCount; ++category)
     if (text == kListTitles[category]) return category;
   if (text == kUnknownCategory) return kAwaitedList;
   return -1;

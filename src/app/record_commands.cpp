@@ -22,10 +22,6 @@ constexpr char kAwaitedEpisodeStaysZero[] =
     "现在是在“期待”目录下,所以对集数的修改不能生效\n你可以试着点一下更新按钮";
 constexpr char kNoFinishOnAwaited[] = "集数是0就已经完结了?直接删除吧";
 
-bool IsRunningCategory(int category) {
-  return category >= kAnime && category <= kDrama;
-}
-
 void CopyFormToRecord(const RecordForm& form, SeriesRecord& record) {
   record.notes = form.notes.value_or(std::string());
   record.updateTime = form.updateTime;
@@ -158,11 +154,7 @@ void RecordCommands::Update() {
       record.category = type.category;
     }
     ApplyUpdate(record);
-    const int target = record.category;
-    store_.lists[target].MoveFrom(list_.CurrentList(), record);
-    list_.SwitchTab(target);
-    list_.ShowTab(target);
-    screen_.SelectRow(0);
+    MoveToList(record, record.category);
   } else {
     ApplyUpdate(record);
     list_.RefreshRow(row);
@@ -235,11 +227,15 @@ void RecordCommands::Finish() {
     target = ListIndexOfCategoryText(list_.Rows()[row].texts[kColumnCategory]);
     if (target < 0) return;
   }
-  store_.lists[target].MoveFrom(list_.CurrentList(), list_.RecordOfRow(row));
+  MoveToList(list_.RecordOfRow(row), target);
+  store_.dataChanged = true;
+}
+
+void RecordCommands::MoveToList(const SeriesRecord& record, int target) {
+  store_.lists[target].MoveFrom(list_.CurrentList(), record);
   list_.SwitchTab(target);
   list_.ShowTab(target);
   screen_.SelectRow(0);
-  store_.dataChanged = true;
 }
 
 void RecordCommands::Delete() {

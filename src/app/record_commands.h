@@ -30,6 +30,9 @@ class RecordCommands {
  private:
   bool RunRecordForm(RecordForm& form);
   void ApplyUpdate(SeriesRecord& record);
+  // Moves the work from the current list to the front of target's, and
+  // shows it there selected.
+  void MoveToList(const SeriesRecord& record, int target);
 
   RecordStore& store_;
   const AppSettings& settings_;

@@ -24,11 +24,11 @@ bool ListAndCategory(int t, int& list, int& category) {
   category = t % 10;
   if (t >= 10 && t <= 19) {
     list = kFinishedList;
-    return category <= kDrama;
+    return IsRunningCategory(category);
   }
   if (t >= 20) {
     list = kAwaitedList;
-    return category <= kDrama || category == kCategoryNotChosen;
+    return IsRunningCategory(category) || category == kCategoryNotChosen;
   }
   return false;
 }

@@ -16,6 +16,12 @@ enum Category : int {
   kCategoryNotChosen = 5,
 };
 
+// The four categories a running work can have, each with a tab of its own.
+inline constexpr int kRunningCategoryCount = kDrama + 1;
+constexpr bool IsRunningCategory(int category) {
+  return category >= kAnime && category < kRunningCategoryCount;
+}
+
 // List and tab indices beyond the four categories.
 inline constexpr int kFinishedList = 4;
 inline constexpr int kAwaitedList = 5;
