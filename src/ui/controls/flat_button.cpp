@@ -10,11 +10,6 @@
 namespace mirevo::ui {
 namespace {
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-  win32::BrushHandle brush(::CreateSolidBrush(colour));
-  ::FillRect(dc, &rect, brush.get());
-}
-
 // The text's rectangle when word-wrapped into area, centred vertically.
 RECT CentredText(HDC dc, const std::wstring& text, const RECT& area, UINT format) {
   RECT measured = area;
@@ -146,14 +141,14 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
 
   if (lit && rounded_) {
     // The corners outside the rounded face keep the normal background.
-    FillSolid(dc, rect, colours_.At(kNormalBackgroundSlot));
+    win32::FillSolid(dc, rect, colours_.At(kNormalBackgroundSlot));
     win32::BrushHandle face(::CreateSolidBrush(colours_.At(slots.fill)));
     win32::SelectionScope brush(dc, face.get());
     win32::SelectionScope pen(dc, ::GetStockObject(BLACK_PEN));
     const int corner = ScaleForDpi(kFlatButtonCornerEllipse, dpi);
     ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, corner, corner);
   } else {
-    FillSolid(dc, rect, colours_.At(slots.fill));
+    win32::FillSolid(dc, rect, colours_.At(slots.fill));
     if (lit) {
       RECT border = rect;
       ::DrawEdge(dc, &border, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);

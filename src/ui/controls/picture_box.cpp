@@ -131,11 +131,9 @@ SIZE PictureHolder::NaturalSize() const {
   OLE_YSIZE_HIMETRIC height = 0;
   picture_->get_Width(&width);
   picture_->get_Height(&height);
-  HDC screen = ::GetDC(nullptr);
-  const SIZE size{HimetricToPixels(width, ::GetDeviceCaps(screen, LOGPIXELSX)),
-                  HimetricToPixels(height, ::GetDeviceCaps(screen, LOGPIXELSY))};
-  ::ReleaseDC(nullptr, screen);
-  return size;
+  const win32::ClientDc screen(nullptr);
+  return {HimetricToPixels(width, ::GetDeviceCaps(screen.get(), LOGPIXELSX)),
+          HimetricToPixels(height, ::GetDeviceCaps(screen.get(), LOGPIXELSY))};
 }
 
 void PictureHolder::Draw(HDC dc, const RECT& rect) const {

@@ -76,11 +76,6 @@ SystemColours ReadSystemColours() {
   return c;
 }
 
-void Fill(HDC dc, const RECT& rect, COLORREF colour) {
-  win32::BrushHandle brush(::CreateSolidBrush(colour));
-  ::FillRect(dc, &rect, brush.get());
-}
-
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
   win32::PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
   win32::SelectionScope selected(dc, pen.get());
@@ -270,14 +265,11 @@ void QxMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
     size = MeasureMenuSeparator(look_, menuBar, dpi);
   } else {
     // Measured with the font the items are drawn with.
-    HDC screen = ::GetDC(nullptr);
+    const win32::ClientDc screen(nullptr);
+    const win32::SelectionScope font(screen.get(), MenuFont());
     RECT text{};
-    {
-      win32::SelectionScope font(screen, MenuFont());
-      ::DrawTextW(screen, item.text.c_str(), static_cast<int>(item.text.size()), &text,
-                  DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
-    }
-    ::ReleaseDC(nullptr, screen);
+    ::DrawTextW(screen.get(), item.text.c_str(), static_cast<int>(item.text.size()), &text,
+                DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
     size = MeasureMenuItem(look_, text.right - text.left, menuBar, dpi);
   }
   measure.itemWidth = static_cast<UINT>(size.width);
@@ -288,7 +280,7 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   const auto& item = *reinterpret_cast<const Item*>(draw.itemData);
   HDC dc = draw.hDC;
   const RECT& rect = draw.rcItem;
-  const int saved = ::SaveDC(dc);
+  const win32::SavedDcState saved(dc);
   const bool palette = (::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
   const MenuLook look = DrawingLook(look_, palette);
   const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
@@ -307,7 +299,7 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   if (look == MenuLook::kClassic) {
     const ClassicMenuColours c = ClassicMenuColoursFor(system);
     const bool lit = state.selected && !item.separator;
-    Fill(dc, rect, lit ? c.selectedFill : c.background);
+    win32::FillSolid(dc, rect, lit ? c.selectedFill : c.background);
     if (item.separator) {
       // Etched: a dark line over a light one.
       Line(dc, rect.left + 1, middle - 1, rect.right - 1, middle - 1, c.separatorDark);
@@ -317,7 +309,7 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
         // A sunken cell on a light ground.
         RECT frame = cell;
         ::InflateRect(&frame, 1, 1);
-        Fill(dc, cell, c.checkCellBackground);
+        win32::FillSolid(dc, cell, c.checkCellBackground);
         Line(dc, frame.left, frame.bottom - 1, frame.left, frame.top, c.checkFrameDark);
         Line(dc, frame.left, frame.top, frame.right - 1, frame.top, c.checkFrameDark);
         Line(dc, frame.right - 1, frame.top, frame.right - 1, frame.bottom - 1, c.checkFrameLight);
@@ -337,20 +329,21 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   } else {
     const bool themed = SystemLook() == MenuLook::kXp;
     const XpMenuColours c = XpMenuColoursFor(system, themed);
-    Fill(dc, rect, c.background);
-    Fill(dc, {rect.left, rect.top, rect.left + columns.iconColumnWidth, rect.bottom}, c.iconColumn);
+    win32::FillSolid(dc, rect, c.background);
+    win32::FillSolid(dc, {rect.left, rect.top, rect.left + columns.iconColumnWidth, rect.bottom},
+                     c.iconColumn);
     if (item.separator) {
       Line(dc, textArea.left, middle, rect.right, middle, c.separator);
     } else {
       if (state.selected && !state.grayed) {
-        Fill(dc, rect, c.selectedFill);
+        win32::FillSolid(dc, rect, c.selectedFill);
         win32::BrushHandle frame(::CreateSolidBrush(c.selectedFrame));
         ::FrameRect(dc, &rect, frame.get());
       }
       if (state.checked) {
         RECT box = cell;
         ::InflateRect(&box, 1, 1);
-        Fill(dc, box, c.selectedFill);
+        win32::FillSolid(dc, box, c.selectedFill);
         win32::BrushHandle frame(::CreateSolidBrush(c.selectedFrame));
         ::FrameRect(dc, &box, frame.get());
         DrawCheckMark(dc, cell, c.text);
@@ -359,7 +352,6 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
       DrawItemText(dc, item.text, textArea, state.hidePrefix);
     }
   }
-  ::RestoreDC(dc, saved);
 }
 
 LRESULT QxMenu::MenuChar(wchar_t typed, HMENU /*menu*/) {

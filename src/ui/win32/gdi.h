@@ -1,8 +1,11 @@
 // Scoped device-context work: a selection that is undone at the end of the
-// scope, and a paint cycle that is ended.
+// scope, a borrowed window DC that is released, a paint cycle that is ended,
+// and a DC state that is restored.
 #pragma once
 
 #include <windows.h>
+
+#include "ui/win32/unique_handle.h"
 
 namespace mirevo::win32 {
 
@@ -22,6 +25,28 @@ class SelectionScope {
   HGDIOBJ previous_;
 };
 
+// Fills rect with a solid colour.
+inline void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  BrushHandle brush(::CreateSolidBrush(colour));
+  ::FillRect(dc, &rect, brush.get());
+}
+
+// GetDC / ReleaseDC; nullptr: the screen.
+class ClientDc {
+ public:
+  explicit ClientDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  ~ClientDc() {
+    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+  }
+  ClientDc(const ClientDc&) = delete;
+  ClientDc& operator=(const ClientDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // BeginPaint / EndPaint, for WM_PAINT handlers.
 class PaintScope {
  public:
@@ -36,6 +61,21 @@ class PaintScope {
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;
+};
+
+// SaveDC / RestoreDC: whatever is selected or set in between is undone.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+  ~SavedDcState() {
+    if (saved_ != 0) ::RestoreDC(dc_, saved_);
+  }
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
 };
 
 }  // namespace mirevo::win32

@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
+#include "ui/win32/gdi.h"
+
 namespace mirevo::win32 {
 
 int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  const ClientDc screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

@@ -8,21 +8,24 @@
 #include "ui/win32/wide_text.h"
 
 namespace mirevo::win32 {
+namespace {
 
-bool Win32ShellOpen::Open(HWND owner, std::string_view address) {
-  std::optional<std::wstring> wide = StrictWideFromGbk(address);
+// ShellExecute's answer above 32 is success.
+bool Execute(HWND owner, const wchar_t* verb, std::string_view gbk, int show) {
+  std::optional<std::wstring> wide = StrictWideFromGbk(gbk);
   if (!wide || wide->empty()) return false;
-  HINSTANCE result =
-      ::ShellExecuteW(owner, nullptr, wide->c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+  HINSTANCE result = ::ShellExecuteW(owner, verb, wide->c_str(), nullptr, nullptr, show);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+}  // namespace
+
+bool Win32ShellOpen::Open(HWND owner, std::string_view address) {
+  return Execute(owner, nullptr, address, SW_SHOWMAXIMIZED);
+}
+
 bool Win32ShellOpen::OpenLink(HWND owner, std::string_view target) {
-  std::optional<std::wstring> wide = StrictWideFromGbk(target);
-  if (!wide || wide->empty()) return false;
-  HINSTANCE result =
-      ::ShellExecuteW(owner, L"open", wide->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  return reinterpret_cast<INT_PTR>(result) > 32;
+  return Execute(owner, L"open", target, SW_SHOWNORMAL);
 }
 
 }  // namespace mirevo::win32
