@@ -12,6 +12,8 @@
 namespace mirevo {
 namespace {
 
+using namespace std::string_literals;
+
 // Inserting, removing and moving records are the app tests' (each command's
 // data file); two works with one id are told apart by address there too.
 // The literal sort below asks the keys themselves: their fields are checked
@@ -20,7 +22,7 @@ TEST(SeriesRecordTest, EachKeyOrdersByItsFields) {
   SeriesRecord r;
   std::tie(r.id, r.airTime, r.weekday, r.name, r.episode, r.category, r.rating, r.updateTime,
            r.notes, r.previewPath, r.nextTime, r.keyword, r.earliestUpdate) =
-      std::tuple(7, "23:30", 3, "n", 12, 2, 1, "u", "m", "p", "D", "k", "W");
+      std::tuple(7, "23:30"s, 3, "n"s, 12, 2, 1, "u"s, "m"s, "p"s, "D"s, "k"s, "W"s);
   const std::optional<int> numbers[] = {7, 3, {}, 12, 2, 1, {}, {}, {}, {}, {}, {}};
   const std::string texts[] = {"", "23:30", "n", "", "", "", "u", "m", "p", "D", "k", "W"};
   for (int column = 0; column < kColumnCount; ++column) {
