@@ -2,22 +2,22 @@
 
 namespace mirevo {
 
-TrayEventResult TrayHover::HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible) {
+TrayAction TrayHover::HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible) {
   switch (mouseMessage) {
     case kTrayRightUp:
-      return {true, TrayAction::kShowMenu};
+      return TrayAction::kShowMenu;
     case kTrayLeftDoubleClick:
-      return {true, TrayAction::kOpenMainWindow};
+      return TrayAction::kOpenMainWindow;
     case kTrayMouseMove:
       // The summary is for someone who cannot see the window; shown once,
       // since the icon reports a move for every pixel.
       if (hoverSwitch_ && !hoverLatch_ && !mainWindowVisible) {
         hoverLatch_ = true;
-        return {true, TrayAction::kShowDueSummary};
+        return TrayAction::kShowDueSummary;
       }
-      return {true, TrayAction::kNone};
+      return TrayAction::kNone;
     default:
-      return {};
+      return TrayAction::kNone;
   }
 }
 

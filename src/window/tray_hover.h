@@ -27,12 +27,6 @@ enum class TrayAction {
   kOpenMainWindow,
 };
 
-struct TrayEventResult {
-  bool handled = false;  // the value HandleTrayEvent returns: 1 or 0
-  TrayAction action = TrayAction::kNone;
-  friend bool operator==(const TrayEventResult&, const TrayEventResult&) = default;
-};
-
 // The hover switch and latch of the tray icon. The icon hands every callback
 // to HandleTrayEvent first; then the main window's handler of the callback
 // message calls AfterTrayEvent, which is what re-arms the hover.
@@ -41,9 +35,9 @@ class TrayHover {
   // Follows "AllowTrayBTip": hovering may show the summary only when it is 1.
   void SetHoverSwitch(int allowTrayBalloonTip) { hoverSwitch_ = allowTrayBalloonTip == 1; }
 
-  // Handles the move, double-click and right-button-up on the icon (even a
-  // move that shows nothing); a single click and everything else are not.
-  TrayEventResult HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible);
+  // What a move, double click or right-button release on the icon asks
+  // for; a single click and everything else ask for nothing.
+  TrayAction HandleTrayEvent(unsigned mouseMessage, bool mainWindowVisible);
 
   // The right button down blocks the hover, so that no balloon pops up under
   // the menu; its release and the end of a balloon re-arm it.

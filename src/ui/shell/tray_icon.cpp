@@ -119,7 +119,7 @@ std::optional<LRESULT> TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPAR
 
 void TrayIcon::OnTrayEvent(UINT mouseMessage) {
   const bool visible = ::IsWindowVisible(Hwnd()) != FALSE;
-  switch (hover_.HandleTrayEvent(mouseMessage, visible).action) {
+  switch (hover_.HandleTrayEvent(mouseMessage, visible)) {
     case TrayAction::kShowMenu:
       ShowMenu();
       break;

@@ -1,12 +1,23 @@
 #include "ui/win32/layered_window.h"
 
-#include "ui/win32/unique_handle.h"
 #include "window/transparency.h"
 
 namespace mirevo::win32 {
 namespace {
 
 using SetLayeredAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+// Looked up at run time, once: User32 is loaded in every program with a
+// window, and older systems lack the function.
+SetLayeredAttributes FindSetLayeredAttributes() {
+  static const auto function = [] {
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    return user32 == nullptr ? nullptr
+                             : reinterpret_cast<SetLayeredAttributes>(reinterpret_cast<void*>(
+                                   ::GetProcAddress(user32, "SetLayeredWindowAttributes")));
+  }();
+  return function;
+}
 
 }  // namespace
 
@@ -18,11 +29,8 @@ void LayeredWindow::Apply(HWND window, int level) {
     layered_ = true;
   }
   if (!step.setAlpha) return;
-  ModuleHandle user32(::LoadLibraryW(L"User32.DLL"));
-  if (!user32) return;
-  auto setAttributes = reinterpret_cast<SetLayeredAttributes>(
-      reinterpret_cast<void*>(::GetProcAddress(user32.get(), "SetLayeredWindowAttributes")));
-  if (setAttributes != nullptr) setAttributes(window, 0, static_cast<BYTE>(step.alpha), LWA_ALPHA);
+  if (const SetLayeredAttributes setAttributes = FindSetLayeredAttributes())
+    setAttributes(window, 0, static_cast<BYTE>(step.alpha), LWA_ALPHA);
 }
 
 }  // namespace mirevo::win32

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 

@@ -70,13 +70,6 @@ struct KernelHandleTraits {
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 
-// Libraries loaded with LoadLibrary.
-struct ModuleTraits {
-  using Handle = HMODULE;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::FreeLibrary(h); }
-};
-
 // Files opened with CreateFileW, whose failure value is INVALID_HANDLE_VALUE.
 struct FileHandleTraits {
   using Handle = HANDLE;
@@ -102,7 +95,6 @@ using IconHandle = UniqueHandle<IconTraits>;
 // Only for menus not attached to a window (a window destroys its own menu).
 using MenuHandle = UniqueHandle<MenuTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
-using ModuleHandle = UniqueHandle<ModuleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 
