@@ -112,9 +112,6 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   }
 };
 
-inline constexpr std::time_t kTuesdayEvening = kChinaTuesdayEvening;  // 2006-01-31 20:30
-inline constexpr std::time_t kOneDay = 86400;
-
 class AppTest : public ::testing::Test {
  protected:
   // The program opens its files by relative paths: each test works in its own folder.
@@ -159,7 +156,7 @@ class AppTest : public ::testing::Test {
   ScopedTimeZone zone{kChinaZone};
   std::filesystem::path savedFolder = std::filesystem::current_path();
   TempFolder folder;
-  FixedClock clock{kTuesdayEvening};
+  FixedClock clock{kChinaTuesdayEvening};
   FakeView view;
   MainController controller{view, view, view, view, clock};
   MainList& list = controller.list;

@@ -17,7 +17,7 @@ class FormTest : public ChinaTimeTest {
     form.Open(clock);
     return form;
   }
-  FixedClock clock{kTuesdayEvening};  // 2006-01-31 20:30
+  FixedClock clock{kChinaTuesdayEvening};  // 2006-01-31 20:30
 };
 
 // A stored air time too short or out of range (a hand-edited file) shows

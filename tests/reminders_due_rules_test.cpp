@@ -11,10 +11,10 @@ namespace {
 
 using testing::ChinaTimeTest;
 using testing::kChinaTuesdayEvening;
+using testing::kOneDay;
 
-constexpr std::time_t kDay = 86400;
 // 2006-02-07 10:00 in China, a Tuesday (weekday 2); Sunday 2006-02-05 09:15.
-constexpr std::time_t kTuesdayMorning = kChinaTuesdayEvening + 7 * kDay - 37800;
+constexpr std::time_t kTuesdayMorning = kChinaTuesdayEvening + 7 * kOneDay - 37800;
 constexpr std::time_t kSunday = 1139102100;
 constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
 

@@ -20,5 +20,6 @@ class DaylightSavingTest : public ::testing::Test {
 // 2006-01-31 20:30 in China (a Tuesday), counted independently of the code
 // under test.
 inline constexpr std::time_t kChinaTuesdayEvening = 1138710600;
+inline constexpr std::time_t kOneDay = 86400;
 
 }  // namespace mirevo::testing

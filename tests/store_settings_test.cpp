@@ -10,8 +10,6 @@ constexpr char kIniDamaged[] = "ini文件内部出错,此时请不要按保存�
 constexpr char kFileError[] = "文件错误";
 using Messages = std::vector<std::string>;
 
-const ColumnWidths kDefaultWidths = AppSettings().columnWidths;
-
 TEST(SettingsTest, DefaultFileBytes) {
   AppSettings settings;
   std::string expected =
@@ -38,7 +36,6 @@ TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
   for (const auto& [alias, key] : aliases) {
     AppSettings settings;
     EXPECT_EQ(ParseSettings(alias + "=9;", settings), Messages{}) << alias;
-    // The widths as the list would report them.
     std::string file = FormatSettings(settings);
     EXPECT_NE(file.find(";" + key + "=9;"), std::string::npos) << alias << " -> " << file;
   }

@@ -20,7 +20,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
@@ -84,10 +83,6 @@ std::string MakeDataFile(int works) {
             ";p=;D=;k=;W=;c=0;";
   }
   return file;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 struct Window {
@@ -180,7 +175,7 @@ void RunOnce(const std::filesystem::path& exe, const std::string& data, int work
     samples.emptyExit.push_back(SaveAndExit(program, window));
   }
   mirevo::testing::TempFolder folder;
-  WriteFile(folder.path() / "data.mvd", data);
+  mirevo::testing::WriteBytes(folder.File("data.mvd"), data);
   Program program(exe, folder.path());
   double ms = 0;
   const Window window = StartAndPaint(program, ms, works);

@@ -85,9 +85,11 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
 TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
   Open("default_type=4;");
   SelectRow(0);
-  const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF selected =
-      QxMenu::SystemLook() == MenuLook::kClassic ? highlight : LightenColour(highlight, 0.7);
+  SystemColours system{};
+  system.highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+  const COLORREF selected = QxMenu::SystemLook() == MenuLook::kClassic
+                                ? ClassicMenuColoursFor(system).selectedFill
+                                : XpMenuColoursFor(system, true).selectedFill;
   for (bool tray : {false, true}) {
     ContextMenuState state{};
     DialogScript script;

@@ -87,9 +87,8 @@ class PreviewTest : public ProgramTest {
 
   // "设置": "启用预览图" as asked, then "确定".
   void SwitchPreview(bool on) {
-    Press(IDC_SETTINGS);
-    HWND dialog = program_->Settings().Dialog()->Hwnd();
-    HWND box = FindDescendant(dialog, IDC_PREVIEW);
+    HWND dialog = OpenSettings();
+    HWND box = journey::Control(dialog, IDC_PREVIEW);
     if ((::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != on)
       ::SendMessageW(box, BM_CLICK, 0, 0);
     ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);

@@ -206,7 +206,7 @@ TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
       .When([&](HWND dialog) { return fileNameBox(dialog) != nullptr; },
             [&](HWND dialog) {
               ::SetWindowTextW(fileNameBox(dialog), picture.c_str());
-              PostCommand(dialog, IDOK);
+              journey::Press(dialog, IDOK);
             })
       .On(kRecordTitle, [&](HWND dialog) {
         EXPECT_EQ(Shown(dialog, IDC_PICTURE_PATH), picture);

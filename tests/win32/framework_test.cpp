@@ -63,7 +63,7 @@ TEST(DialogBase, BindsDispatchesRunsModalAndModelessAndStopsExceptions) {
       .On("请选择此作品的类型",
           [&](HWND window) {
             EXPECT_FALSE(::IsWindowEnabled(owner.Hwnd()));
-            for (int id : {IDC_TYPE_OVA, IDC_TYPE_MANGA}) PostCommand(window, id);
+            for (int id : {IDC_TYPE_OVA, IDC_TYPE_MANGA}) journey::Press(window, id);
             ::PostMessageW(modeless.Item(IDC_KEYWORD), WM_KEYDOWN, VK_ESCAPE, 0);
           })
       .On("请选择此作品的类型", [&](HWND) { dialog.Close(IDC_TYPE_OVA); });

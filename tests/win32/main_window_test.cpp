@@ -37,7 +37,7 @@ TEST_F(MainWindowTest, StartsAsItsSettingsSayAndTheTypeDialogsChoiceMovesAnAwait
   DialogScript script;
   script.On("请选择此作品的类型", [](HWND dialog) {
     Click(dialog, IDC_TYPE_OVA);
-    PostCommand(dialog, IDOK);
+    journey::Press(dialog, IDOK);
   });
   SelectRow(0);
   script.Run([&] { Press(IDC_UPDATE); });
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
                   std::string_view(title) == "编辑" ? before[1].texts[2] : "");
         ::SetDlgItemTextW(dialog, IDC_NAME, L"新名");
         ::SetDlgItemTextW(dialog, IDC_EPISODE, L"1");
-        PostCommand(dialog, IDOK);
+        journey::Press(dialog, IDOK);
       });
     }
     script.Run([&] {

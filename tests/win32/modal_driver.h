@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "journey_driver.h"
 #include "ui/win32/control_text.h"
 #include "ui/win32/wide_text.h"
 
@@ -122,13 +123,6 @@ inline void Click(HWND dialog, int controlId) {
   ::PostMessageW(::GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
 }
 
-// The command of a button as its parent gets it, also from a button that
-// is disabled or hidden, where a click cannot land.
-inline void PostCommand(HWND dialog, int controlId) {
-  ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
-}
-
 // A key typed into the focused control of the window (the window itself
 // when the focus is elsewhere); the dialog manager turns Enter and Escape
 // into IDOK and IDCANCEL.
@@ -150,15 +144,6 @@ inline void ChooseItem(HWND menuWindow, UINT id) {
     if (::GetMenuItemID(menu, position) == id) break;
   }
   ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-// A control with that id anywhere below parent (inside child dialogs too).
-inline HWND FindDescendant(HWND parent, int id) {
-  HWND found = ::GetDlgItem(parent, id);
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr && found == nullptr;
-       child = ::GetWindow(child, GW_HWNDNEXT))
-    found = FindDescendant(child, id);
-  return found;
 }
 
 // Runs what is queued, as the main window's modal loop would: keys go to

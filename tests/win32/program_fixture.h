@@ -96,6 +96,12 @@ class ProgramTest : public ::testing::Test {
     ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(control));
   }
+  // "设置", and the dialog it opened.
+  HWND OpenSettings() {
+    Press(IDC_SETTINGS);
+    const ui::SettingsDialog* dialog = program_->Settings().Dialog();
+    return dialog != nullptr ? dialog->Hwnd() : nullptr;
+  }
   void SelectRow(int row) {
     LVITEMW item{};
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;

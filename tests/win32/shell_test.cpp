@@ -156,23 +156,18 @@ TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
 
 class SettingsTest : public ProgramTest {
  protected:
-  // "设置", and the dialog it opened.
-  HWND OpenSettings() {
-    Press(IDC_SETTINGS);
-    return Dialog() != nullptr ? Dialog()->Hwnd() : nullptr;
-  }
   SettingsDialog* Dialog() { return program_->Settings().Dialog(); }
 };
 
 // A click on a control of the dialog or of one of its pages.
 void ClickIn(HWND dialog, int id) {
-  ::SendMessageW(FindDescendant(dialog, id), BM_CLICK, 0, 0);
+  ::SendMessageW(journey::Control(dialog, id), BM_CLICK, 0, 0);
 }
 
 // Whether the page of that tab shows (each known by a control on it).
 bool PageShown(HWND dialog, int tab) {
   const int controls[] = {IDC_TOPMOST, IDC_NEXT_TIME_RULE, IDC_SEARCH_PREFIX};
-  return ::IsWindowVisible(::GetParent(FindDescendant(dialog, controls[tab]))) != FALSE;
+  return ::IsWindowVisible(::GetParent(journey::Control(dialog, controls[tab]))) != FALSE;
 }
 
 // One dialog, modeless, whose pages follow the tabs. A search prefix the
@@ -189,12 +184,12 @@ TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichRefusesABad
   EXPECT_EQ(OpenSettings(), dialog) << "a second \"设置\" finds the open one";
   EXPECT_EQ(::GetFocus(), List());
   for (int tab : {1, 2, 0}) {
-    ::SendMessageW(FindDescendant(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
+    ::SendMessageW(journey::Control(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
     for (int page : {0, 1, 2}) EXPECT_EQ(PageShown(dialog, page), page == tab) << tab;
   }
   ClickIn(dialog, IDC_TOPMOST);
   ClickIn(dialog, IDC_SOURCE_CUSTOM);
-  HWND prefix = FindDescendant(dialog, IDC_SEARCH_PREFIX);
+  HWND prefix = journey::Control(dialog, IDC_SEARCH_PREFIX);
   ::SetWindowTextW(prefix, L"http://a;b=");
   ClickIn(dialog, IDOK);
   Pump();
@@ -225,7 +220,7 @@ TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
     Open("topshow=1;");
     HWND dialog = OpenSettings();
     ClickIn(dialog, IDC_TOPMOST);
-    HWND alpha = FindDescendant(dialog, IDC_ALPHA);
+    HWND alpha = journey::Control(dialog, IDC_ALPHA);
     ::SendMessageW(alpha, CB_SETCURSEL, 5, 0);
     ::SendMessageW(::GetParent(alpha), WM_COMMAND, MAKEWPARAM(IDC_ALPHA, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(alpha));
@@ -260,7 +255,7 @@ TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   const ReminderSettings defaults;
   ASSERT_EQ(Controller().list.Rows()[0].colour, defaults.rules[kNextTimeRule].colour);
   HWND dialog = OpenSettings();
-  HWND page = ::GetParent(FindDescendant(dialog, IDC_NEXT_TIME_COLOUR));
+  HWND page = ::GetParent(journey::Control(dialog, IDC_NEXT_TIME_COLOUR));
   EXPECT_EQ(CountFlatButtons(dialog), 3);
   EXPECT_EQ(CountFlatButtons(page), 3);
   const int buttons[] = {IDC_NEXT_TIME_COLOUR, IDC_WEEKDAY_COLOUR, IDC_EARLIEST_COLOUR};
