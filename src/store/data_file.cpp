@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <iterator>
-#include <utility>
 
 #include "text/gbk.h"
 
@@ -100,8 +98,19 @@ void UnpackFlags(int value, SeriesRecord& r) {
 }
 
 constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
-// The most an entry takes besides its text: tag, "=", a number, ";".
-constexpr std::size_t kMaxEntryOverhead = kMaxDigits + 3;
+
+// The most an entry takes besides its text: tag, "=", a number for a number
+// entry, ";".
+constexpr std::size_t EntryOverhead(FieldKind kind) {
+  return kind == FieldKind::kText ? 3 : 3 + kMaxDigits;
+}
+
+// The most a record takes besides its texts: its "T" entry and the table's.
+constexpr std::size_t kRecordOverhead = [] {
+  std::size_t size = EntryOverhead(FieldKind::kNumber);
+  for (const Field& field : kFields) size += EntryOverhead(field.kind);
+  return size;
+}();
 
 // Writes entries one after another into a buffer that the caller made large
 // enough from the table (every entry's overhead plus the texts).
@@ -130,39 +139,28 @@ class EntryWriter {
   char* out_;
 };
 
-// One entry of the table, chosen at compile time, so that the whole file of
-// 100,000 works is written as fast as by a hand-written list of entries.
-template <std::size_t kIndex>
-void WriteField(EntryWriter& writer, const SeriesRecord& r) {
-  constexpr Field kField = kFields[kIndex];
-  if constexpr (kField.kind == FieldKind::kNumber)
-    writer.Number(kField.tag, r.*kField.number);
-  else if constexpr (kField.kind == FieldKind::kText)
-    writer.Text(kField.tag, r.*kField.text);
-  else
-    writer.Number(kField.tag, PackedFlags(r));
+std::size_t TextSizes(const SeriesRecord& r) {
+  std::size_t size = 0;
+  for (const Field& field : kFields)
+    if (field.kind == FieldKind::kText) size += (r.*field.text).size();
+  return size;
 }
 
-template <std::size_t kIndex>
-std::size_t TextSize(const SeriesRecord& r) {
-  constexpr Field kField = kFields[kIndex];
-  if constexpr (kField.kind == FieldKind::kText)
-    return (r.*kField.text).size();
-  else
-    return 0;
+void WriteFields(EntryWriter& writer, const SeriesRecord& r) {
+  for (const Field& field : kFields) {
+    switch (field.kind) {
+      case FieldKind::kNumber:
+        writer.Number(field.tag, r.*field.number);
+        break;
+      case FieldKind::kText:
+        writer.Text(field.tag, r.*field.text);
+        break;
+      case FieldKind::kFlags:
+        writer.Number(field.tag, PackedFlags(r));
+        break;
+    }
+  }
 }
-
-template <std::size_t... kIndex>
-void WriteFields(EntryWriter& writer, const SeriesRecord& r, std::index_sequence<kIndex...>) {
-  (WriteField<kIndex>(writer, r), ...);
-}
-
-template <std::size_t... kIndex>
-std::size_t TextSizes(const SeriesRecord& r, std::index_sequence<kIndex...>) {
-  return (TextSize<kIndex>(r) + ...);
-}
-
-constexpr auto kFieldIndices = std::make_index_sequence<std::size(kFields)>();
 
 // The "T" value of a record on a list: the category, plus 10 on the
 // finished list and 20 on the awaited one.
@@ -239,16 +237,15 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
 std::string FormatData(const RecordStore& store) {
   // The "T" entry and the table's entries of every record: the whole file is
   // built in one buffer, which is cut to what was written.
-  constexpr std::size_t kPerRecord = (std::size(kFields) + 1) * kMaxEntryOverhead;
   std::size_t size = 0;
   for (const RecordList& list : store.lists)
-    for (const SeriesRecord& r : list) size += kPerRecord + TextSizes(r, kFieldIndices);
+    for (const SeriesRecord& r : list) size += kRecordOverhead + TextSizes(r);
   std::string out(size, '\0');
   EntryWriter writer(out.data());
   for (int index = 0; index < kListCount; ++index) {
     for (const SeriesRecord& r : store.lists[index]) {
       writer.Number('T', ListTagValue(index, r.category));
-      WriteFields(writer, r, kFieldIndices);
+      WriteFields(writer, r);
     }
   }
   out.resize(static_cast<std::size_t>(writer.Position() - out.data()));
