@@ -22,9 +22,7 @@ LinkActions LinkColours::OpenFinished(bool succeeded) {
   return {.repaint = true};
 }
 
-std::string LinkTarget(std::string_view target, std::string_view stringTableText,
-                       std::string_view windowText) {
-  if (!target.empty()) return std::string(target);
+std::string LinkTarget(std::string_view stringTableText, std::string_view windowText) {
   if (!stringTableText.empty()) return std::string(stringTableText);
   return std::string(windowText);
 }

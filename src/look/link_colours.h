@@ -53,11 +53,9 @@ class LinkColours {
   bool hovering_ = false;
 };
 
-// What a click opens: the set target, else the string-table text for the
-// control's id (empty when there is none), else the window text. Empty:
-// nothing to open.
-std::string LinkTarget(std::string_view target, std::string_view stringTableText,
-                       std::string_view windowText);
+// What a click opens: the string-table text for the control's id (empty
+// when there is none), else the window text. Empty: nothing to open.
+std::string LinkTarget(std::string_view stringTableText, std::string_view windowText);
 
 // Only statics that show text (left, centred or right aligned: the low
 // byte of the style 0..2) take the link's colours; icons and frames keep

@@ -74,7 +74,7 @@ bool StaticLink::MouseInside() const {
 
 void StaticLink::Open() {
   const std::string target =
-      LinkTarget(target_, win32::LoadStringGbk(static_cast<UINT>(::GetDlgCtrlID(Hwnd()))),
+      LinkTarget(win32::LoadStringGbk(static_cast<UINT>(::GetDlgCtrlID(Hwnd()))),
                  win32::ReadText(Hwnd()).value_or(""));
   if (target.empty()) return;
   Carry(colours_.OpenFinished(shell_.OpenLink(::GetParent(Hwnd()), target)));

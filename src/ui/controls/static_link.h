@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "look/link_colours.h"
 #include "ui/win32/control.h"
 #include "ui/win32/shell_open.h"
@@ -18,10 +16,9 @@ namespace mirevo::ui {
 
 class StaticLink final : public win32::Control {
  public:
-  // target (GBK): what a click opens; empty: the string resource with the
-  // control's id, else the control's text.
-  explicit StaticLink(win32::ShellOpenService& shell, std::string target = {})
-      : shell_(shell), target_(std::move(target)) {}
+  // A click opens the string resource with the control's id, else the
+  // control's text.
+  explicit StaticLink(win32::ShellOpenService& shell) : shell_(shell) {}
   ~StaticLink() override { Detach(); }
 
   bool TimerRunning() const { return timer_.Running(); }
@@ -39,7 +36,6 @@ class StaticLink final : public win32::Control {
   bool MouseInside() const;
 
   win32::ShellOpenService& shell_;
-  std::string target_;
   LinkColours colours_;
   win32::FontHandle font_;
   win32::WindowTimer timer_{kLinkTimerId};
