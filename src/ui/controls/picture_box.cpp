@@ -142,14 +142,9 @@ void PictureHolder::Draw(HDC dc, const RECT& rect) const {
   OLE_YSIZE_HIMETRIC height = 0;
   picture_->get_Width(&width);
   picture_->get_Height(&height);
-  RECT target = rect;
-  if (::IsRectEmpty(&target) && target.left == 0 && target.top == 0) {
-    const SIZE natural = NaturalSize();
-    target = {0, 0, natural.cx, natural.cy};
-  }
   // HIMETRIC runs upwards: the source starts at the bottom-left corner.
-  picture_->Render(dc, target.left, target.top, target.right - target.left,
-                   target.bottom - target.top, 0, height, width, -height, nullptr);
+  picture_->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0,
+                   height, width, -height, nullptr);
 }
 
 PictureLoad PictureBox::LoadResource(int id) {
