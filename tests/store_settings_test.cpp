@@ -62,11 +62,13 @@ TEST(SettingsTest, KeyLengthsUnknownKeysAndDamage) {
 }
 
 TEST(SettingsTest, ColorSetTextForm) {
-  // "-" is the switch byte of the third rule in "x15#2#-1#".
+  // "-" is the switch byte of the third rule in "x15#2#-1#"; a group's first
+  // byte is its switch even when it is "#".
   const std::tuple<const char*, ReminderSettings, bool> cases[] = {
       {"116711680#065280#0255#", ReminderSettings(), true},
       {"015#10#1255#", {{{{0, 15}, {1, 0}, {1, 255}}}}, true},
       {"x15#2#-1#", {{{{0, 15}, {2, 0}, {0, 1}}}}, true},
+      {"#15#1255#0#", {{{{0, 15}, {1, 255}, {0, 0}}}}, true},
       {"07#", {{{{0, 7}, {0, 0x00FF00}, {0, 0x0000FF}}}}, false},
   };
   for (const auto& [text, expected, complete] : cases) {

@@ -17,18 +17,14 @@ std::string FormatColorSet(const ReminderSettings& settings) {
 bool ParseColorSet(std::string_view text, ReminderSettings& settings) {
   std::size_t pos = 0;
   for (ReminderRule& rule : settings.rules) {
-    std::size_t hash = text.find('#', pos);
+    // The group's first byte is its switch digit, whatever it is ("#"
+    // included); the colour runs from the byte after it to the next "#".
+    if (pos >= text.size()) return false;
+    const char digit = text[pos];
+    const std::size_t hash = text.find('#', pos + 1);
     if (hash == std::string_view::npos) return false;
-    // The first byte is the switch digit, unless the group is empty.
-    int enabled = 0;
-    std::size_t colourStart = pos;
-    if (pos < hash) {
-      char digit = text[pos];
-      enabled = digit >= '0' && digit <= '9' ? digit - '0' : 0;
-      colourStart = pos + 1;
-    }
-    rule.enabled = enabled;
-    rule.colour = ReadAtoi(text.substr(colourStart, hash - colourStart));
+    rule.enabled = digit >= '0' && digit <= '9' ? digit - '0' : 0;
+    rule.colour = ReadAtoi(text.substr(pos + 1, hash - pos - 1));
     pos = hash + 1;
   }
   return true;

@@ -9,6 +9,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -16,10 +18,12 @@
 
 #include "modal_driver.h"
 #include "resource.h"
+#include "support/temp_folder.h"
 #include "ui/win32/callback_guard.h"
 #include "ui/win32/control.h"
 #include "ui/win32/dialog.h"
 #include "ui/win32/module.h"
+#include "ui/win32/shell_open.h"
 #include "ui/win32/window.h"
 #include "ui/win32/window_subclass.h"
 #include "ui/win32/window_timer.h"
@@ -214,6 +218,20 @@ TEST(WindowTimerTest, TicksWithItsIdUntilItsObjectGoes) {
   }
   EXPECT_EQ(ticksOf(1), 0);
   EXPECT_GE(ticksOf(2), 3);
+}
+
+// The shell gets every address, also one whose bytes are not GBK (a name
+// from a hand-edited file): those are converted as the list shows them. The
+// browser is the test command's, which writes the address down.
+TEST(ShellOpenTest, AnAddressThatIsNotGbkStillReachesTheBrowser) {
+  const char* log = std::getenv("MIREVO_JOURNEY_BROWSER_LOG");
+  ASSERT_NE(log, nullptr) << "run by ctest, which provides the browser";
+  const std::string logPath = journey::WindowsPath(log).string();
+  std::filesystem::remove(logPath);
+  EXPECT_TRUE(Win32ShellOpen().Open(nullptr, "http://example.invalid/?k=\xD6\xD0\x81\x30"));
+  EXPECT_TRUE(journey::WaitFor([&] { return !ReadBytes(logPath).empty(); }, journey::kStartWaitMs));
+  EXPECT_EQ(ReadBytes(logPath),
+            reinterpret_cast<const char*>(u8"http://example.invalid/?k=中\uFFFD0\n"));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <optional>
 #include <string>
 
 #include "ui/win32/wide_text.h"
@@ -10,11 +9,13 @@
 namespace mirevo::win32 {
 namespace {
 
-// ShellExecute's answer above 32 is success.
+// ShellExecute's answer above 32 is success. Bytes that are not GBK (a
+// name from a hand-edited file) are converted as the list shows them: the
+// address still goes to the browser.
 bool Execute(HWND owner, const wchar_t* verb, std::string_view gbk, int show) {
-  std::optional<std::wstring> wide = StrictWideFromGbk(gbk);
-  if (!wide || wide->empty()) return false;
-  HINSTANCE result = ::ShellExecuteW(owner, verb, wide->c_str(), nullptr, nullptr, show);
+  const std::wstring wide = WideFromGbk(gbk);
+  if (wide.empty()) return false;
+  HINSTANCE result = ::ShellExecuteW(owner, verb, wide.c_str(), nullptr, nullptr, show);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

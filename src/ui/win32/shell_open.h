@@ -24,8 +24,8 @@ class ShellOpenService {
 };
 
 // ShellExecuteW(owner, default verb, address, no parameters, no directory,
-// SW_SHOWMAXIMIZED). An address whose bytes are not valid GBK is refused
-// rather than opened half-converted.
+// SW_SHOWMAXIMIZED). Bytes that are not valid GBK are converted leniently,
+// as the display converts them.
 class Win32ShellOpen final : public ShellOpenService {
  public:
   bool Open(HWND owner, std::string_view address) override;
