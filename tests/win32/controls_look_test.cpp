@@ -80,16 +80,17 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
 
 // The context menu (on the finished tab, a work selected) and the tray menu:
 // every item is the program's, measured and drawn through the window, a
-// selected one filled with the selection; the context menu shows the state
-// of the tab and the selection.
+// selected one filled with the selection, a separator etched along its top
+// in the classic look; the context menu shows the state of the tab and the
+// selection.
 TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
   Open("default_type=4;");
   SelectRow(0);
   SystemColours system{};
   system.highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF selected = QxMenu::SystemLook() == MenuLook::kClassic
-                                ? ClassicMenuColoursFor(system).selectedFill
-                                : XpMenuColoursFor(system, true).selectedFill;
+  const bool classic = QxMenu::SystemLook() == MenuLook::kClassic;
+  const COLORREF selected = classic ? ClassicMenuColoursFor(system).selectedFill
+                                    : XpMenuColoursFor(system, true).selectedFill;
   for (bool tray : {false, true}) {
     ContextMenuState state{};
     DialogScript script;
@@ -109,14 +110,23 @@ TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
         MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.wID, 0, 0, item.dwItemData};
         EXPECT_EQ(::SendMessageW(Main(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)),
                   TRUE);
-        if (item.fType & MFT_SEPARATOR) continue;
         const auto height = static_cast<LONG>(measure.itemHeight);
-        const DRAWITEMSTRUCT draw{ODT_MENU,       0,
-                                  item.wID,       ODA_DRAWENTIRE,
-                                  ODS_SELECTED,   reinterpret_cast<HWND>(menu),
-                                  nullptr,        {0, 0, 200, height},
+        const bool separator = (item.fType & MFT_SEPARATOR) != 0;
+        const DRAWITEMSTRUCT draw{ODT_MENU,
+                                  0,
+                                  item.wID,
+                                  ODA_DRAWENTIRE,
+                                  separator ? 0u : ODS_SELECTED,
+                                  reinterpret_cast<HWND>(menu),
+                                  nullptr,
+                                  {0, 0, 200, height},
                                   item.dwItemData};
-        EXPECT_EQ(DrawnAt(Main(), draw, 1, height / 2), selected) << item.wID;
+        if (!separator) {
+          EXPECT_EQ(DrawnAt(Main(), draw, 1, height / 2), selected) << item.wID;
+        } else if (classic) {  // etched along the top
+          EXPECT_EQ(DrawnAt(Main(), draw, 100, 0), ::GetSysColor(COLOR_BTNSHADOW));
+          EXPECT_EQ(DrawnAt(Main(), draw, 100, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        }
       }
       ::PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
     });

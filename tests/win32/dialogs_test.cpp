@@ -189,8 +189,9 @@ TEST_F(FormDialogs, TheRecordDialogsButtonsOpenTheirDialogsOnItsValues) {
   }
 }
 
-// "浏览..." takes the chosen picture's path without changing the current
-// folder (the files are opened by relative paths).
+// "浏览..." takes the chosen picture's path, even of a file that is no
+// picture, without changing the current folder (the files are opened by
+// relative paths).
 TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
   TempFolder folder;
   const std::wstring picture = (folder.path() / L"夏娜.bmp").wstring();
@@ -210,6 +211,22 @@ TEST_F(FormDialogs, BrowseTakesTheChosenPicture) {
             })
       .On(kRecordTitle, [&](HWND dialog) {
         EXPECT_EQ(Shown(dialog, IDC_PICTURE_PATH), picture);
+        // "BM" is no picture: the box is empty and shows the dialog's face,
+        // neither a frame nor a picture.
+        HWND box = ::GetDlgItem(dialog, IDC_PICTURE);
+        RECT client{};
+        ::GetClientRect(box, &client);
+        HDC screen = ::GetDC(nullptr);
+        HDC dc = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ previous = ::SelectObject(dc, bitmap);
+        ::SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        for (const POINT& at : {POINT{0, 0}, POINT{client.right / 2, client.bottom / 2}})
+          EXPECT_EQ(::GetPixel(dc, at.x, at.y), ::GetSysColor(COLOR_3DFACE)) << at.x;
+        ::SelectObject(dc, previous);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
         Click(dialog, IDOK);
       });
   EXPECT_EQ(Run(kRecordTitle, script), IDOK);

@@ -164,7 +164,6 @@ void PictureBox::Repaint() {
 }
 
 std::optional<LRESULT> PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  if (picture_.Empty()) return std::nullopt;
   switch (message) {
     case WM_ERASEBKGND:
       return TRUE;  // the paint covers every pixel
@@ -185,6 +184,15 @@ std::optional<LRESULT> PictureBox::HandleMessage(UINT message, WPARAM wParam, LP
 void PictureBox::Paint(HDC dc) {
   RECT client{};
   ::GetClientRect(Hwnd(), &client);
+  if (picture_.Empty()) {
+    // No frame or old picture left behind: the background the dialog gives
+    // its statics.
+    auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(::GetParent(Hwnd()), WM_CTLCOLORSTATIC,
+                                                         reinterpret_cast<WPARAM>(dc),
+                                                         reinterpret_cast<LPARAM>(Hwnd())));
+    ::FillRect(dc, &client, brush != nullptr ? brush : ::GetSysColorBrush(COLOR_3DFACE));
+    return;
+  }
   ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
   const SIZE natural = picture_.NaturalSize();
   const std::optional<Rect> fitted =

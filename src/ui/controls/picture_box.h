@@ -52,8 +52,8 @@ class PictureHolder {
 };
 
 // A static control that paints its picture fitted into its client area on
-// black, with the picture's proportions kept. Without a picture the static
-// paints as it always does.
+// black, with the picture's proportions kept. Without a picture it paints
+// nothing: the dialog's background shows.
 class PictureBox final : public win32::Control {
  public:
   PictureHolder& Picture() { return picture_; }

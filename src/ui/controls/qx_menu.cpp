@@ -301,9 +301,10 @@ void QxMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
     const bool lit = state.selected && !item.separator;
     win32::FillSolid(dc, rect, lit ? c.selectedFill : c.background);
     if (item.separator) {
-      // Etched: a dark line over a light one.
-      Line(dc, rect.left + 1, middle - 1, rect.right - 1, middle - 1, c.separatorDark);
-      Line(dc, rect.left + 1, middle, rect.right - 1, middle, c.separatorLight);
+      // Etched along the top, as the classic menus draw it: a dark line over
+      // a light one.
+      Line(dc, rect.left + 1, rect.top, rect.right - 1, rect.top, c.separatorDark);
+      Line(dc, rect.left + 1, rect.top + 1, rect.right - 1, rect.top + 1, c.separatorLight);
     } else {
       if (state.checked) {
         // A sunken cell on a light ground.
