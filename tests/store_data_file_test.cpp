@@ -63,22 +63,29 @@ TEST(DataFileTest, CarriesEveryTextButThoseTheReaderWouldCutOrMisread) {
 
 // The values the writer uses come back from the round trip. Beyond them,
 // no index may leave the six lists and no list may get a category it cannot
-// hold: such records are skipped with one message, their fields with them
-// (as are fields before the first record).
-TEST(DataFileTest, TValuesChooseListAndCategoryOrSkipTheRecord) {
+// hold: such records wait on the awaited list for a kind, with one message
+// for the file. Fields before the first record are skipped, also with one.
+TEST(DataFileTest, TValuesChooseListAndCategoryOrAwaitAKind) {
   RecordStore read;
   EXPECT_EQ(ParseData("T=30;N=1;", read), Messages{});
   EXPECT_EQ(std::tuple(read.lists[kAwaitedList].size(), read.lists[kAwaitedList].Head().category),
             std::tuple(1u, 0));
   for (int t : {-1, 4, 14, 24, 26}) {
     RecordStore store;
-    EXPECT_EQ(ParseData("T=" + std::to_string(t) + ";N=5;n=x;T=1;N=6;", store),
-              Messages{kFileError})
+    const std::string odd = "T=" + std::to_string(t) + ";N=5;n=x;v=3;";
+    EXPECT_EQ(ParseData("n=a;v=1;" + odd + "T=1;N=6;" + odd, store),
+              (Messages{kFileError, kDamaged}))
         << t;
-    ASSERT_EQ(store.lists[1].size(), 1u) << t;
-    EXPECT_EQ(store.lists[1].Head().name, "") << "fields of the skipped record went astray";
-    store.lists[1] = {};
-    EXPECT_TRUE(std::ranges::all_of(store.lists, &RecordList::empty)) << t;
+    ASSERT_EQ(store.lists[kAwaitedList].size(), 2u) << t;
+    for (const SeriesRecord& kept : store.lists[kAwaitedList])
+      EXPECT_EQ(std::tuple(kept.id, kept.name, kept.episode, kept.category),
+                std::tuple(5, "x", 3, kCategoryNotChosen))
+          << t;
+    EXPECT_EQ(std::tuple(store.lists[1].size(), store.lists[1].Head().name), std::tuple(1u, ""));
+    EXPECT_EQ(FormatData(store), "T=1;N=6;w=0;t=;n=;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;"
+                                 "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;"
+                                 "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;")
+        << t;
   }
 }
 

@@ -173,9 +173,10 @@ int ListTagValue(int list, int category) {
 std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
   std::vector<std::string> messages;
   SeriesRecord* current = nullptr;
-  // Entries without a record to go to (before the first "T", or after a "T"
-  // that names no list) are reported once per run, not once per entry.
+  // Entries before the first "T" have no record to go to; they, and records
+  // of a kind without a tab, are reported once per file, not once each.
   bool orphansReported = false;
+  bool unknownKindReported = false;
   std::size_t p = 0;
   while (p < text.size()) {
     const char tag = text[p];
@@ -193,18 +194,19 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
     p = e + 1;
 
     if (tag == 'T') {
-      const int v = ReadAtoi(value);
       int list = 0;
       int category = 0;
-      if (ListAndCategory(v, list, category)) {
-        current = &store.lists[list].InsertNewRecord();
-        current->category = category;
-        orphansReported = false;
-      } else {
-        current = nullptr;
-        messages.emplace_back(kFileError);
-        orphansReported = true;
+      if (!ListAndCategory(ReadAtoi(value), list, category)) {
+        // A kind the program has no tab for: the work is kept, awaiting a
+        // kind, which its first "更新" asks for. The file is reported as
+        // damaged (once), so that it is kept aside before the next save.
+        list = kAwaitedList;
+        category = kCategoryNotChosen;
+        if (!unknownKindReported) messages.emplace_back(kDataDamaged);
+        unknownKindReported = true;
       }
+      current = &store.lists[list].InsertNewRecord();
+      current->category = category;
       continue;
     }
     const Field* field = FindField(tag);
