@@ -57,7 +57,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   std::deque<MenuCommand> menuChoices;
   int selected = -1;
   bool ended = false;
-  Rect rect{10, 20, 610, 420};
+  std::optional<Rect> rect = Rect{10, 20, 610, 420};  // nullopt: minimised
   ColumnWidths widths = DefaultColumnWidths();
   const std::vector<ListRow>* rows = nullptr;
 
@@ -95,7 +95,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   ColumnWidths CurrentColumnWidths() const override { return widths; }
   void SetCurrentTab(int tab) override { tabSwitches.push_back(tab); }
   void OpenAddress(const std::string& address) override { addresses.push_back(address); }
-  Rect CurrentWindowRect() const override { return rect; }
+  std::optional<Rect> RectToKeep() const override { return rect; }
   void EndProgram() override { ended = true; }
 
   // Fills in the form as a user would and presses "确定"; a refusal fails the test.

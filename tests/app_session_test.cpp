@@ -48,14 +48,22 @@ TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
   EXPECT_NE(ini.find(";default_type=2;"), std::string::npos) << ini;
 }
 
-TEST_F(ExitTest, MaximisedWindowKeepsTheStoredPlacementOnEveryWayOut) {
+// Every way out keeps the window's rectangle, unless the window is
+// maximised (the next start maximises the last normal one) or minimised.
+TEST_F(ExitTest, TheWindowsRectangleIsKeptUnlessMaximisedOrMinimised) {
+  const std::string stored = "pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;";
+  const std::string shown = "pos[0]=10;pos[1]=20;pos[2]=600;pos[3]=400;";
   for (bool close : {false, true}) {
-    WriteBytes("mv.ini", "MaxSign=1;pos[0]=7;");
-    Start();
-    close ? controller.CloseMainWindow() : controller.SaveAndExit();
-    EXPECT_NE(ReadBytes("mv.ini").find("pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;"),
-              std::string::npos)
-        << close;
+    // "MaxSign", whether the window is minimised, what the file keeps
+    for (const auto& [maxSign, minimised, kept] :
+         {std::tuple{1, false, stored}, {0, true, stored}, {0, false, shown}}) {
+      WriteBytes("mv.ini", "MaxSign=" + std::to_string(maxSign) + ";pos[0]=7;");
+      Start();
+      view.rect = minimised ? std::nullopt : std::optional(Rect{10, 20, 610, 420});
+      close ? controller.CloseMainWindow() : controller.SaveAndExit();
+      EXPECT_NE(ReadBytes("mv.ini").find(kept), std::string::npos)
+          << close << " " << maxSign << " " << minimised;
+    }
   }
 }
 

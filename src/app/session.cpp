@@ -28,8 +28,9 @@ void Session::LoadDataFile() {
 
 void Session::TakePlacement() {
   if (!StoresPlacementAtExit(settings_.maxSign)) return;
-  const Rect rect = window_.CurrentWindowRect();
-  settings_.windowPlacement = {rect.left, rect.top, rect.Width(), rect.Height()};
+  const std::optional<Rect> rect = window_.RectToKeep();
+  if (!rect) return;
+  settings_.windowPlacement = {rect->left, rect->top, rect->Width(), rect->Height()};
 }
 
 bool Session::SaveDataFile() {

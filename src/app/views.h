@@ -3,6 +3,7 @@
 // scripted fake.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/context_menu.h"
@@ -65,7 +66,9 @@ class DialogView {
 class SessionView {
  public:
   virtual ~SessionView() = default;
-  virtual Rect CurrentWindowRect() const = 0;  // screen pixels
+  // The window's rectangle in screen pixels, to open at next time; nullopt
+  // while the window is minimised (its rectangle then lies far off screen).
+  virtual std::optional<Rect> RectToKeep() const = 0;
   // Ends the main window's modal run: the program ends, and with it
   // everything that lives on the window.
   virtual void EndProgram() = 0;

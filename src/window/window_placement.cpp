@@ -5,9 +5,9 @@
 namespace mirevo {
 
 PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, const PlacementRect& defaults,
-                                     std::span<const Rect> workAreas, const Rect& primaryWorkArea) {
+                                     std::span<const Rect> monitors, const Rect& primaryWorkArea) {
   Rect rect = stored.ToRect();
-  if (std::ranges::any_of(workAreas, [&](const Rect& area) { return rect.Intersects(area); })) {
+  if (std::ranges::any_of(monitors, [&](const Rect& monitor) { return rect.Intersects(monitor); })) {
     return stored;
   }
   PlacementRect mended = defaults;

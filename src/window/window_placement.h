@@ -20,13 +20,13 @@ struct PlacementRect {
 };
 
 // The rectangle to open the window at. The stored one, as long as some of it
-// lies in a monitor's work area (a window docked hidden at an edge still has
-// its strip there). Otherwise it was saved on a monitor that is gone, or
+// lies on a monitor (a window docked hidden at an edge still has its strip
+// there, also where the task bar covers that edge). Otherwise it was saved on a monitor that is gone, or
 // edited by hand, and would open out of reach: then the default position
 // (the settings file's), keeping the stored size if it fits the primary
 // work area, else the default size too.
 PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, const PlacementRect& defaults,
-                                     std::span<const Rect> workAreas, const Rect& primaryWorkArea);
+                                     std::span<const Rect> monitors, const Rect& primaryWorkArea);
 
 // The rectangle is stored at exit only for a window that is not maximised,
 // so that the next start restores the last normal rectangle and maximises.

@@ -41,7 +41,7 @@ struct FakeUiServices final : win32::MessageBoxService,
   }
   bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
     notified.push_back({message, data});
-    return message != NIM_ADD || refusedAdds-- <= 0;
+    return message != NIM_ADD || ++adds != refusedAdd;
   }
   std::optional<COLORREF> Choose(HWND, COLORREF initial) override {
     offeredColours.push_back(initial);
@@ -55,6 +55,7 @@ struct FakeUiServices final : win32::MessageBoxService,
     addresses.clear();
     links.clear();
     notified.clear();
+    adds = 0;
     offeredColours.clear();
   }
 
@@ -64,7 +65,8 @@ struct FakeUiServices final : win32::MessageBoxService,
   std::vector<Opened> addresses, links;
   std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
   std::vector<COLORREF> offeredColours;
-  int refusedAdds = 0;                   // how many NIM_ADD calls fail
+  int refusedAdd = 0;                    // the NIM_ADD that fails, from 1; 0: none
+  int adds = 0;
   std::optional<COLORREF> chosenColour;  // nullopt: the user cancels
   win32::UiServices services{*this, *this, *this, *this};
 };

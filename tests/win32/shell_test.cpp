@@ -18,18 +18,22 @@ using namespace mirevo::testing;
 class TrayTest : public ProgramTest {};
 
 // Added at the start, again when the taskbar is made anew (also after the
-// first add failed), removed at the exit.
+// first add failed; changed instead when it is still there), removed at the
+// exit.
 TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
-  for (int refused : {0, 1}) {
-    fakes_.refusedAdds = refused;
+  const std::vector<DWORD> added{NIM_ADD, NIM_ADD, NIM_DELETE},
+      stillThere{NIM_ADD, NIM_ADD, NIM_MODIFY, NIM_DELETE};
+  // the add that fails, and the calls
+  for (const auto& [refused, calls] : {std::pair{0, added}, {1, added}, {2, stillThere}}) {
+    fakes_.refusedAdd = refused;
     Open();
     HWND window = Main();
     ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     Press(IDC_SAVE_EXIT);
-    ASSERT_EQ(fakes_.notified.size(), 3u) << refused;
-    for (std::size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(fakes_.notified.size(), calls.size()) << refused;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
       const auto& [message, data] = fakes_.notified[i];
-      EXPECT_EQ(message, static_cast<DWORD>(i < 2 ? NIM_ADD : NIM_DELETE));
+      EXPECT_EQ(message, calls[i]) << refused << " " << i;
       EXPECT_EQ(data.hWnd, window);
       EXPECT_EQ(data.uID, static_cast<UINT>(IDR_TRAY_MENU));
       if (message == NIM_DELETE) continue;

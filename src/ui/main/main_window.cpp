@@ -219,6 +219,11 @@ void MainWindow::OpenAddress(const std::string& address) {
   services_.shell.Open(Hwnd(), address);
 }
 
+std::optional<Rect> MainWindow::RectToKeep() const {
+  if (::IsIconic(Hwnd())) return std::nullopt;
+  return CurrentWindowRect();
+}
+
 Rect MainWindow::CurrentWindowRect() const {
   RECT rect{};
   ::GetWindowRect(Hwnd(), &rect);

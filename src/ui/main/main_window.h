@@ -50,7 +50,8 @@ class MainWindow final : public win32::Dialog,
   MenuCommand ShowContextMenu(const ContextMenuState& state) override;
   void OpenAddress(const std::string& address) override;
   // SessionView.
-  Rect CurrentWindowRect() const override;
+  std::optional<Rect> RectToKeep() const override;
+  Rect CurrentWindowRect() const;
   void EndProgram() override;
 
  protected:

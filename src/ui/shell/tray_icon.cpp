@@ -65,6 +65,10 @@ bool TrayIcon::SetIconHandle(HICON icon) {
 
 void TrayIcon::ReaddIcon() {
   shown_ = false;
+  if (SetIconHandle(icon_.get())) return;
+  // Still there (the message came without the taskbar going): changed
+  // instead, so that it is known to be shown and goes at the exit.
+  shown_ = true;
   SetIconHandle(icon_.get());
 }
 

@@ -46,7 +46,8 @@ class TrayIcon final : public MainWindowFeature, private win32::WindowSubclass {
   // it anew.
   bool SetIconHandle(HICON icon);
   // The taskbar was made anew (Explorer restarted, or started after us): the
-  // icon is added again, also when adding it failed before.
+  // icon is added again, also when adding it failed before, or changed when
+  // it is still there.
   void ReaddIcon();
   void ShowBalloon(std::string_view text, std::string_view title, UINT timeoutMs);
   void OnTrayEvent(UINT mouseMessage);

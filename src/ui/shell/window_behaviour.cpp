@@ -26,19 +26,21 @@ Size ClientSize(HWND window) {
   return {client.right - client.left, client.bottom - client.top};
 }
 
-std::vector<Rect> MonitorWorkAreas() {
-  std::vector<Rect> areas;
+// The monitors' whole rectangles: a strip docked under a task bar is still
+// on screen.
+std::vector<Rect> MonitorRects() {
+  std::vector<Rect> monitors;
   ::EnumDisplayMonitors(
       nullptr, nullptr,
       [](HMONITOR monitor, HDC, LPRECT, LPARAM param) -> BOOL {
         MONITORINFO info{};
         info.cbSize = sizeof info;
         if (::GetMonitorInfoW(monitor, &info))
-          reinterpret_cast<std::vector<Rect>*>(param)->push_back(RectOf(info.rcWork));
+          reinterpret_cast<std::vector<Rect>*>(param)->push_back(RectOf(info.rcMonitor));
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&areas));
-  return areas;
+      reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
 }
 
 Rect PrimaryWorkArea() {
@@ -89,10 +91,10 @@ void WindowBehaviour::PlaceOnScreen() {
   const auto rectOf = [](const WindowPlacement& pos) {
     return PlacementRect{pos[0], pos[1], pos[2], pos[3]};
   };
-  const std::vector<Rect> areas = MonitorWorkAreas();
+  const std::vector<Rect> monitors = MonitorRects();
   const PlacementRect place = ChooseOpeningPlacement(
       rectOf(Settings().windowPlacement),
-      rectOf(DefaultSettingsForDpi(win32::ScreenDpi()).windowPlacement), areas, PrimaryWorkArea());
+      rectOf(DefaultSettingsForDpi(win32::ScreenDpi()).windowPlacement), monitors, PrimaryWorkArea());
   ::MoveWindow(Hwnd(), place.left, place.top, place.width, place.height, TRUE);
 }
 
