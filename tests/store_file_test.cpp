@@ -107,31 +107,33 @@ TEST_F(StoreFileTest, FirstSaveAfterADamagedLoadKeepsTheOldFile) {
   EXPECT_EQ(ReadBytes(Path("mv.ini.20261206-2015.bak")), "topshow=1;NoSuchKey=2;");
 }
 
-// A path that exists but cannot be read (here a folder) is never replaced;
-// nor is one that cannot be replaced (a non-empty folder), and no temporary
-// file is left behind. Nor can a file be written into a missing folder.
-TEST_F(StoreFileTest, UnreadableOrIrreplaceableFileIsNeverOverwritten) {
-  for (bool empty : {true, false}) {
-    const std::filesystem::path target = folder.path() / "data.mvd";
-    std::filesystem::remove_all(target);
-    std::filesystem::create_directories(empty ? target : target / "inside");
-    StoreFile file(target.string(), clock);
-    RecordStore store;
-    LoadFile(file, store);
-    EXPECT_EQ(SaveData(file, StoreGenerator(4).Make(5, false)), Messages{kWriteFailed});
-    EXPECT_TRUE(std::filesystem::is_directory(empty ? target : target / "inside"));
-    EXPECT_EQ(Files(), Names{"data.mvd"});
-  }
+// A path that cannot be replaced (a non-empty folder) is left as it is, and
+// no temporary file is left behind. Nor can a file be written into a
+// missing folder.
+TEST_F(StoreFileTest, AnIrreplaceableFileIsNeverOverwritten) {
+  const std::filesystem::path target = folder.path() / "data.mvd";
+  std::filesystem::create_directories(target / "inside");
+  StoreFile file(target.string(), clock);
+  EXPECT_EQ(SaveData(file, StoreGenerator(4).Make(5, false)), Messages{kWriteFailed});
+  EXPECT_TRUE(std::filesystem::is_directory(target / "inside"));
+  EXPECT_EQ(Files(), Names{"data.mvd"});
   AppSettings settings;
   StoreFile ini(Path("no-such-folder/mv.ini"), clock);
   EXPECT_EQ(SaveSettings(ini, settings, settings.columnWidths, 0), Messages{"写入ini文件失败"});
 }
 
 // The platform's files, with every call a save makes written down in order;
-// the file's bytes are looked at when they are flushed.
+// the file's bytes are looked at when they are flushed. A file may refuse to
+// be opened or read, as a locked one does.
 class RecordingFiles final : public FileSystem {
  public:
+  enum class Refusal { kNone, kOpen, kRead };
+
   std::FILE* OpenForReading(const std::string& path, bool& missing) override {
+    missing = false;
+    if (refusal == Refusal::kOpen) return nullptr;
+    // A stream that gives no bytes.
+    if (refusal == Refusal::kRead) return std::fopen(path.c_str(), "ab");
     return real.OpenForReading(path, missing);
   }
   std::FILE* CreateExclusively(const std::string& path) override {
@@ -157,7 +159,35 @@ class RecordingFiles final : public FileSystem {
   std::vector<std::string> calls;
   std::string created;
   bool failWrites = false;
+  Refusal refusal = Refusal::kNone;
 };
+
+// A data file that is there but cannot be opened or read at start loads
+// nothing; the saves refuse and leave its bytes, until it reads again: then
+// it is kept aside first.
+TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
+  using Refusal = RecordingFiles::Refusal;
+  const std::string locked = "T=0;N=1;n=locked;";
+  for (const auto& [refusal, messages] :
+       {std::pair{Refusal::kOpen, Messages{}}, {Refusal::kRead, Messages{"读取时出现未知错误"}}}) {
+    std::filesystem::remove(Path("data.mvd.20261206-2015.bak"));
+    WriteBytes(Path("data.mvd"), locked);
+    RecordingFiles files;
+    files.refusal = refusal;
+    StoreFile file(Path("data.mvd"), clock, files);
+    RecordStore store;
+    EXPECT_EQ(LoadFile(file, store), messages);
+    EXPECT_TRUE(std::ranges::all_of(store.lists, &RecordList::empty));
+    EXPECT_EQ(SaveData(file, store), Messages{kWriteFailed});
+    EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd")), Files()),
+              std::tuple(locked, Names{"data.mvd"}));
+    files.refusal = Refusal::kNone;
+    ASSERT_EQ(SaveData(file, store), Messages{});
+    EXPECT_EQ(
+        std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")), ReadBytes(Path("data.mvd"))),
+        std::tuple(locked, ""));
+  }
+}
 
 // The new bytes reach the disk before the old file is replaced, so a crash
 // leaves either file whole; a write that fails leaves the old file alone.

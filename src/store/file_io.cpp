@@ -24,10 +24,10 @@ bool WriteAndClose(FileSystem& files, std::FILE* raw, std::string_view bytes) {
 
 }  // namespace
 
-FileContents ReadWholeFile(const std::string& path) {
+FileContents ReadWholeFile(const std::string& path, FileSystem& files) {
   FileContents contents;
   bool missing = false;
-  FilePtr file(NativeFileSystem().OpenForReading(path, missing));
+  FilePtr file(files.OpenForReading(path, missing));
   if (!file) {
     contents.status = missing ? ReadStatus::kMissing : ReadStatus::kOpenFailed;
     return contents;
@@ -57,12 +57,8 @@ FileContents ReadWholeFile(const std::string& path) {
   return contents;
 }
 
-bool FileExists(const std::string& path) {
-  return NativeFileSystem().Exists(path);
-}
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-  return ReplaceFileAtomically(path, bytes, NativeFileSystem());
+bool FileExists(const std::string& path, FileSystem& files) {
+  return files.Exists(path);
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileSystem& files) {
@@ -82,8 +78,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
   return true;
 }
 
-bool WriteNewFile(const std::string& newPath, std::string_view bytes) {
-  FileSystem& files = NativeFileSystem();
+bool WriteNewFile(const std::string& newPath, std::string_view bytes, FileSystem& files) {
   std::FILE* file = files.CreateExclusively(newPath);
   if (file == nullptr) return false;
   if (!WriteAndClose(files, file, bytes)) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/file_io_platform.h"
+
 namespace mirevo {
 
 enum class ReadStatus {
@@ -20,21 +22,22 @@ struct FileContents {
   std::string bytes;
 };
 
-class FileSystem;
+// files: the file operations to use; tests replace them to make a step fail
+// or to watch the order of the steps.
 
-FileContents ReadWholeFile(const std::string& path);
+FileContents ReadWholeFile(const std::string& path, FileSystem& files = NativeFileSystem());
 
-bool FileExists(const std::string& path);
+bool FileExists(const std::string& path, FileSystem& files = NativeFileSystem());
 
 // Writes the bytes to a temporary file beside path, flushes it to disk and
 // replaces path with it in one step. On any failure path is left as it was
 // and the temporary file is removed.
-// files: the file operations to use (tests watch their order).
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileSystem& files);
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           FileSystem& files = NativeFileSystem());
 
 // Creates newPath with the bytes, failing (without touching it) when newPath
 // already exists.
-bool WriteNewFile(const std::string& newPath, std::string_view bytes);
+bool WriteNewFile(const std::string& newPath, std::string_view bytes,
+                  FileSystem& files = NativeFileSystem());
 
 }  // namespace mirevo

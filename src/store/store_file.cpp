@@ -16,7 +16,7 @@ constexpr int kMaxBackupAttempts = 1000;
 
 std::vector<std::string> StoreFile::Read(std::string& text) {
   text.clear();
-  FileContents contents = ReadWholeFile(path_);
+  FileContents contents = ReadWholeFile(path_, *files_);
   switch (contents.status) {
     case ReadStatus::kOk:
       text = std::move(contents.bytes);
@@ -50,20 +50,20 @@ std::string StoreFile::BackupName(int attempt) const {
 }
 
 bool StoreFile::Write(const std::string& bytes) {
-  if (needsBackup_ && FileExists(path_)) {
+  if (needsBackup_ && FileExists(path_, *files_)) {
     // Keep exactly what is on disk before it is replaced; without a copy the
     // save does not happen.
-    FileContents old = ReadWholeFile(path_);
+    FileContents old = ReadWholeFile(path_, *files_);
     if (old.status != ReadStatus::kOk) return false;
     bool kept = false;
     for (int attempt = 0; attempt < kMaxBackupAttempts && !kept; ++attempt) {
       std::string name = BackupName(attempt);
-      if (!FileExists(name)) kept = WriteNewFile(name, old.bytes);
+      if (!FileExists(name, *files_)) kept = WriteNewFile(name, old.bytes, *files_);
     }
     if (!kept) return false;
   }
   needsBackup_ = false;
-  return ReplaceFileAtomically(path_, bytes);
+  return ReplaceFileAtomically(path_, bytes, *files_);
 }
 
 std::vector<std::string> LoadFile(StoreFile& file, RecordStore& store) {

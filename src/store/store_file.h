@@ -8,6 +8,7 @@
 
 #include "store/app_settings.h"
 #include "store/clock.h"
+#include "store/file_io_platform.h"
 #include "store/record_store.h"
 
 namespace mirevo {
@@ -16,7 +17,9 @@ inline constexpr char kSettingsPath[] = ".//mv.ini";
 
 class StoreFile {
  public:
-  StoreFile(std::string path, const Clock& clock) : path_(std::move(path)), clock_(&clock) {}
+  // files: the file operations, which tests replace.
+  StoreFile(std::string path, const Clock& clock, FileSystem& files = NativeFileSystem())
+      : path_(std::move(path)), clock_(&clock), files_(&files) {}
 
   const std::string& Path() const { return path_; }
   void SetPath(std::string path) { path_ = std::move(path); }
@@ -36,6 +39,7 @@ class StoreFile {
 
   std::string path_;
   const Clock* clock_;
+  FileSystem* files_;
   bool needsBackup_ = false;
 };
 
