@@ -29,13 +29,17 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
   EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
 }
 
-// Values of a hand-edited file outside the tables show as none.
+// Values of a hand-edited file outside the tables show as none; Saturday,
+// the table's last weekday, shows.
 TEST(RowTexts, OddValuesShowAsNone) {
   SeriesRecord record;
-  record.weekday = 7;
-  EXPECT_EQ(std::tuple(CategoryText(-1), CategoryText(5), RatingText(-1), RatingText(4),
-                       AirTimeColumnText(record)),
-            std::tuple("不明", "不明", "", "", " "));
+  record.airTime = "21:00";
+  for (const auto& [weekday, shown] : {std::pair{6, "周六(土)21:00"}, {7, " "}}) {
+    record.weekday = weekday;
+    EXPECT_EQ(AirTimeColumnText(record), shown);
+  }
+  EXPECT_EQ(std::tuple(CategoryText(-1), CategoryText(5), RatingText(-1), RatingText(4)),
+            std::tuple("不明", "不明", "", ""));
   EXPECT_EQ(std::tuple(ListIndexOfCategoryText("OVA"), ListIndexOfCategoryText("不明"),
                        ListIndexOfCategoryText("完结")),
             std::tuple(kOva, kAwaitedList, -1));

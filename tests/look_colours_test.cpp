@@ -20,7 +20,9 @@ constexpr Colour kRed = MakeColour(255, 0, 0);
 TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRange) {
   EXPECT_EQ(MakeColour(0x12, 0x34, 0x56), 0x00563412u);
   // red, green, blue, offset -> red, green, blue
-  const int cases[][7] = {{216, 233, 236, 30, 235, 252, 255},
+  // The XP face colour, where red limits the shift; the same with blue.
+  const int cases[][7] = {{236, 233, 216, 30, 255, 252, 235},
+                          {216, 233, 236, 30, 235, 252, 255},
                           {212, 208, 200, 30, 242, 238, 230},
                           {10, 50, 200, -30, 0, 40, 190},
                           {255, 255, 255, -255, 0, 0, 0}};

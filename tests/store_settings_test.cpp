@@ -26,6 +26,39 @@ TEST(SettingsTest, DefaultFileBytes) {
   EXPECT_EQ(FormatSettings(settings), expected.replace(expected.find("topshow=0"), 9, "topshow=1"));
 }
 
+// A value of its own in every key: each is written from its own setting and
+// read back into it.
+TEST(SettingsTest, EveryKeyHoldsItsOwnSetting) {
+  AppSettings settings;
+  for (int column = 0; column < kColumnCount; ++column) settings.columnWidths[column] = 50 + column;
+  settings.dataPath = "d.mvd";
+  settings.accuracy = 2;
+  settings.alpha = 3;
+  settings.windowPlacement = {4, 5, 6, 7};
+  settings.preview = 8;
+  settings.topShow = 9;
+  settings.allowTrayBalloonTip = 10;
+  settings.defaultType = 11;
+  settings.tipShowType = 12;
+  settings.autoHide = 13;
+  settings.aniWin = 14;
+  settings.maxSign = 15;
+  settings.reminders.rules = {{{1, 16}, {0, 17}, {1, 18}}};
+  settings.searchSource = 19;
+  settings.searchEncode = 20;
+  settings.searchPrefix = "pre";
+  settings.searchPostfix = "post";
+  const std::string text =
+      "0=50;1=51;2=52;3=53;4=54;5=55;6=56;7=57;8=58;9=59;10=60;m_path=d.mvd;accuracy=2;alpha=3;"
+      "pos[0]=4;pos[1]=5;pos[2]=6;pos[3]=7;preview=8;topshow=9;AllowTrayBTip=10;default_type=11;"
+      "tipshowtype=12;AutoHide=13;AniWin=14;MaxSign=15;ColorSet=116#017#118#;11=61;"
+      "SearchSource=19;SearchEncode=20;SearchPrefix=pre;SearchPostfix=post;";
+  EXPECT_EQ(FormatSettings(settings), text);
+  AppSettings read;
+  EXPECT_EQ(ParseSettings(text, read), Messages{});
+  EXPECT_EQ(read, settings);
+}
+
 TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
   const std::pair<std::string, std::string> aliases[] = {
       {"p", "m_path"},      {"z", "pos[0]"},  {"x", "pos[1]"},        {"c", "pos[2]"},

@@ -39,6 +39,7 @@ struct AppSettings {
   std::string searchPostfix = "&c=gs_all";
 
   AppSettings();
+  bool operator==(const AppSettings&) const = default;
 
   // "default_type" as a tab index: anything but 0..5 opens tab 0.
   int StartTab() const;
