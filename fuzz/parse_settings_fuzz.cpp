@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mirevo::AppSettings settings;
   mirevo::ParseSettings(std::string_view(text.data(), text.size()), settings);
   if (settings.StartTab() < 0 || settings.StartTab() >= mirevo::kListCount) std::abort();
-  if (settings.SafeAlpha() < 0 || settings.SafeAlpha() > 9) std::abort();
+  if (settings.TransparencyLevel() < 0 || settings.TransparencyLevel() > 9) std::abort();
 
   // Texts holding ";" cannot be stored; everything else must survive.
   for (const std::string* value :

@@ -159,10 +159,10 @@ class AppTest : public ::testing::Test {
   FixedClock clock{kChinaTuesdayEvening};
   FakeView view;
   MainController controller{view, view, view, view, clock};
-  MainList& list = controller.list;
-  RecordCommands& commands = controller.commands;
-  RecordStore& store = controller.session.Store();
-  AppSettings& settings = controller.session.Settings();
+  MainList& list = controller.List();
+  RecordCommands& commands = controller.Commands();
+  RecordStore& store = controller.GetSession().Store();
+  AppSettings& settings = controller.GetSession().Settings();
 };
 
 }  // namespace mirevo::testing

@@ -117,7 +117,7 @@ TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
 
 TEST_F(FormTest, SearchNowTrimsAndNeedsTextAndSettings) {
   AppSettings settings;
-  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncode) =
+  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncoding) =
       std::tuple("http://s/?q=", "&x", 1);
   KeywordForm form;
   form.text = "  a b  ";

@@ -139,7 +139,7 @@ TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
 
 TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
   Start("T=0;N=1;n=周番;v=3;d=2006-01-31 20:30;");
-  settings.tipShowType = 10000;
+  settings.summarySections = 10000;
   clock.Advance(7 * kOneDay);
   list.ShowTab(kAnime);
   EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.DueSummaryText()),

@@ -28,11 +28,11 @@ TEST_F(StartTest, TheSettingsNameTheTabAndTheDataFileAndAreReadFirst) {
 TEST_F(StartTest, PixelDefaultsFollowTheScreenAndTheFileWins) {
   WriteBytes("mv.ini", "2=300;pos[0]=7;");
   controller.LoadSettings(144);
-  const AppSettings& loaded = controller.session.Settings();
+  const AppSettings& loaded = controller.GetSession().Settings();
   EXPECT_EQ(std::tuple(loaded.columnWidths[kColumnName], loaded.columnWidths[kColumnEpisode],
                        loaded.columnWidths[kColumnId]),
             std::tuple(300, 54, 0));
-  EXPECT_EQ(loaded.windowPlacement, (WindowPlacement{7, 225, 720, 533}));
+  EXPECT_EQ(loaded.windowRect, Rect::At(7, 225, 720, 533));
 }
 
 using ExitTest = AppTest;
@@ -53,16 +53,25 @@ TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
 TEST_F(ExitTest, TheWindowsRectangleIsKeptUnlessMaximisedOrMinimised) {
   const std::string stored = "pos[0]=7;pos[1]=150;pos[2]=480;pos[3]=355;";
   const std::string shown = "pos[0]=10;pos[1]=20;pos[2]=600;pos[3]=400;";
+  enum Did { kNothing, kToggled, kRestored };
   for (bool close : {false, true}) {
-    // "MaxSign", whether the window is minimised, what the file keeps
-    for (const auto& [maxSign, minimised, kept] :
-         {std::tuple{1, false, stored}, {0, true, stored}, {0, false, shown}}) {
-      WriteBytes("mv.ini", "MaxSign=" + std::to_string(maxSign) + ";pos[0]=7;");
+    // "MaxSign" read, what the user did, whether minimised: what the file keeps
+    for (const auto& [maximised, did, minimised, kept] : {std::tuple{1, kNothing, false, stored},
+                                                          {0, kToggled, false, stored},
+                                                          {1, kRestored, false, shown},
+                                                          {0, kNothing, true, stored},
+                                                          {0, kNothing, false, shown}}) {
+      WriteBytes("mv.ini", "MaxSign=" + std::to_string(maximised) + ";pos[0]=7;");
       Start();
+      if (did == kToggled) controller.GetSession().ToggleMaximised();
+      if (did == kRestored) controller.GetSession().SetMaximised(false);
       view.rect = minimised ? std::nullopt : std::optional(Rect{10, 20, 610, 420});
       close ? controller.CloseMainWindow() : controller.SaveAndExit();
-      EXPECT_NE(ReadBytes("mv.ini").find(kept), std::string::npos)
-          << close << " " << maxSign << " " << minimised;
+      const std::string ini = ReadBytes("mv.ini");
+      EXPECT_NE(ini.find(kept), std::string::npos) << close << " " << maximised << " " << did;
+      EXPECT_NE(ini.find(kept == stored && !minimised ? "MaxSign=1;" : "MaxSign=0;"),
+                std::string::npos)
+          << ini;
     }
   }
 }

@@ -23,28 +23,28 @@ SettingsForm Opened(const AppSettings& current) {
 
 // 1067 and 1068 checked, then 1067 and 1068 enabled.
 std::string EdgeBoxes(const SettingsForm& f) {
-  return {char('0' + f.general.autoHide), char('0' + f.general.aniWin),
-          char('0' + f.autoHideEnabled), char('0' + f.aniWinEnabled)};
+  return {char('0' + f.general.autoHide), char('0' + f.general.slideWhenHiding),
+          char('0' + f.autoHideEnabled), char('0' + f.slideWhenHidingEnabled)};
 }
 
 // A click on the box with this id, as the window forwards it.
 void Click(SettingsForm& form, int id, bool checked) {
   GeneralValues read = form.general;
-  if (id == 1037) read.topShow = checked, form.ClickTopmost(read);
+  if (id == 1037) read.topmost = checked, form.ClickTopmost(read);
   if (id == 1067) read.autoHide = checked, form.ClickAutoHide(read);
-  if (id == 1068) read.aniWin = checked, form.ChangeOther(read);
+  if (id == 1068) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
   if (id == 1044) read.trayBalloons = checked, form.ClickTrayBalloons(read);
 }
 
 TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   AppSettings current;
-  std::tie(current.topShow, current.autoHide, current.aniWin, current.allowTrayBalloonTip) =
+  std::tie(current.topmost, current.autoHide, current.slideWhenHiding, current.trayBalloons) =
       std::tuple(0, 1, 1, 0);
   SettingsForm form = Opened(current);
   EXPECT_EQ(EdgeBoxes(form), "0000");
   EXPECT_FALSE(form.summaryKindsEnabled);
   ASSERT_FALSE(form.Confirm(form.general));
-  EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.aniWin), std::tuple(0, 0));
+  EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.slideWhenHiding), std::tuple(0, 0));
 
   // Box clicked, checked after the click -> the edge boxes.
   const std::tuple<int, bool, std::string> clicks[] = {
@@ -64,19 +64,19 @@ TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
   // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then 1056 is clicked.
   for (int mask = 0; mask < 64; ++mask) {
     AppSettings current;
-    current.tipShowType = 0;
+    current.summarySections = 0;
     std::array<bool, kSummaryKindCount> kinds{};
     for (int kind = 0, digit = 10000; kind < kSummaryKindCount; ++kind, digit /= 10)
-      if ((kinds[kind] = mask >> kind & 1)) current.tipShowType += digit;
+      if ((kinds[kind] = mask >> kind & 1)) current.summarySections += digit;
     bool remembered = !(mask & 32);
-    current.defaultType = remembered ? 3 : kNoRememberedTab;
+    current.rememberedTab = remembered ? 3 : kNoRememberedTab;
     SettingsForm form = Opened(current);
     EXPECT_EQ(std::tie(form.general.summaryKinds, form.general.rememberTab),
               std::tie(kinds, remembered));
     form.general.rememberTab = !remembered;
     ASSERT_FALSE(form.Confirm(form.general));
-    EXPECT_EQ(std::tie(form.copy.tipShowType, form.copy.defaultType),
-              std::tuple(current.tipShowType, remembered ? kNoRememberedTab : 0));
+    EXPECT_EQ(std::tie(form.copy.summarySections, form.copy.rememberedTab),
+              std::tuple(current.summarySections, remembered ? kNoRememberedTab : 0));
   }
 }
 
@@ -194,7 +194,6 @@ class RecordingTarget : public WindowSettingsTarget {
   Calls calls;
   void SetTopmost(bool topmost) override { calls.push_back("topmost " + std::to_string(topmost)); }
   void SetTransparency(int level) override { calls.push_back("alpha " + std::to_string(level)); }
-  void SetTrayHoverSwitch(bool on) override { calls.push_back("tray " + std::to_string(on)); }
   void ClosePreviewPopup() override { calls.push_back("close preview"); }
   void RunInitialEdgeStep() override { calls.push_back("edge step"); }
 };
@@ -202,14 +201,15 @@ class RecordingTarget : public WindowSettingsTarget {
 TEST(ApplySettings, EveryStepInItsOrder) {
   AppSettings current;
   AppSettings copy = current;
-  std::tie(copy.accuracy, copy.preview, copy.alpha, copy.allowTrayBalloonTip, copy.topShow) =
+  std::tie(copy.dueByDay, copy.previewOn, copy.transparency, copy.trayBalloons, copy.topmost) =
       std::tuple(1, 0, 3, 0, 1);
-  std::tie(copy.tipShowType, copy.defaultType, copy.aniWin, copy.searchSource, copy.searchEncode,
-           copy.searchPrefix) = std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
+  std::tie(copy.summarySections, copy.rememberedTab, copy.slideWhenHiding, copy.searchSource,
+           copy.searchEncoding, copy.searchPrefix) =
+      std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
   copy.columnWidths[2] = 1;  // older than the list: never taken
   RecordingTarget target;
   EXPECT_TRUE(ApplySettings(copy, current, target));
-  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "tray 0", "topmost 1", "edge step"}));
+  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "topmost 1", "edge step"}));
   copy.columnWidths = current.columnWidths;
   EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
 }
@@ -217,15 +217,15 @@ TEST(ApplySettings, EveryStepInItsOrder) {
 TEST(ApplySettings, TheDueThresholdAndTheReminderRulesRefillTheList) {
   // Edge hiding stays on, so a change that asks nothing of the window calls nothing.
   const std::tuple<std::function<void(AppSettings&)>, bool, Calls> cases[] = {
-      {[](auto& s) { s.accuracy = 1; }, true, {}},
+      {[](auto& s) { s.dueByDay = 1; }, true, {}},
       {[](auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; }, true, {}},
-      {[](auto& s) { s.tipShowType = 10; }, false, {}},
-      {[](auto& s) { s.preview = 1; }, false, {}},
+      {[](auto& s) { s.summarySections = 10; }, false, {}},
+      {[](auto& s) { s.previewOn = 1; }, false, {}},
       {[](auto& s) { s.autoHide = 0; }, false, {"edge step"}},
   };
   for (const auto& [change, refill, calls] : cases) {
     AppSettings current;
-    std::tie(current.preview, current.autoHide) = std::tuple(0, 1);
+    std::tie(current.previewOn, current.autoHide) = std::tuple(0, 1);
     AppSettings copy = current;
     change(copy);
     RecordingTarget target;

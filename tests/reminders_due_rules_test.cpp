@@ -21,11 +21,10 @@ constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
 // With accuracy a next time anywhere in today is due all day.
 TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
   FixedClock clock(kTuesdayMorning + 59);
-  const DueThreshold due = ComputeDueThreshold(clock, 0);
+  const DueThreshold due = ComputeDueThreshold(clock, false);
   EXPECT_EQ(std::tie(due.threshold, due.todayWeekday), std::tuple("2006-02-07 10:00", 2));
-  EXPECT_EQ(ComputeDueThreshold(clock, 1).threshold, "2006-02-07 23:59");
-  EXPECT_EQ(ComputeDueThreshold(clock, 2).threshold, "2006-02-07 10:00") << "only 1 is on";
-  EXPECT_EQ(ComputeDueThreshold(FixedClock(kSunday), 0).todayWeekday, 0);
+  EXPECT_EQ(ComputeDueThreshold(clock, true).threshold, "2006-02-07 23:59");
+  EXPECT_EQ(ComputeDueThreshold(FixedClock(kSunday), false).todayWeekday, 0);
 }
 
 TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMinute) {
@@ -53,8 +52,8 @@ class ApplyDueRulesTest : public ChinaTimeTest {
   // The colour, then the flags weekdayDue, earliestDue, manualNextTime.
   std::pair<RowColour, std::string> Apply(SeriesRecord& r, int tab = kAnime) {
     RowColour colour = ApplyDueRules(r, tab, ComputeDueThreshold(clock_, 0), settings_, clock_);
-    return {colour, std::to_string(r.weekdayDue) + std::to_string(r.earliestDue) +
-                        std::to_string(r.manualNextTime)};
+    return {colour, std::to_string(r.weekdayDue.value) + std::to_string(r.earliestDue.value) +
+                        std::to_string(r.manualNextTime.value)};
   }
 
   FixedClock clock_{kTuesdayMorning};
@@ -113,7 +112,7 @@ TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
     std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
         std::tuple(c.update, c.next, c.weekday, c.earliest);
     std::tie(r.weekdayDue, r.earliestDue, r.manualNextTime) =
-        std::tuple(c.flags[0] - '0', c.flags[1] - '0', c.flags[2] - '0');
+        std::tuple(Switch{c.flags[0] - '0'}, Switch{c.flags[1] - '0'}, Switch{c.flags[2] - '0'});
     EXPECT_EQ(Apply(r, c.tab), std::pair(c.colour, std::string(c.flagsAfter)))
         << "case " << (&c - cases);
     EXPECT_EQ(r.nextTime, c.nextAfter ? c.nextAfter : c.next) << "case " << (&c - cases);

@@ -62,7 +62,7 @@ TEST_F(StoreFileTest, SaveThenLoadGivesTheSameBytesAgain) {
 TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
   for (int defaultType : {3, kNoRememberedTab}) {
     AppSettings settings, loaded;
-    std::tie(settings.dataPath, settings.searchPostfix, settings.defaultType) =
+    std::tie(settings.dataPath, settings.searchPostfix, settings.rememberedTab) =
         std::tuple("番组\\my.mvd", "", defaultType);
     settings.reminders.rules[kEarliestUpdateRule] = {1, 0x123456};
     ColumnWidths dragged = settings.columnWidths;
@@ -71,7 +71,7 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
     ASSERT_EQ(SaveSettings(file, settings, dragged, 2), Messages{});
     EXPECT_EQ(LoadFile(file, loaded), Messages{});
     EXPECT_EQ(
-        std::tie(loaded.dataPath, loaded.searchPostfix, loaded.columnWidths, loaded.defaultType),
+        std::tie(loaded.dataPath, loaded.searchPostfix, loaded.columnWidths, loaded.rememberedTab),
         std::tuple(settings.dataPath, "", dragged, defaultType == 3 ? 2 : kNoRememberedTab));
     EXPECT_EQ(loaded.reminders, settings.reminders);
   }

@@ -55,7 +55,7 @@ std::vector<int> LiteralSort(const RecordList& list, SortKey key, bool descendin
       return (x > y) - (x < y);
     });
   std::vector<int> tags;
-  for (const SeriesRecord& r : chain) tags.push_back(r.manualNextTime);
+  for (const SeriesRecord& r : chain) tags.push_back(r.manualNextTime.value);
   return tags;
 }
 
@@ -89,7 +89,7 @@ TEST(RecordListTest, SortGivesTheSelectionSortOrderOnEveryKey) {
         RecordList sorted = original;
         sorted.SortRecords(column.sortKey, descending);
         std::vector<int> actual;
-        for (const SeriesRecord& r : sorted) actual.push_back(r.manualNextTime);
+        for (const SeriesRecord& r : sorted) actual.push_back(r.manualNextTime.value);
         ASSERT_EQ(actual, LiteralSort(original, column.sortKey, descending))
             << column.title << (descending ? " desc" : " asc") << " round " << round;
       }

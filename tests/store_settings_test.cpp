@@ -32,20 +32,20 @@ TEST(SettingsTest, EveryKeyHoldsItsOwnSetting) {
   AppSettings settings;
   for (int column = 0; column < kColumnCount; ++column) settings.columnWidths[column] = 50 + column;
   settings.dataPath = "d.mvd";
-  settings.accuracy = 2;
-  settings.alpha = 3;
-  settings.windowPlacement = {4, 5, 6, 7};
-  settings.preview = 8;
-  settings.topShow = 9;
-  settings.allowTrayBalloonTip = 10;
-  settings.defaultType = 11;
-  settings.tipShowType = 12;
+  settings.dueByDay = 2;
+  settings.transparency = 3;
+  settings.windowRect = Rect::At(4, 5, 6, 7);
+  settings.previewOn = 8;
+  settings.topmost = 9;
+  settings.trayBalloons = 10;
+  settings.rememberedTab = 11;
+  settings.summarySections = 12;
   settings.autoHide = 13;
-  settings.aniWin = 14;
-  settings.maxSign = 15;
+  settings.slideWhenHiding = 14;
+  settings.maximised = 15;
   settings.reminders.rules = {{{1, 16}, {0, 17}, {1, 18}}};
   settings.searchSource = 19;
-  settings.searchEncode = 20;
+  settings.searchEncoding = 20;
   settings.searchPrefix = "pre";
   settings.searchPostfix = "post";
   const std::string text =
@@ -87,10 +87,11 @@ TEST(SettingsTest, KeyLengthsUnknownKeysAndDamage) {
       {"alpha=1;topshow", {kIniDamaged}, 1, 0},
       {"topshow=1", {kIniDamaged}, 0, 0},
   };
-  for (const auto& [text, messages, alpha, topShow] : cases) {
+  for (const auto& [text, messages, alpha, topmost] : cases) {
     AppSettings settings;
     EXPECT_EQ(ParseSettings(text, settings), messages) << text;
-    EXPECT_EQ(std::tuple(settings.alpha, settings.topShow), std::tuple(alpha, topShow)) << text;
+    EXPECT_EQ(std::tuple(settings.transparency, settings.topmost), std::tuple(alpha, topmost))
+        << text;
   }
 }
 
@@ -123,8 +124,8 @@ TEST(SettingsTest, OnlyTabsAndLevelsInRangeAreUsed) {
       {5, 5, 5}, {9, 0, 9}, {-1, 0, 0}, {6, 0, 6}, {10, 0, 0}};
   for (const auto& [stored, tab, level] : cases) {
     AppSettings settings;
-    settings.defaultType = settings.alpha = stored;
-    EXPECT_EQ(std::tuple(settings.StartTab(), settings.SafeAlpha()), std::tuple(tab, level))
+    settings.rememberedTab = settings.transparency = stored;
+    EXPECT_EQ(std::tuple(settings.StartTab(), settings.TransparencyLevel()), std::tuple(tab, level))
         << stored;
   }
 }

@@ -25,7 +25,7 @@ TEST(EdgeAutoHideTest, Steps) {
     int x, y;
     DockState state;
     Point cursor;
-    int aniWin;
+    int slideWhenHiding;
     bool visible;
     EdgeAutoHideResult expected;
   };
@@ -63,7 +63,8 @@ TEST(EdgeAutoHideTest, Steps) {
   };
   for (const Case& c : cases) {
     EdgeAutoHideInput input{
-        c.state, {c.x, c.y, c.x + kW, c.y + kH}, kScreen, c.cursor, c.visible, c.aniWin, c.mode};
+        c.state, {c.x, c.y, c.x + kW, c.y + kH}, kScreen, c.cursor, c.visible, c.slideWhenHiding,
+        c.mode};
     EXPECT_EQ(EdgeAutoHide(input), c.expected)
         << "line " << (&c - cases) << ": mode " << static_cast<int>(c.mode) << " at " << c.x << ","
         << c.y;
@@ -78,15 +79,17 @@ TEST(EdgeAutoHideTest, TheStripWidthIsTheCallers) {
 }
 
 TEST(EdgeAutoHideTest, WhoRunsTheStep) {
-  // "AutoHide", state, "MaxSign": timer, move, tray open
-  const std::tuple<int, DockState, int, bool, bool, bool> cases[] = {
-      {1, {kL, true}, 0, true, true, true},    {1, {kL, false}, 0, true, true, false},
-      {1, {kNo, true}, 0, false, true, false}, {1, {kL, true}, 1, false, false, true},
-      {0, {kL, true}, 0, false, false, false}, {2, {kT, true}, 0, false, false, false},
+  // auto-hide, state, maximised: timer, move, tray open
+  const std::tuple<bool, DockState, bool, bool, bool, bool> cases[] = {
+      {true, {kL, true}, false, true, true, true},
+      {true, {kL, false}, false, true, true, false},
+      {true, {kNo, true}, false, false, true, false},
+      {true, {kL, true}, true, false, false, true},
+      {false, {kL, true}, false, false, false, false},
   };
-  for (auto [autoHide, state, maxSign, timer, move, open] : cases) {
-    EXPECT_EQ(TimerRunsEdgeAutoHide(autoHide, state, maxSign), timer) << autoHide << maxSign;
-    EXPECT_EQ(MoveRunsEdgeAutoHide(autoHide, maxSign), move) << autoHide << maxSign;
+  for (auto [autoHide, state, maximised, timer, move, open] : cases) {
+    EXPECT_EQ(TimerRunsEdgeAutoHide(autoHide, state, maximised), timer) << autoHide << maximised;
+    EXPECT_EQ(MoveRunsEdgeAutoHide(autoHide, maximised), move) << autoHide << maximised;
     EXPECT_EQ(OpenMainWindowRunsEdgeAutoHide(autoHide, state), open) << autoHide << state.hidden;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace mirevo {
@@ -12,7 +13,8 @@ namespace {
 TEST(OpeningPlacementTest, AWindowOutOfReachOpensAtTheDefaultPosition) {
   const Rect primary{0, 0, 1280, 984}, second{1280, -200, 2560, 824};
   const std::vector<Rect> both{primary, second}, one{primary};
-  const std::tuple<PlacementRect, const std::vector<Rect>&, PlacementRect> cases[] = {
+  // left, top, width, height stored; the monitors; where the window opens
+  const std::tuple<std::array<int, 4>, const std::vector<Rect>&, std::array<int, 4>> cases[] = {
       {{300, 200, 500, 400}, one, {300, 200, 500, 400}},
       {{1600, -100, 500, 400}, both, {1600, -100, 500, 400}},
       {{1600, -100, 500, 400}, one, {250, 150, 500, 400}},   // monitor removed
@@ -24,10 +26,11 @@ TEST(OpeningPlacementTest, AWindowOutOfReachOpensAtTheDefaultPosition) {
       {{-472, 150, 480, 355}, one, {-472, 150, 480, 355}},  // docked hidden: the strip
   };
   for (const auto& [stored, areas, expected] : cases) {
-    PlacementRect chosen = ChooseOpeningPlacement(stored, {250, 150, 480, 355}, areas, primary);
-    EXPECT_EQ(std::tie(chosen.left, chosen.top, chosen.width, chosen.height),
-              std::tie(expected.left, expected.top, expected.width, expected.height))
-        << stored.left << "," << stored.top << " " << stored.width << "x" << stored.height;
+    const auto [left, top, width, height] = stored;
+    EXPECT_EQ(ChooseOpeningPlacement(Rect::At(left, top, width, height),
+                                     Rect::At(250, 150, 480, 355), areas, primary),
+              Rect::At(expected[0], expected[1], expected[2], expected[3]))
+        << left << "," << top << " " << width << "x" << height;
   }
 }
 

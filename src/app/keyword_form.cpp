@@ -18,7 +18,7 @@ KeywordForm::SearchNowOutcome KeywordForm::SearchNow() {
     return outcome;
   }
   outcome.address = BuildSearchAddress(searchSettings->searchPrefix, searchSettings->searchPostfix,
-                                       searchSettings->searchEncode, *text);
+                                       searchSettings->searchEncoding, *text);
   return outcome;
 }
 

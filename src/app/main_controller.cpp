@@ -4,34 +4,34 @@ namespace mirevo {
 
 MainController::MainController(MessageView& messages, DialogView& dialogs, ListScreen& screen,
                                SessionView& window, const Clock& clock)
-    : session(messages, window, clock),
-      list(session.Store(), session.Settings(), screen, clock),
-      commands(session.Store(), session.Settings(), list, screen, messages, dialogs, clock),
+    : session_(messages, window, clock),
+      list_(session_.Store(), session_.Settings(), screen, clock),
+      commands_(session_.Store(), session_.Settings(), list_, screen, messages, dialogs, clock),
       screen_(screen) {}
 
 void MainController::LoadSettings(int screenDpi) {
-  session.LoadSettingsFile(screenDpi);
+  session_.LoadSettingsFile(screenDpi);
 }
 
 void MainController::LoadDataAndShowStartTab() {
-  session.LoadDataFile();
-  list.ShowStartTab();
+  session_.LoadDataFile();
+  list_.ShowStartTab();
 }
 
 void MainController::SaveAndExit() {
-  session.SaveAndExit(list.CurrentTab(), screen_.CurrentColumnWidths());
+  session_.SaveAndExit(list_.CurrentTab(), screen_.CurrentColumnWidths());
 }
 
 void MainController::CloseMainWindow() {
-  session.CloseMainWindow(list.CurrentTab(), screen_.CurrentColumnWidths());
+  session_.CloseMainWindow(list_.CurrentTab(), screen_.CurrentColumnWidths());
 }
 
 void MainController::SaveOnSessionEnd() {
-  session.SaveOnSessionEnd(list.CurrentTab(), screen_.CurrentColumnWidths());
+  session_.SaveOnSessionEnd(list_.CurrentTab(), screen_.CurrentColumnWidths());
 }
 
 void MainController::OnEscape() {
-  session.OnEscape();
+  session_.OnEscape();
 }
 
 }  // namespace mirevo

@@ -28,11 +28,18 @@ class MainController {
   void OnEscape();
   void SaveOnSessionEnd();
 
-  Session session;
-  MainList list;
-  RecordCommands commands;
+  Session& GetSession() { return session_; }
+  const Session& GetSession() const { return session_; }
+  AppSettings& Settings() { return session_.Settings(); }
+  const AppSettings& Settings() const { return session_.Settings(); }
+  MainList& List() { return list_; }
+  const MainList& List() const { return list_; }
+  RecordCommands& Commands() { return commands_; }
 
  private:
+  Session session_;
+  MainList list_;
+  RecordCommands commands_;
   ListScreen& screen_;
 };
 

@@ -28,7 +28,7 @@ void MainList::ShowTab(int tab) {
 }
 
 void MainList::RenewDueThreshold() {
-  due_ = ComputeDueThreshold(clock_, settings_.accuracy);
+  due_ = ComputeDueThreshold(clock_, settings_.dueByDay.On());
 }
 
 void MainList::FillList(RecordList& list) {
@@ -89,7 +89,7 @@ void MainList::RemoveRow(int row) {
 
 std::string MainList::DueSummaryText() {
   RenewDueThreshold();
-  return BuildDueSummary(store_, settings_.tipShowType, due_.threshold);
+  return BuildDueSummary(store_, settings_.summarySections, due_.threshold);
 }
 
 }  // namespace mirevo

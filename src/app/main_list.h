@@ -40,6 +40,7 @@ class MainList {
   // The work a row shows; the commands act on it, never on another work
   // that happens to share its id.
   SeriesRecord& RecordOfRow(int row) { return *rows_[row].record; }
+  const SeriesRecord& RecordOfRow(int row) const { return *rows_[row].record; }
   // Drops a row whose work was removed.
   void RemoveRow(int row);
 

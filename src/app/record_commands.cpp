@@ -118,9 +118,9 @@ void RecordCommands::ApplyUpdate(SeriesRecord& record) {
   if (record.category != kOva) RecordEarliestUpdate(record, clock_);
   record.updateTime = CurrentTimeText(clock_);
   record.nextTime.clear();
-  record.weekdayDue = 0;
-  record.earliestDue = 0;
-  record.manualNextTime = 0;
+  record.weekdayDue = kOff;
+  record.earliestDue = kOff;
+  record.manualNextTime = kOff;
   record.notes +=
       "\r\n||第" + std::to_string(record.episode) + "集 于 " + record.updateTime + " 更新";
 }
@@ -188,13 +188,13 @@ void RecordCommands::Edit() {
   CopyFormToRecord(form, record);
   if (form.nextTime != record.nextTime) {
     if (form.nextTime.empty() || form.nextTime == kUnknownTime) {
-      record.manualNextTime = 0;
+      record.manualNextTime = kOff;
     } else {
       // A next time set by hand replaces the weekday and earliest-update
       // reminders.
-      record.manualNextTime = 1;
-      record.earliestDue = 0;
-      record.weekdayDue = 0;
+      record.manualNextTime = kOn;
+      record.earliestDue = kOff;
+      record.weekdayDue = kOff;
     }
     record.nextTime = form.nextTime;
   }
@@ -292,7 +292,7 @@ void RecordCommands::Search() {
     std::string text = SearchTextOf(selected.texts[kColumnKeyword], selected.texts[kColumnName]);
     if (!text.empty()) {
       dialogs_.OpenAddress(BuildSearchAddress(settings_.searchPrefix, settings_.searchPostfix,
-                                              settings_.searchEncode, text));
+                                              settings_.searchEncoding, text));
     }
   }
   screen_.FocusList();

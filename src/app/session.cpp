@@ -2,7 +2,6 @@
 
 #include "app/app_title.h"
 #include "app/command_texts.h"
-#include "window/window_placement.h"
 
 namespace mirevo {
 
@@ -27,10 +26,12 @@ void Session::LoadDataFile() {
 }
 
 void Session::TakePlacement() {
-  if (!StoresPlacementAtExit(settings_.maxSign)) return;
+  // A maximised window keeps the last normal rectangle, which the next start
+  // restores before it maximises.
+  if (settings_.maximised.On()) return;
   const std::optional<Rect> rect = window_.RectToKeep();
   if (!rect) return;
-  settings_.windowPlacement = {rect->left, rect->top, rect->Width(), rect->Height()};
+  settings_.windowRect = *rect;
 }
 
 bool Session::SaveDataFile() {

@@ -39,6 +39,12 @@ class Session {
   // run. A file that cannot be written stays as it was.
   void SaveOnSessionEnd(int currentTab, const ColumnWidths& widths);
 
+  // The user maximised or restored the window (the caption's double click
+  // toggles it): remembered in "MaxSign", and while it is on the normal
+  // rectangle of the last start is kept.
+  void SetMaximised(bool maximised) { settings_.maximised = SwitchOf(maximised); }
+  void ToggleMaximised() { SetMaximised(!settings_.maximised.On()); }
+
   const RecordStore& Store() const { return store_; }
   RecordStore& Store() { return store_; }
   const AppSettings& Settings() const { return settings_; }

@@ -2,47 +2,45 @@
 
 namespace mirevo {
 
-bool ApplySettings(const AppSettings& copy, AppSettings& current, WindowSettingsTarget& target) {
+bool ApplySettings(const AppSettings& edited, AppSettings& current, WindowSettingsTarget& target) {
   bool refill = false;
 
   // A new due threshold colours rows differently.
-  if (copy.accuracy != current.accuracy) {
-    current.accuracy = copy.accuracy;
+  if (edited.dueByDay != current.dueByDay) {
+    current.dueByDay = edited.dueByDay;
     refill = true;
   }
-  if (copy.preview != current.preview) {
-    current.preview = copy.preview;
+  if (edited.previewOn != current.previewOn) {
+    current.previewOn = edited.previewOn;
     // Made anew when next needed.
-    if (current.preview == 0) target.ClosePreviewPopup();
+    if (!current.previewOn.On()) target.ClosePreviewPopup();
   }
-  if (copy.alpha != current.alpha) {
-    current.alpha = copy.alpha;
-    target.SetTransparency(current.SafeAlpha());
+  if (edited.transparency != current.transparency) {
+    current.transparency = edited.transparency;
+    target.SetTransparency(current.TransparencyLevel());
   }
-  if (copy.allowTrayBalloonTip != current.allowTrayBalloonTip) {
-    current.allowTrayBalloonTip = copy.allowTrayBalloonTip;
-    target.SetTrayHoverSwitch(current.allowTrayBalloonTip == 1);
-  }
+  // The tray's hover reads it when the mouse comes.
+  current.trayBalloons = edited.trayBalloons;
   // Read only when a summary is built; the list does not show it.
-  current.tipShowType = copy.tipShowType;
-  if (copy.topShow != current.topShow) {
-    current.topShow = copy.topShow;
-    target.SetTopmost(current.topShow == 1);
+  current.summarySections = edited.summarySections;
+  if (edited.topmost != current.topmost) {
+    current.topmost = edited.topmost;
+    target.SetTopmost(current.topmost.On());
   }
   // Any remembered tab becomes 0: the tab shown at the next save replaces it.
-  current.defaultType = copy.defaultType == kNoRememberedTab ? kNoRememberedTab : 0;
-  current.autoHide = copy.autoHide;
+  current.rememberedTab = edited.rememberedTab == kNoRememberedTab ? kNoRememberedTab : 0;
+  current.autoHide = edited.autoHide;
   // Without edge hiding a window hidden at the edge would never come back.
-  if (current.autoHide != 1) target.RunInitialEdgeStep();
-  current.aniWin = copy.aniWin;
-  if (copy.reminders != current.reminders) {
-    current.reminders = copy.reminders;
+  if (!current.autoHide.On()) target.RunInitialEdgeStep();
+  current.slideWhenHiding = edited.slideWhenHiding;
+  if (edited.reminders != current.reminders) {
+    current.reminders = edited.reminders;
     refill = true;
   }
-  current.searchSource = copy.searchSource;
-  current.searchEncode = copy.searchEncode;
-  current.searchPrefix = copy.searchPrefix;
-  current.searchPostfix = copy.searchPostfix;
+  current.searchSource = edited.searchSource;
+  current.searchEncoding = edited.searchEncoding;
+  current.searchPrefix = edited.searchPrefix;
+  current.searchPostfix = edited.searchPostfix;
   return refill;
 }
 

@@ -6,16 +6,10 @@
 namespace mirevo {
 namespace {
 
-constexpr int kMaxAlpha = 9;
-
 constexpr int kRuleCount = std::tuple_size_v<decltype(ReminderSettings::rules)>;
 
 bool IsRule(int rule) {
   return rule >= 0 && rule < kRuleCount;
-}
-
-int Flag(bool on) {
-  return on ? 1 : 0;
 }
 
 }  // namespace
@@ -24,28 +18,28 @@ std::optional<std::string> SettingsForm::Open(const AppSettings& current) {
   copy = current;
   applyEnabled = false;
 
-  general.topShow = copy.topShow == 1;
-  general.autoHide = copy.autoHide == 1;
-  general.aniWin = copy.aniWin == 1;
-  general.rememberTab = copy.defaultType != kNoRememberedTab;
-  general.trayBalloons = copy.allowTrayBalloonTip == 1;
-  general.summaryKinds = SummaryKindsOf(copy.tipShowType);
-  general.preview = copy.preview == 1;
-  general.accuracy = copy.accuracy == 1;
-  general.alpha = copy.SafeAlpha();
+  general.topmost = copy.topmost.On();
+  general.autoHide = copy.autoHide.On();
+  general.slideWhenHiding = copy.slideWhenHiding.On();
+  general.rememberTab = copy.rememberedTab != kNoRememberedTab;
+  general.trayBalloons = copy.trayBalloons.On();
+  general.summaryKinds = SummaryKindsOf(copy.summarySections);
+  general.previewOn = copy.previewOn.On();
+  general.dueByDay = copy.dueByDay.On();
+  general.transparencyLevel = copy.TransparencyLevel();
 
   // The kind boxes keep their values while balloons are off.
   summaryKindsEnabled = general.trayBalloons;
   // Edge hiding needs a topmost window, and the slide needs edge hiding.
-  autoHideEnabled = general.topShow;
-  if (!general.topShow) general.autoHide = false;
-  aniWinEnabled = general.autoHide;
-  if (!general.autoHide) general.aniWin = false;
+  autoHideEnabled = general.topmost;
+  if (!general.topmost) general.autoHide = false;
+  slideWhenHidingEnabled = general.autoHide;
+  if (!general.autoHide) general.slideWhenHiding = false;
 
   // The page's window is new, its boxes empty.
   search = SearchPageForm();
   search.source = copy.searchSource;
-  search.encoding = copy.searchEncode;
+  search.encoding = copy.searchEncoding;
   search.prefix = copy.searchPrefix;
   search.postfix = copy.searchPostfix;
   SearchPageForm::Opened opened = search.Open();
@@ -56,17 +50,18 @@ std::optional<std::string> SettingsForm::Open(const AppSettings& current) {
 void SettingsForm::ClickTopmost(const GeneralValues& read) {
   general = read;
   general.autoHide = false;
-  general.aniWin = false;
-  // Checking 1037 frees 1067 only; 1068 waits until 1067 is checked.
-  autoHideEnabled = general.topShow;
-  aniWinEnabled = false;
+  general.slideWhenHiding = false;
+  // Checking IDC_TOPMOST frees IDC_AUTO_HIDE only; IDC_ANI_WIN waits until
+  // IDC_AUTO_HIDE is checked.
+  autoHideEnabled = general.topmost;
+  slideWhenHidingEnabled = false;
   applyEnabled = true;
 }
 
 void SettingsForm::ClickAutoHide(const GeneralValues& read) {
   general = read;
-  general.aniWin = false;
-  aniWinEnabled = general.autoHide;
+  general.slideWhenHiding = false;
+  slideWhenHidingEnabled = general.autoHide;
   applyEnabled = true;
 }
 
@@ -76,18 +71,18 @@ void SettingsForm::ClickTrayBalloons(const GeneralValues& read) {
   applyEnabled = true;
 }
 
-void SettingsForm::ChangeOther(const GeneralValues& read) {
+void SettingsForm::ChangeIndependentControl(const GeneralValues& read) {
   general = read;
   applyEnabled = true;
 }
 
 bool SettingsForm::ReminderSwitchShown(int rule) const {
-  return IsRule(rule) && copy.reminders.rules[rule].enabled == 1;
+  return IsRule(rule) && copy.reminders.rules[rule].enabled.On();
 }
 
 void SettingsForm::ClickReminderSwitch(int rule, bool checked) {
   if (!IsRule(rule)) return;
-  copy.reminders.rules[rule].enabled = Flag(checked);
+  copy.reminders.rules[rule].enabled = SwitchOf(checked);
   applyEnabled = true;
 }
 
@@ -130,19 +125,19 @@ std::optional<SettingsForm::Refusal> SettingsForm::Confirm(const GeneralValues& 
 }
 
 void SettingsForm::ReadBack() {
-  copy.topShow = Flag(general.topShow);
-  copy.autoHide = Flag(general.autoHide);
-  copy.aniWin = Flag(general.aniWin);
+  copy.topmost = SwitchOf(general.topmost);
+  copy.autoHide = SwitchOf(general.autoHide);
+  copy.slideWhenHiding = SwitchOf(general.slideWhenHiding);
   // 0 lets the next save write the tab shown then.
-  copy.defaultType = general.rememberTab ? 0 : kNoRememberedTab;
-  copy.allowTrayBalloonTip = Flag(general.trayBalloons);
-  copy.tipShowType = TipShowTypeOf(general.summaryKinds);
-  copy.preview = Flag(general.preview);
-  copy.accuracy = Flag(general.accuracy);
-  copy.alpha = general.alpha >= 0 && general.alpha <= kMaxAlpha ? general.alpha : 0;
+  copy.rememberedTab = general.rememberTab ? 0 : kNoRememberedTab;
+  copy.trayBalloons = SwitchOf(general.trayBalloons);
+  copy.summarySections = SummarySectionsOf(general.summaryKinds);
+  copy.previewOn = SwitchOf(general.previewOn);
+  copy.dueByDay = SwitchOf(general.dueByDay);
+  copy.transparency = general.transparencyLevel;
 
   copy.searchSource = search.source;
-  copy.searchEncode = search.encoding;
+  copy.searchEncoding = search.encoding;
   // Check() has made sure both boxes held GBK texts.
   copy.searchPrefix = search.prefix.value_or(std::string());
   copy.searchPostfix = search.postfix.value_or(std::string());

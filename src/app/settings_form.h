@@ -19,16 +19,16 @@ namespace mirevo {
 
 // What the general controls show, as the dialog reads them.
 struct GeneralValues {
-  bool topShow = false;      // 1037 "最上层显示"
-  bool autoHide = false;     // 1067 "边缘自动隐藏"
-  bool aniWin = false;       // 1068 "动画隐藏"
-  bool rememberTab = true;   // 1056 "退出时记录最近使用的标签"
-  bool trayBalloons = true;  // 1044 "启用托盘气泡提示(限WinXP系统)"
-  // By SummaryKind: 1052 "动画", 1053 "漫画", 1054 "OVA", 1055 "日剧", 1057 "期待".
+  bool topmost = false;          // IDC_TOPMOST "最上层显示"
+  bool autoHide = false;         // IDC_AUTO_HIDE "边缘自动隐藏"
+  bool slideWhenHiding = false;  // IDC_ANI_WIN "动画隐藏"
+  bool rememberTab = true;       // IDC_REMEMBER_TAB "退出时记录最近使用的标签"
+  bool trayBalloons = true;      // IDC_TRAY_BALLOONS "启用托盘气泡提示(限WinXP系统)"
+  // By SummaryKind: IDC_SUMMARY_ANIME "动画" … IDC_SUMMARY_AWAITED "期待".
   SummaryKinds summaryKinds{true, true, true, true, true};
-  bool preview = true;    // 1036 "启用预览图"
-  bool accuracy = false;  // 1030 "过7天提醒功能精确到天"
-  int alpha = 0;          // 1031's selected index, "0%" … "90%"
+  bool previewOn = true;      // IDC_PREVIEW "启用预览图"
+  bool dueByDay = false;      // IDC_ACCURACY "过7天提醒功能精确到天"
+  int transparencyLevel = 0;  // IDC_ALPHA's selected index, "0%" … "90%"
   bool operator==(const GeneralValues&) const = default;
 };
 
@@ -40,7 +40,7 @@ struct SettingsForm {
   GeneralValues general;
   // Every other general control is always enabled.
   bool autoHideEnabled = true;
-  bool aniWinEnabled = true;
+  bool slideWhenHidingEnabled = true;
   bool summaryKindsEnabled = true;
   bool applyEnabled = false;
   SearchPageForm search;
@@ -50,17 +50,20 @@ struct SettingsForm {
   std::optional<std::string> Open(const AppSettings& current);
 
   // The general controls; each takes what the controls show after the click.
-  void ClickTopmost(const GeneralValues& read);       // 1037
-  void ClickAutoHide(const GeneralValues& read);      // 1067
-  void ClickTrayBalloons(const GeneralValues& read);  // 1044
-  // 1030, 1036, 1052-1057, 1068, and a new selection in 1031.
-  void ChangeOther(const GeneralValues& read);
+  // The three on which others depend:
+  void ClickTopmost(const GeneralValues& read);       // IDC_TOPMOST
+  void ClickAutoHide(const GeneralValues& read);      // IDC_AUTO_HIDE
+  void ClickTrayBalloons(const GeneralValues& read);  // IDC_TRAY_BALLOONS
+  // Any other: the check boxes IDC_ACCURACY, IDC_PREVIEW, IDC_SUMMARY_*,
+  // IDC_ANI_WIN and a new selection in IDC_ALPHA.
+  void ChangeIndependentControl(const GeneralValues& read);
 
   // The reminder page, rule by ReminderRuleIndex.
   bool ReminderSwitchShown(int rule) const;
-  // Check boxes 1076, 1077, 1078.
+  // The check boxes IDC_NEXT_TIME_RULE, IDC_WEEKDAY_RULE, IDC_EARLIEST_RULE.
   void ClickReminderSwitch(int rule, bool checked);
-  // Colour buttons 1066, 1079, 1080: the chooser opens on ReminderColour;
+  // The colour buttons IDC_NEXT_TIME_COLOUR, IDC_WEEKDAY_COLOUR,
+  // IDC_EARLIEST_COLOUR: the chooser opens on ReminderColour; chosen is
   // nullopt when the user cancelled it.
   int ReminderColour(int rule) const;
   void FinishReminderColour(int rule, std::optional<int> chosen);

@@ -11,10 +11,6 @@ std::string_view DatePart(std::string_view timeText) {
   return timeText.substr(0, kDateLength);
 }
 
-bool IsOn(const ReminderRule& rule) {
-  return rule.enabled == 1;
-}
-
 // On a kind tab an empty next time becomes one week after the update.
 void FillEmptyNextTime(SeriesRecord& record, int currentTab) {
   if (!record.nextTime.empty() || currentTab == kFinishedList || currentTab == kAwaitedList) return;
@@ -23,12 +19,12 @@ void FillEmptyNextTime(SeriesRecord& record, int currentTab) {
 
 }  // namespace
 
-DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy) {
+DueThreshold ComputeDueThreshold(const Clock& clock, bool byDay) {
   const std::time_t now = clock.Now();
   DueThreshold due;
   due.threshold = FormatTimeText(now);
-  // With accuracy a next time anywhere in today is due all day.
-  if (accuracy == 1) due.threshold = due.threshold.substr(0, kDateLength + 1) + "23:59";
+  // By the day, a next time anywhere in today is due all day.
+  if (byDay) due.threshold = due.threshold.substr(0, kDateLength + 1) + "23:59";
   std::tm local{};
   if (ToLocalTime(now, local)) due.todayWeekday = local.tm_wday;
   return due;
@@ -50,9 +46,9 @@ RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold
   RowColour colour = kNoColour;
 
   if (currentTab == kFinishedList) {
-    record.weekdayDue = 0;
-    record.earliestDue = 0;
-    record.manualNextTime = 0;
+    record.weekdayDue = kOff;
+    record.earliestDue = kOff;
+    record.manualNextTime = kOff;
     return colour;
   }
 
@@ -61,25 +57,25 @@ RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold
 
   // The flags stick until the work is updated, so a work missed on its
   // weekday stays marked on the following days.
-  bool weekdayApplies = record.weekdayDue == 1;
-  if (!weekdayApplies && record.manualNextTime == 0 && record.weekday == due.todayWeekday) {
+  bool weekdayApplies = record.weekdayDue.On();
+  if (!weekdayApplies && !record.manualNextTime.On() && record.weekday == due.todayWeekday) {
     weekdayApplies = true;
-    record.weekdayDue = 1;
+    record.weekdayDue = kOn;
   }
-  if (weekdayApplies && IsOn(settings.rules[kWeekdayRule]))
+  if (weekdayApplies && settings.rules[kWeekdayRule].enabled.On())
     colour = settings.rules[kWeekdayRule].colour;
 
-  bool earliestApplies = record.earliestDue == 1;
-  if (!earliestApplies && record.manualNextTime == 0 && due.todayWeekday >= 0 &&
+  bool earliestApplies = record.earliestDue.On();
+  if (!earliestApplies && !record.manualNextTime.On() && due.todayWeekday >= 0 &&
       due.todayWeekday < 7 &&
       EarliestUpdateWeekday(record.earliestUpdate) == WeekdayNames()[due.todayWeekday]) {
     earliestApplies = true;
-    record.earliestDue = 1;
+    record.earliestDue = kOn;
   }
-  if (earliestApplies && IsOn(settings.rules[kEarliestUpdateRule]))
+  if (earliestApplies && settings.rules[kEarliestUpdateRule].enabled.On())
     colour = settings.rules[kEarliestUpdateRule].colour;
 
-  if (IsOn(settings.rules[kNextTimeRule]) && IsNextTimeDue(record.nextTime, due.threshold))
+  if (settings.rules[kNextTimeRule].enabled.On() && IsNextTimeDue(record.nextTime, due.threshold))
     colour = settings.rules[kNextTimeRule].colour;
 
   return colour;

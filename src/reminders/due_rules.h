@@ -20,8 +20,9 @@ struct DueThreshold {
   int todayWeekday = 0;   // 0 = Sunday
 };
 
-// accuracy 1: the threshold is today at 23:59; otherwise the current minute.
-DueThreshold ComputeDueThreshold(const Clock& clock, int accuracy);
+// By the day (the "accuracy" setting): the threshold is today at 23:59;
+// otherwise the current minute.
+DueThreshold ComputeDueThreshold(const Clock& clock, bool byDay);
 
 // A concrete next time (neither empty nor "Unknown") at or before threshold.
 bool IsNextTimeDue(std::string_view nextTime, std::string_view threshold);

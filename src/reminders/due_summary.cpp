@@ -31,19 +31,19 @@ constexpr std::array<Section, kSummaryKindCount> kSections{{
 
 }  // namespace
 
-SummaryKinds SummaryKindsOf(int tipShowType) {
+SummaryKinds SummaryKindsOf(int summarySections) {
   SummaryKinds kinds{};
-  kinds[kSummaryAnime] = tipShowType >= kDigits[kSummaryAnime];
+  kinds[kSummaryAnime] = summarySections >= kDigits[kSummaryAnime];
   for (int kind = kSummaryManga; kind < kSummaryKindCount; ++kind)
-    kinds[kind] = tipShowType % (kDigits[kind] * 10) >= kDigits[kind];
+    kinds[kind] = summarySections % (kDigits[kind] * 10) >= kDigits[kind];
   return kinds;
 }
 
-int TipShowTypeOf(const SummaryKinds& kinds) {
-  int tipShowType = 0;
+int SummarySectionsOf(const SummaryKinds& kinds) {
+  int summarySections = 0;
   for (int kind = 0; kind < kSummaryKindCount; ++kind)
-    if (kinds[kind]) tipShowType += kDigits[kind];
-  return tipShowType;
+    if (kinds[kind]) summarySections += kDigits[kind];
+  return summarySections;
 }
 
 std::string ListDueLines(const RecordList& list, std::string_view threshold) {
@@ -58,9 +58,10 @@ std::string ListDueLines(const RecordList& list, std::string_view threshold) {
   return lines;
 }
 
-std::string BuildDueSummary(const RecordStore& store, int tipShowType, std::string_view threshold) {
+std::string BuildDueSummary(const RecordStore& store, int summarySections,
+                            std::string_view threshold) {
   std::string text;
-  const SummaryKinds selected = SummaryKindsOf(tipShowType);
+  const SummaryKinds selected = SummaryKindsOf(summarySections);
   for (int kind = 0; kind < kSummaryKindCount; ++kind) {
     if (!selected[kind]) continue;
     const Section& section = kSections[kind];

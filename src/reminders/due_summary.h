@@ -26,18 +26,19 @@ enum SummaryKind : int {
 inline constexpr int kSummaryKindCount = 5;
 using SummaryKinds = std::array<bool, kSummaryKindCount>;
 
-// The sections tipShowType selects: a section is on when its digit is set;
+// The sections summarySections selects: a section is on when its digit is set;
 // the ten-thousands take whatever lies above them, so 20000 still means
 // anime.
-SummaryKinds SummaryKindsOf(int tipShowType);
-// The "tipshowtype" that selects exactly these sections.
-int TipShowTypeOf(const SummaryKinds& kinds);
+SummaryKinds SummaryKindsOf(int summarySections);
+// The summary sections ("tipshowtype") that select exactly these kinds.
+int SummarySectionsOf(const SummaryKinds& kinds);
 
 // One line "name     episode+1\n" per due work, in list order.
 std::string ListDueLines(const RecordList& list, std::string_view threshold);
 
-// The sections that tipShowType selects, cut below the balloon's limit at a
+// The sections that summarySections selects, cut below the balloon's limit at a
 // character boundary.
-std::string BuildDueSummary(const RecordStore& store, int tipShowType, std::string_view threshold);
+std::string BuildDueSummary(const RecordStore& store, int summarySections,
+                            std::string_view threshold);
 
 }  // namespace mirevo

@@ -13,67 +13,96 @@ constexpr char kFileError[] = "文件错误";
 enum class Kind { kNumber, kText, kColorSet };
 
 // One row of the settings file: its key, the short alias accepted on reading,
-// and where the value lives.
+// and the setting it holds.
 struct Entry {
   std::string_view key;
   std::string_view alias;
   Kind kind;
-  int& (*number)(AppSettings&);
-  std::string& (*text)(AppSettings&);
+  int (*get)(const AppSettings&);
+  void (*set)(AppSettings&, int);
+  std::string AppSettings::*text;
 };
 
 template <int kColumn>
-int& Width(AppSettings& s) {
-  return s.columnWidths[kColumn];
-}
-template <int kIndex>
-int& Placement(AppSettings& s) {
-  return s.windowPlacement[kIndex];
+constexpr Entry Width(std::string_view key, std::string_view alias = "") {
+  return {key,
+          alias,
+          Kind::kNumber,
+          [](const AppSettings& s) { return s.columnWidths[kColumn]; },
+          [](AppSettings& s, int v) { s.columnWidths[kColumn] = v; },
+          nullptr};
 }
 
-#define MIREVO_NUMBER(member) [](AppSettings& s) -> int& { return s.member; }, nullptr
-#define MIREVO_TEXT(member) nullptr, [](AppSettings& s) -> std::string& { return s.member; }
-#define MIREVO_WIDTH(column) &Width<column>, nullptr
+constexpr Entry Text(std::string_view key, std::string_view alias,
+                     std::string AppSettings::*member) {
+  return {key, alias, Kind::kText, nullptr, nullptr, member};
+}
+
+// The window's rectangle is kept as its corner and size; any of the four
+// may come first, and each leaves the others as they are.
+void Place(Rect& r, int left, int top, int width, int height) {
+  r = Rect::At(left, top, width, height);
+}
+
+#define MIREVO_NUMBER(key, alias, expression)                                     \
+  Entry {                                                                         \
+    key, alias, Kind::kNumber, [](const AppSettings& s) { return s.expression; }, \
+        [](AppSettings& s, int v) { s.expression = v; }, nullptr                  \
+  }
 
 // The order of this table is the order of the file.
 const Entry kEntries[] = {
-    {"0", "", Kind::kNumber, MIREVO_WIDTH(0)},
-    {"1", "", Kind::kNumber, MIREVO_WIDTH(1)},
-    {"2", "", Kind::kNumber, MIREVO_WIDTH(2)},
-    {"3", "", Kind::kNumber, MIREVO_WIDTH(3)},
-    {"4", "", Kind::kNumber, MIREVO_WIDTH(4)},
-    {"5", "", Kind::kNumber, MIREVO_WIDTH(5)},
-    {"6", "", Kind::kNumber, MIREVO_WIDTH(6)},
-    {"7", "", Kind::kNumber, MIREVO_WIDTH(7)},
-    {"8", "", Kind::kNumber, MIREVO_WIDTH(8)},
-    {"9", "", Kind::kNumber, MIREVO_WIDTH(9)},
-    {"10", "k", Kind::kNumber, MIREVO_WIDTH(10)},
-    {"m_path", "p", Kind::kText, MIREVO_TEXT(dataPath)},
-    {"accuracy", "a", Kind::kNumber, MIREVO_NUMBER(accuracy)},
-    {"alpha", "l", Kind::kNumber, MIREVO_NUMBER(alpha)},
-    {"pos[0]", "z", Kind::kNumber, &Placement<0>, nullptr},
-    {"pos[1]", "x", Kind::kNumber, &Placement<1>, nullptr},
-    {"pos[2]", "c", Kind::kNumber, &Placement<2>, nullptr},
-    {"pos[3]", "v", Kind::kNumber, &Placement<3>, nullptr},
-    {"preview", "w", Kind::kNumber, MIREVO_NUMBER(preview)},
-    {"topshow", "t", Kind::kNumber, MIREVO_NUMBER(topShow)},
-    {"AllowTrayBTip", "b", Kind::kNumber, MIREVO_NUMBER(allowTrayBalloonTip)},
-    {"default_type", "d", Kind::kNumber, MIREVO_NUMBER(defaultType)},
-    {"tipshowtype", "B", Kind::kNumber, MIREVO_NUMBER(tipShowType)},
-    {"AutoHide", "", Kind::kNumber, MIREVO_NUMBER(autoHide)},
-    {"AniWin", "", Kind::kNumber, MIREVO_NUMBER(aniWin)},
-    {"MaxSign", "", Kind::kNumber, MIREVO_NUMBER(maxSign)},
-    {"ColorSet", "", Kind::kColorSet, nullptr, nullptr},
-    {"11", "", Kind::kNumber, MIREVO_WIDTH(11)},
-    {"SearchSource", "", Kind::kNumber, MIREVO_NUMBER(searchSource)},
-    {"SearchEncode", "", Kind::kNumber, MIREVO_NUMBER(searchEncode)},
-    {"SearchPrefix", "", Kind::kText, MIREVO_TEXT(searchPrefix)},
-    {"SearchPostfix", "", Kind::kText, MIREVO_TEXT(searchPostfix)},
+    Width<0>("0"),
+    Width<1>("1"),
+    Width<2>("2"),
+    Width<3>("3"),
+    Width<4>("4"),
+    Width<5>("5"),
+    Width<6>("6"),
+    Width<7>("7"),
+    Width<8>("8"),
+    Width<9>("9"),
+    Width<10>("10", "k"),
+    Text("m_path", "p", &AppSettings::dataPath),
+    MIREVO_NUMBER("accuracy", "a", dueByDay.value),
+    MIREVO_NUMBER("alpha", "l", transparency),
+    {"pos[0]", "z", Kind::kNumber, [](const AppSettings& s) { return s.windowRect.left; },
+     [](AppSettings& s, int v) {
+       Place(s.windowRect, v, s.windowRect.top, s.windowRect.Width(), s.windowRect.Height());
+     },
+     nullptr},
+    {"pos[1]", "x", Kind::kNumber, [](const AppSettings& s) { return s.windowRect.top; },
+     [](AppSettings& s, int v) {
+       Place(s.windowRect, s.windowRect.left, v, s.windowRect.Width(), s.windowRect.Height());
+     },
+     nullptr},
+    {"pos[2]", "c", Kind::kNumber, [](const AppSettings& s) { return s.windowRect.Width(); },
+     [](AppSettings& s, int v) {
+       Place(s.windowRect, s.windowRect.left, s.windowRect.top, v, s.windowRect.Height());
+     },
+     nullptr},
+    {"pos[3]", "v", Kind::kNumber, [](const AppSettings& s) { return s.windowRect.Height(); },
+     [](AppSettings& s, int v) {
+       Place(s.windowRect, s.windowRect.left, s.windowRect.top, s.windowRect.Width(), v);
+     },
+     nullptr},
+    MIREVO_NUMBER("preview", "w", previewOn.value),
+    MIREVO_NUMBER("topshow", "t", topmost.value),
+    MIREVO_NUMBER("AllowTrayBTip", "b", trayBalloons.value),
+    MIREVO_NUMBER("default_type", "d", rememberedTab),
+    MIREVO_NUMBER("tipshowtype", "B", summarySections),
+    MIREVO_NUMBER("AutoHide", "", autoHide.value),
+    MIREVO_NUMBER("AniWin", "", slideWhenHiding.value),
+    MIREVO_NUMBER("MaxSign", "", maximised.value),
+    {"ColorSet", "", Kind::kColorSet, nullptr, nullptr, nullptr},
+    Width<11>("11"),
+    MIREVO_NUMBER("SearchSource", "", searchSource),
+    MIREVO_NUMBER("SearchEncode", "", searchEncoding),
+    Text("SearchPrefix", "", &AppSettings::searchPrefix),
+    Text("SearchPostfix", "", &AppSettings::searchPostfix),
 };
 
 #undef MIREVO_NUMBER
-#undef MIREVO_TEXT
-#undef MIREVO_WIDTH
 
 const Entry* FindEntry(std::string_view key) {
   for (const Entry& entry : kEntries)
@@ -86,11 +115,11 @@ const Entry* FindEntry(std::string_view key) {
 AppSettings::AppSettings() : searchPrefix(BuiltInSearchSources()[0].prefix) {}
 
 int AppSettings::StartTab() const {
-  return defaultType >= 0 && defaultType < kListCount ? defaultType : 0;
+  return rememberedTab >= 0 && rememberedTab < kListCount ? rememberedTab : 0;
 }
 
-int AppSettings::SafeAlpha() const {
-  return alpha >= 0 && alpha <= 9 ? alpha : 0;
+int AppSettings::TransparencyLevel() const {
+  return transparency >= 0 && transparency < kTransparencyLevels ? transparency : 0;
 }
 
 bool CanSettingsFileCarry(std::string_view text) {
@@ -101,11 +130,12 @@ bool CanSettingsFileCarry(std::string_view text) {
 AppSettings DefaultSettingsForDpi(int dpi) {
   AppSettings settings;
   if (dpi <= 0) return settings;
-  auto scale = [dpi](int& pixels) {
-    pixels = static_cast<int>((static_cast<long long>(pixels) * dpi + 48) / 96);
+  auto scale = [dpi](int pixels) {
+    return static_cast<int>((static_cast<long long>(pixels) * dpi + 48) / 96);
   };
-  for (int& width : settings.columnWidths) scale(width);
-  for (int& value : settings.windowPlacement) scale(value);
+  for (int& width : settings.columnWidths) width = scale(width);
+  const Rect& r = settings.windowRect;
+  settings.windowRect = Rect::At(scale(r.left), scale(r.top), scale(r.Width()), scale(r.Height()));
   return settings;
 }
 
@@ -136,10 +166,10 @@ std::vector<std::string> ParseSettings(std::string_view text, AppSettings& setti
     }
     switch (entry->kind) {
       case Kind::kNumber:
-        entry->number(settings) = ReadAtoi(value);
+        entry->set(settings, ReadAtoi(value));
         break;
       case Kind::kText:
-        entry->text(settings).assign(value);
+        (settings.*entry->text).assign(value);
         break;
       case Kind::kColorSet:
         if (!ParseColorSet(value, settings.reminders)) messages.emplace_back(kFileError);
@@ -150,9 +180,6 @@ std::vector<std::string> ParseSettings(std::string_view text, AppSettings& setti
 }
 
 std::string FormatSettings(const AppSettings& settings) {
-  // The table's accessors are the reader's, which write through them: the
-  // entries are read from a copy.
-  AppSettings readable = settings;
   std::string out;
   out.reserve(640 + settings.dataPath.size() + settings.searchPrefix.size() +
               settings.searchPostfix.size());
@@ -161,10 +188,10 @@ std::string FormatSettings(const AppSettings& settings) {
     out += '=';
     switch (entry.kind) {
       case Kind::kNumber:
-        out += std::to_string(entry.number(readable));
+        out += std::to_string(entry.get(settings));
         break;
       case Kind::kText:
-        out += entry.text(readable);
+        out += settings.*entry.text;
         break;
       case Kind::kColorSet:
         out += FormatColorSet(settings.reminders);

@@ -9,42 +9,46 @@
 
 #include "store/list_columns.h"
 #include "store/reminder_settings.h"
+#include "store/switch.h"
+#include "window/geometry.h"
 
 namespace mirevo {
 
-// Window placement: left, top, width, height in screen pixels.
-using WindowPlacement = std::array<int, 4>;
-
-// "default_type" value that means: do not remember the last tab.
+// The remembered tab that means: do not remember the last tab.
 inline constexpr int kNoRememberedTab = 9;
+// Transparency in tens of per cent: "0%" .. "90%".
+inline constexpr int kTransparencyLevels = 10;
 
+// The settings, named for what they are; the file's keys are in the key
+// table of the settings file alone.
 struct AppSettings {
   ColumnWidths columnWidths = DefaultColumnWidths();
   std::string dataPath = ".//data.mvd";
-  int accuracy = 0;  // 1: due threshold is today 23:59
-  int alpha = 0;     // transparency in tens of per cent, 0..9
-  WindowPlacement windowPlacement{250, 150, 480, 355};
-  int preview = 1;
-  int topShow = 0;
-  int allowTrayBalloonTip = 1;
-  int defaultType = 0;  // tab opened at start; 9 = always tab 0
-  int tipShowType = 11111;
-  int autoHide = 0;
-  int aniWin = 0;
-  int maxSign = 0;
+  Switch dueByDay;       // a next time is due all day long, not from its minute on
+  int transparency = 0;  // read through TransparencyLevel()
+  Rect windowRect = Rect::At(250, 150, 480, 355);  // screen pixels
+  Switch previewOn = kOn;                          // a click on a work shows its picture
+  Switch topmost;
+  Switch trayBalloons = kOn;    // the due summary as a balloon by itself
+  int rememberedTab = 0;        // the tab to open on, or kNoRememberedTab
+  int summarySections = 11111;  // SummaryKindsOf
+  Switch autoHide;              // at a screen edge
+  Switch slideWhenHiding;       // the edge hiding slides the window away
+  Switch maximised;
   ReminderSettings reminders;
   int searchSource = 0;
-  int searchEncode = 0;
+  int searchEncoding = 0;
   std::string searchPrefix;
   std::string searchPostfix = "&c=gs_all";
 
   AppSettings();
   bool operator==(const AppSettings&) const = default;
 
-  // "default_type" as a tab index: anything but 0..5 opens tab 0.
+  // The tab to open on: anything but 0..5 (kNoRememberedTab among them)
+  // opens tab 0.
   int StartTab() const;
-  // "alpha" usable as an index: anything but 0..9 counts as 0.
-  int SafeAlpha() const;
+  // The transparency, 0..9: anything else (a hand-edited file) counts as 0.
+  int TransparencyLevel() const;
 };
 
 // False for a text value that the settings file cannot give back as it was:

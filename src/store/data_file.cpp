@@ -88,13 +88,13 @@ const Field* FindField(char tag) {
 }
 
 int PackedFlags(const SeriesRecord& r) {
-  return r.weekdayDue * 100 + r.earliestDue * 10 + r.manualNextTime;
+  return r.weekdayDue.value * 100 + r.earliestDue.value * 10 + r.manualNextTime.value;
 }
 
 void UnpackFlags(int value, SeriesRecord& r) {
-  r.weekdayDue = value / 100;
-  r.earliestDue = (value % 100) / 10;
-  r.manualNextTime = value % 10;
+  r.weekdayDue = {value / 100};
+  r.earliestDue = {(value % 100) / 10};
+  r.manualNextTime = {value % 10};
 }
 
 constexpr std::size_t kMaxDigits = 11;  // "-2147483648"

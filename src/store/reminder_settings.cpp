@@ -7,7 +7,7 @@ namespace mirevo {
 std::string FormatColorSet(const ReminderSettings& settings) {
   std::string text;
   for (const ReminderRule& rule : settings.rules) {
-    text += rule.enabled == 1 ? '1' : '0';
+    text += rule.enabled.On() ? '1' : '0';
     text += std::to_string(rule.colour);
     text += '#';
   }
@@ -23,7 +23,7 @@ bool ParseColorSet(std::string_view text, ReminderSettings& settings) {
     const char digit = text[pos];
     const std::size_t hash = text.find('#', pos + 1);
     if (hash == std::string_view::npos) return false;
-    rule.enabled = digit >= '0' && digit <= '9' ? digit - '0' : 0;
+    rule.enabled = {digit >= '0' && digit <= '9' ? digit - '0' : 0};
     rule.colour = ReadAtoi(text.substr(pos + 1, hash - pos - 1));
     pos = hash + 1;
   }

@@ -6,11 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "store/switch.h"
+
 namespace mirevo {
 
 struct ReminderRule {
-  int enabled = 0;  // on only when 1
-  int colour = 0;   // Windows colour value 0x00BBGGRR
+  Switch enabled;
+  int colour = 0;  // Windows colour value 0x00BBGGRR
   bool operator==(const ReminderRule&) const = default;
 };
 
@@ -22,9 +24,9 @@ enum ReminderRuleIndex : int {
 
 struct ReminderSettings {
   std::array<ReminderRule, 3> rules{{
-      {1, 0xFF0000},  // next time reached: blue
-      {0, 0x00FF00},  // airs today: green
-      {0, 0x0000FF},  // earliest update today: red
+      {kOn, 0xFF0000},   // next time reached: blue
+      {kOff, 0x00FF00},  // airs today: green
+      {kOff, 0x0000FF},  // earliest update today: red
   }};
   bool operator==(const ReminderSettings&) const = default;
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/switch.h"
+
 namespace mirevo {
 
 // Categories, which are also the tab and list indices of running works.
@@ -28,9 +30,9 @@ inline constexpr int kAwaitedList = 5;
 inline constexpr int kListCount = 6;
 
 struct SeriesRecord {
-  int earliestDue = 0;     // the earliest-update rule fired and is pending
-  int weekdayDue = 0;      // the weekday rule fired and is pending
-  int manualNextTime = 0;  // the user typed a concrete next time
+  Switch earliestDue;     // the earliest-update rule fired and is pending
+  Switch weekdayDue;      // the weekday rule fired and is pending
+  Switch manualNextTime;  // the user typed a concrete next time
   int id = 0;
   std::string notes;
   std::string updateTime;  // TimeText of the last update

@@ -97,7 +97,7 @@ std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store) {
 std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
                                       const ColumnWidths& widths, int currentTab) {
   settings.columnWidths = widths;
-  if (settings.defaultType != kNoRememberedTab) settings.defaultType = currentTab;
+  if (settings.rememberedTab != kNoRememberedTab) settings.rememberedTab = currentTab;
   try {
     if (file.Write(FormatSettings(settings))) return {};
   } catch (const std::bad_alloc&) {

@@ -50,8 +50,8 @@ std::vector<std::string> LoadFile(StoreFile& file, AppSettings& settings);
 
 // Returns the messages to show ("写入文件失败" on failure; none on success).
 std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store);
-// The column widths are the list's at this moment; unless "default_type" is
-// 9, it becomes the current tab. Both are kept in the settings.
+// The column widths are the list's at this moment; unless no tab is
+// remembered, the current tab becomes the remembered one. Both are kept in the settings.
 std::vector<std::string> SaveSettings(StoreFile& file, AppSettings& settings,
                                       const ColumnWidths& widths, int currentTab);
 

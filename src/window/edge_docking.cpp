@@ -46,7 +46,7 @@ void DockIfTouching(const EdgeAutoHideInput& in, EdgeAutoHideResult& out) {
     out.state = {};
     return;
   }
-  if (in.aniWin == 1 && in.visible) out.slideTowards = edge;
+  if (in.slide && in.visible) out.slideTowards = edge;
   out.moveTo = HiddenPosition(edge, in.window, in.screenWidth, in.stripPixels);
   out.hidePreview = true;
   out.state = {edge, true};
@@ -80,16 +80,16 @@ EdgeAutoHideResult EdgeAutoHide(const EdgeAutoHideInput& in) {
   return out;
 }
 
-bool TimerRunsEdgeAutoHide(int autoHide, const DockState& state, int maxSign) {
-  return autoHide == 1 && state.edge != DockEdge::kNone && maxSign != 1;
+bool TimerRunsEdgeAutoHide(bool autoHide, const DockState& state, bool maximised) {
+  return autoHide && state.edge != DockEdge::kNone && !maximised;
 }
 
-bool MoveRunsEdgeAutoHide(int autoHide, int maxSign) {
-  return autoHide == 1 && maxSign != 1;
+bool MoveRunsEdgeAutoHide(bool autoHide, bool maximised) {
+  return autoHide && !maximised;
 }
 
-bool OpenMainWindowRunsEdgeAutoHide(int autoHide, const DockState& state) {
-  return autoHide == 1 && state.edge != DockEdge::kNone && state.hidden;
+bool OpenMainWindowRunsEdgeAutoHide(bool autoHide, const DockState& state) {
+  return autoHide && state.edge != DockEdge::kNone && state.hidden;
 }
 
 }  // namespace mirevo

@@ -13,11 +13,6 @@ namespace mirevo {
 inline constexpr int kDockTouchDistance = 5;
 // What stays on screen of a hidden window, before scaling for the DPI.
 inline constexpr int kDockStripPixels = 8;
-// AnimateWindow's length for the slide out of sight.
-inline constexpr int kDockSlideMilliseconds = 300;
-// The timer that notices the cursor leaving or reaching a docked window.
-inline constexpr unsigned kDockTimerId = 1;
-inline constexpr unsigned kDockTimerMilliseconds = 1500;
 
 // The edge a window is docked at; the values are the ones the window keeps.
 enum class DockEdge { kNone = 0, kLeft = 1, kRight = 2, kTop = 3 };
@@ -30,25 +25,24 @@ struct DockState {
 
 enum class EdgeAutoHideMode {
   kInitial = 0,    // start-up, the tray's "open" and turning the feature off
-  kTimer = 1,      // timer kDockTimerId
+  kTimer = 1,      // the docking timer's tick, which notices the cursor
   kAfterMove = 2,  // the user has moved the window
 };
 
 struct EdgeAutoHideInput {
   DockState state;
-  Rect window;           // the window's screen rectangle now
-  int screenWidth = 0;   // the primary screen's width
-  Point cursor;          // the cursor in screen coordinates
-  bool visible = false;  // IsWindowVisible
-  int aniWin = 0;        // the setting: 1 slides the window out of sight
+  Rect window;          // the window's screen rectangle now
+  int screenWidth = 0;  // the primary screen's width
+  Point cursor;         // the cursor in screen coordinates
+  bool visible = false;
+  bool slide = false;  // slides the window out of sight
   EdgeAutoHideMode mode = EdgeAutoHideMode::kInitial;
   int stripPixels = kDockStripPixels;
 };
 
 // What the window has to do, in this order:
-//  1. slideTowards not kNone: AnimateWindow(kDockSlideMilliseconds, slide +
-//     hide + that direction: left = AW_HOR_NEGATIVE, right = AW_HOR_POSITIVE,
-//     top = AW_VER_NEGATIVE); the window is to be shown again after step 2;
+//  1. slideTowards not kNone: slide the window out of sight towards that
+//     edge; it is to be shown again after step 2;
 //  2. moveTo: move the window's top-left corner there, size unchanged;
 //  3. hidePreview: hide the preview popup if there is one;
 //  4. keep state as the new docking state.
@@ -63,13 +57,12 @@ struct EdgeAutoHideResult {
 // One step of the edge auto-hide.
 EdgeAutoHideResult EdgeAutoHide(const EdgeAutoHideInput& input);
 
-// Whether timer kDockTimerId runs EdgeAutoHide (kTimer). Settings values:
-// a switch is on only when it is 1.
-bool TimerRunsEdgeAutoHide(int autoHide, const DockState& state, int maxSign);
+// Whether the docking timer's tick runs EdgeAutoHide (kTimer).
+bool TimerRunsEdgeAutoHide(bool autoHide, const DockState& state, bool maximised);
 // Whether a move of the window by the user runs EdgeAutoHide (kAfterMove).
-bool MoveRunsEdgeAutoHide(int autoHide, int maxSign);
+bool MoveRunsEdgeAutoHide(bool autoHide, bool maximised);
 // Whether the tray's "打开主窗口" first runs EdgeAutoHide (kInitial) to pull
 // the window out from its edge before showing it.
-bool OpenMainWindowRunsEdgeAutoHide(int autoHide, const DockState& state);
+bool OpenMainWindowRunsEdgeAutoHide(bool autoHide, const DockState& state);
 
 }  // namespace mirevo

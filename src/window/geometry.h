@@ -19,15 +19,31 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
-// Right and bottom lie just outside the rectangle, as in a Win32 RECT.
+// Sums and differences of 32-bit coordinates as the hardware gives them,
+// wrapping instead of overflowing: a settings file edited by hand may hold
+// any numbers, and they must come back from a rectangle as they were.
+constexpr int WrappingSum(int a, int b) {
+  return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
+}
+constexpr int WrappingDifference(int a, int b) {
+  return static_cast<int>(static_cast<unsigned>(a) - static_cast<unsigned>(b));
+}
+
+// The one window rectangle of the program. Right and bottom lie just outside
+// the rectangle, as in a Win32 RECT.
 struct Rect {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
 
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
+  // The rectangle with that corner and size.
+  static constexpr Rect At(int left, int top, int width, int height) {
+    return {left, top, WrappingSum(left, width), WrappingSum(top, height)};
+  }
+
+  constexpr int Width() const { return WrappingDifference(right, left); }
+  constexpr int Height() const { return WrappingDifference(bottom, top); }
 
   // PtInRect: the left and top edges belong to the rectangle, the right and
   // bottom ones do not.

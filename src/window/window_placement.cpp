@@ -4,26 +4,16 @@
 
 namespace mirevo {
 
-PlacementRect ChooseOpeningPlacement(const PlacementRect& stored, const PlacementRect& defaults,
-                                     std::span<const Rect> monitors, const Rect& primaryWorkArea) {
-  Rect rect = stored.ToRect();
-  if (std::ranges::any_of(monitors, [&](const Rect& monitor) { return rect.Intersects(monitor); })) {
+Rect ChooseOpeningPlacement(const Rect& stored, const Rect& defaults,
+                            std::span<const Rect> monitors, const Rect& primaryWorkArea) {
+  if (std::ranges::any_of(monitors,
+                          [&](const Rect& monitor) { return stored.Intersects(monitor); }))
     return stored;
-  }
-  PlacementRect mended = defaults;
   // A zero or negative size fits nowhere and would leave nothing to grab.
-  bool sizeFits = stored.width > 0 && stored.height > 0 &&
-                  stored.width <= primaryWorkArea.Width() &&
-                  stored.height <= primaryWorkArea.Height();
-  if (sizeFits) {
-    mended.width = stored.width;
-    mended.height = stored.height;
-  }
-  return mended;
-}
-
-bool StoresPlacementAtExit(int maxSign) {
-  return maxSign != 1;
+  const int width = stored.Width(), height = stored.Height();
+  const bool sizeFits = width > 0 && height > 0 && width <= primaryWorkArea.Width() &&
+                        height <= primaryWorkArea.Height();
+  return sizeFits ? Rect::At(defaults.left, defaults.top, width, height) : defaults;
 }
 
 }  // namespace mirevo

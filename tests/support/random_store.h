@@ -29,8 +29,8 @@ class StoreGenerator {
       r.weekday = Uniform(-1, 6);
       r.episode = list == kAwaitedList ? 0 : Uniform(1, 999);
       // Braces: the draws are made left to right.
-      std::tie(r.rating, r.weekdayDue, r.earliestDue, r.manualNextTime) =
-          std::tuple{Uniform(0, 3), Uniform(0, 1), Uniform(0, 1), Uniform(0, 1)};
+      std::tie(r.rating, r.weekdayDue, r.earliestDue, r.manualNextTime) = std::tuple{
+          Uniform(0, 3), Switch{Uniform(0, 1)}, Switch{Uniform(0, 1)}, Switch{Uniform(0, 1)}};
       r.airTime = TimeText().substr(11);
       r.updateTime = TimeText();
       r.nextTime = Uniform(0, 5) == 0 ? "Unknown" : TimeText();

@@ -36,9 +36,11 @@ COLORREF ColourOf(HWND control) {
 TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
   Open();
   // The low bits of a system command are the system's own.
-  for (const auto& [message, command] :
-       {std::pair<UINT, WPARAM>{WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3}, {WM_COMMAND, ID_TRAY_ABOUT}}) {
+  for (const auto& [message, wParam, lParam] :
+       {std::tuple<UINT, WPARAM, LPARAM>{WM_SYSCOMMAND, IDM_ABOUTBOX | 0x3, 0},
+        {TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_RBUTTONUP}}) {
     DialogScript script;
+    if (message != WM_SYSCOMMAND) script.OnMenu([](HWND menu) { ChooseItem(menu, ID_TRAY_ABOUT); });
     script.On("关于……", [&](HWND box) {
       EXPECT_EQ(CountFlatButtons(box), 1);
       HWND blog = ::GetDlgItem(box, IDC_LINK_BLOG);
@@ -59,7 +61,7 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
       EXPECT_EQ(ColourOf(blog), kLinkVisitedColour);
       Click(box, IDOK);
     });
-    script.Run([&] { ::SendMessageW(Main(), message, command, 0); });
+    script.Run([&] { ::SendMessageW(Main(), message, wParam, lParam); });
   }
   const char* targets[] = {"https://mirevo.example.org/blog", "https://mirevo.example.org/download",
                            "https://mirevo.example.org/guestbook"};
@@ -68,12 +70,12 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
   EXPECT_TRUE(fakes_.addresses.empty());
   EXPECT_EQ(CountFlatButtons(Main()), 8);
   SelectRow(1);
-  const int episode = Controller().list.RecordOfRow(1).episode;
+  const int episode = Controller().List().RecordOfRow(1).episode;
   for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
     ::SendMessageW(::GetDlgItem(Main(), IDC_UPDATE), message,
                    message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
   }
-  EXPECT_EQ(Controller().list.RecordOfRow(1).episode, episode + 2);
+  EXPECT_EQ(Controller().List().RecordOfRow(1).episode, episode + 2);
 }
 
 // ---- Owner-drawn menus ---------------------------------------------------

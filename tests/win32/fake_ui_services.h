@@ -2,6 +2,7 @@
 // call and answers from a script instead of showing anything.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ struct FakeUiServices final : win32::MessageBoxService,
   win32::MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
                             win32::MessageButtons buttons, win32::MessageIcon) override {
     messages.push_back({owner, std::string(text), std::string(caption), buttons});
+    if (whileShowing) whileShowing(owner);
     if (messages.size() <= answers.size()) return answers[messages.size() - 1];
     return buttons == win32::MessageButtons::kOk ? win32::MessageAnswer::kOk
                                                  : win32::MessageAnswer::kYes;
@@ -65,9 +67,10 @@ struct FakeUiServices final : win32::MessageBoxService,
   std::vector<Opened> addresses, links;
   std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
   std::vector<COLORREF> offeredColours;
-  int refusedAdd = 0;                    // the NIM_ADD that fails, from 1; 0: none
+  int refusedAdd = 0;  // the NIM_ADD that fails, from 1; 0: none
   int adds = 0;
-  std::optional<COLORREF> chosenColour;  // nullopt: the user cancels
+  std::optional<COLORREF> chosenColour;          // nullopt: the user cancels
+  std::function<void(HWND owner)> whileShowing;  // what happens while a box is up
   win32::UiServices services{*this, *this, *this, *this};
 };
 

@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, StartsAsItsSettingsSayAndTheTypeDialogsChoiceMovesAnAwait
     EXPECT_EQ(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, 2, 0), 150);
     EXPECT_EQ(ShownTab(), tab);
     EXPECT_TRUE(tab != 0 ||
-                Controller().list.Rows()[0].colour != Controller().list.Rows()[1].colour);
+                Controller().List().Rows()[0].colour != Controller().List().Rows()[1].colour);
     ExpectListShowsTheRows();
     EXPECT_EQ(::GetFocus(), List()) << "the keyboard works on the list";
   }
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
     Open();
     fakes_.answers = {win32::MessageAnswer::kNo};
     SelectRow(1);
-    const std::vector<ListRow> before = Controller().list.Rows();
+    const std::vector<ListRow> before = Controller().List().Rows();
     DialogScript script;
     if (via == kMenu) script.OnMenu([&](HWND menu) { ChooseItem(menu, id); });
     if (title) {
@@ -99,11 +99,11 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
       if (via == kHeader) NotifyFromList(LVN_COLUMNCLICK, -1, static_cast<int>(id));
     });
     std::string outcome = "nothing";
-    const std::vector<ListRow>& rows = Controller().list.Rows();
+    const std::vector<ListRow>& rows = Controller().List().Rows();
     for (std::size_t row = std::min(rows.size(), before.size()); row-- > 0;)
       if (rows[row].texts != before[row].texts) outcome = "row " + std::to_string(row);
     if (ShownTab() != kAnime) outcome = "tab " + std::to_string(ShownTab());
-    if (const int column = Controller().list.SortColumn(); column >= 0)
+    if (const int column = Controller().List().SortColumn(); column >= 0)
       outcome = "sort " + std::to_string(column);
     if (!fakes_.addresses.empty()) outcome = "open";
     if (!fakes_.messages.empty()) outcome = "ask " + fakes_.messages[0].caption;
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
     for (HWND owner : {fakes_.messages.empty() ? Main() : fakes_.messages[0].owner,
                        fakes_.addresses.empty() ? Main() : fakes_.addresses[0].owner})
       EXPECT_EQ(owner, Main());
-    EXPECT_EQ(ShownTab(), Controller().list.CurrentTab());
+    EXPECT_EQ(ShownTab(), Controller().List().CurrentTab());
     ExpectListShowsTheRows();
   }
 }
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, EachWayOutEndsAsTheAnswerSays) {
     SCOPED_TRACE(result);
     Open();
     HWND window = Main();
-    Controller().session.Store().dataChanged = changed;
+    Controller().GetSession().Store().dataChanged = changed;
     if (answer) fakes_.answers = {*answer};
     WriteBytes(folder_.File("data.mvd"), "untouched");
     ::MoveWindow(window, 130, 70, 510, 370, TRUE);
@@ -158,9 +158,9 @@ TEST_F(MainWindowTest, EachWayOutEndsAsTheAnswerSays) {
                   (Read("mv.ini").empty() ? "" : "ini ") + (Main() ? "open" : "end"),
               result);
     if (Read("mv.ini").empty()) continue;
-    EXPECT_EQ(Saved().windowPlacement, (WindowPlacement{130, 70, 510, 370}));
+    EXPECT_EQ(Saved().windowRect, Rect::At(130, 70, 510, 370));
     EXPECT_EQ(Saved().columnWidths[2], 150);
-    EXPECT_EQ(Saved().defaultType, kFinishedList);
+    EXPECT_EQ(Saved().rememberedTab, kFinishedList);
   }
 }
 

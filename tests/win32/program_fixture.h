@@ -119,7 +119,7 @@ class ProgramTest : public ::testing::Test {
   // Every cell the list shows, as the list itself gives it (GBK), and the
   // text colour custom draw gives each row, against the controller's rows.
   void ExpectListShowsTheRows() {
-    const std::vector<ListRow>& rows = Controller().list.Rows();
+    const std::vector<ListRow>& rows = Controller().List().Rows();
     ASSERT_EQ(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(rows.size()));
     for (std::size_t row = 0; row < rows.size(); ++row) {
       for (int column = 0; column < kColumnCount; ++column) {

@@ -47,43 +47,53 @@ TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
 // One message after another, with "AllowTrayBTip" on and off: minimising
 // hides the window (no taskbar button) and shows the summary if allowed; a
 // hover on the icon shows it while the window is hidden, and again after a
-// balloon's end; a double click shows the window; a right click opens the
-// menu, whose "显示更新提示" arrives. Another icon's messages are not the
-// tray's.
+// balloon's end, but not after a right press (the menu comes); a double
+// click shows the window; a right click opens the menu, whose items arrive.
+// Another icon's messages are not the tray's.
 TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu) {
   constexpr UINT kTray = TrayIcon::kCallbackMessage;
   const auto balloons = [&] {
     return std::count_if(fakes_.notified.begin(), fakes_.notified.end(),
                          [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; });
   };
+  constexpr UINT kIcon = IDR_TRAY_MENU;
   for (int allow : {1, 0}) {
     Open("AllowTrayBTip=" + std::to_string(allow) + ";");
-    // message, its parameters, the window shown before, summaries, shown after
-    const std::tuple<UINT, WPARAM, LPARAM, bool, int, bool> steps[] = {
-        {WM_SYSCOMMAND, SC_MINIMIZE, 0, true, allow, false},
-        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, true, 0, true},
-        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
-        {kTray, IDR_TRAY_MENU, NIN_BALLOONTIMEOUT, false, 0, false},
-        {kTray, IDR_TRAY_MENU, WM_MOUSEMOVE, false, allow, false},
-        {kTray, IDR_TRAY_MENU + 1, WM_LBUTTONDBLCLK, false, 0, false},
-        {kTray, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, false, 0, true},
-        {kTray, IDR_TRAY_MENU, WM_RBUTTONUP, true, 1, true}};
-    for (const auto& [message, wParam, lParam, shownBefore, summaries, shownAfter] : steps) {
-      SCOPED_TRACE(::testing::Message() << allow << " " << message << " " << lParam);
-      ::ShowWindow(Main(), shownBefore ? SW_SHOWNA : SW_HIDE);
+    HWND window = Main();
+    // message, its parameters, the tray menu's choice, the window shown
+    // before, summaries, shown after
+    const std::tuple<UINT, WPARAM, LPARAM, int, bool, int, bool> steps[] = {
+        {WM_SYSCOMMAND, SC_MINIMIZE, 0, 0, true, allow, false},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, true, 0, true},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, allow, false},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, 0, false},  // once
+        {kTray, kIcon, NIN_BALLOONTIMEOUT, 0, false, 0, false},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, allow, false},
+        {kTray, kIcon, NIN_BALLOONUSERCLICK, 0, false, 0, false},
+        {kTray, kIcon, WM_RBUTTONDOWN, 0, false, 0, false},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, 0, false},  // none under the menu
+        {kTray, kIcon, WM_RBUTTONUP, ID_TRAY_SUMMARY, true, 1, true},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, allow, false},
+        {kTray, kIcon + 1, WM_LBUTTONDBLCLK, 0, false, 0, false},
+        {kTray, kIcon, WM_LBUTTONDBLCLK, 0, false, 0, true},
+        {kTray, kIcon, WM_RBUTTONUP, ID_TRAY_OPEN, false, 0, true},
+        {kTray, kIcon, WM_RBUTTONUP, ID_TRAY_EXIT, true, 0, false}};
+    for (const auto& [message, wParam, lParam, item, shownBefore, summaries, shownAfter] : steps) {
+      SCOPED_TRACE(::testing::Message() << allow << " " << message << " " << lParam << " " << item);
+      ::ShowWindow(window, shownBefore ? SW_SHOWNA : SW_HIDE);
       const auto before = balloons();
       DialogScript script;
-      if (lParam == WM_RBUTTONUP)
-        script.OnMenu([](HWND menu) { ChooseItem(menu, ID_TRAY_SUMMARY); });
-      script.Run([&] { ::SendMessageW(Main(), message, wParam, lParam); });
+      if (item != 0) script.OnMenu([item](HWND menu) { ChooseItem(menu, item); });
+      script.Run([&] { ::SendMessageW(window, message, wParam, lParam); });
       EXPECT_EQ(balloons() - before, summaries);
       if (summaries) {  // the due summary as the controller gives it
         EXPECT_EQ(fakes_.notified.back().second.szInfo,
-                  win32::WideFromGbk(Controller().list.DueSummaryText()));
+                  win32::WideFromGbk(Controller().List().DueSummaryText()));
       }
-      EXPECT_EQ(::IsWindowVisible(Main()) != FALSE, shownAfter);
-      EXPECT_FALSE(::IsIconic(Main()));
+      EXPECT_EQ(::IsWindowVisible(window) != FALSE, shownAfter);
+      EXPECT_FALSE(::IsIconic(window));
     }
+    EXPECT_FALSE(::IsWindow(window)) << "the menu's \"退出\" ends the program";
   }
 }
 
@@ -117,6 +127,24 @@ TEST_F(BehaviourTest, StartsWhereAndAsTheSettingsSay) {
   }
   Open("MaxSign=1;");
   EXPECT_TRUE(::IsZoomed(Main()));
+}
+
+// The tray's hover switch and the transparency hold before the data file is
+// read: its message may stay up for long.
+TEST_F(BehaviourTest, TheSettingsHoldWhileTheDataFilesMessageIsUp) {
+  std::optional<std::pair<std::ptrdiff_t, BYTE>> seen;  // balloons, alpha
+  fakes_.whileShowing = [&](HWND owner) {
+    ::SendMessageW(owner, TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_MOUSEMOVE);
+    BYTE alpha = 0;
+    ::GetLayeredWindowAttributes(owner, nullptr, &alpha, nullptr);
+    seen = {
+        std::ranges::count_if(
+            fakes_.notified, [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; }),
+        alpha};
+  };
+  Open("AllowTrayBTip=0;alpha=5;", "T=0;N=1;X=1;");
+  fakes_.whileShowing = nullptr;
+  EXPECT_EQ(seen, std::pair(std::ptrdiff_t{0}, BYTE{128}));
 }
 
 // Grown beyond its designed size, the window moves the right buttons and
@@ -236,8 +264,8 @@ TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
     EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), !applies);
     EXPECT_EQ(HasExStyle(WS_EX_LAYERED), applies);
     ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(Saved().topShow, applies ? 0 : 1);
-    EXPECT_EQ(Saved().alpha, applies ? 5 : 0);
+    EXPECT_EQ(Saved().topmost, applies ? 0 : 1);
+    EXPECT_EQ(Saved().transparency, applies ? 5 : 0);
   }
 }
 
@@ -257,7 +285,7 @@ TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   fakes_.chosenColour = RGB(10, 200, 30);
   Open();
   const ReminderSettings defaults;
-  ASSERT_EQ(Controller().list.Rows()[0].colour, defaults.rules[kNextTimeRule].colour);
+  ASSERT_EQ(Controller().List().Rows()[0].colour, defaults.rules[kNextTimeRule].colour);
   HWND dialog = OpenSettings();
   HWND page = ::GetParent(journey::Control(dialog, IDC_NEXT_TIME_COLOUR));
   EXPECT_EQ(CountFlatButtons(dialog), 3);
@@ -277,7 +305,7 @@ TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   EXPECT_TRUE(::IsWindowEnabled(apply));
   ClickIn(dialog, IDC_APPLY);
   Pump();
-  EXPECT_EQ(Controller().list.Rows()[0].colour, static_cast<int>(RGB(10, 200, 30)));
+  EXPECT_EQ(Controller().List().Rows()[0].colour, static_cast<int>(RGB(10, 200, 30)));
   ExpectListShowsTheRows();
 }
 

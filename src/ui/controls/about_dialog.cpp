@@ -5,10 +5,9 @@
 namespace mirevo::ui {
 
 AboutDialog::AboutDialog(win32::ShellOpenService& shell)
-    : Dialog(IDD_ABOUTBOX), blog_(shell), download_(shell), guestbook_(shell) {}
+    : ProgramDialog(IDD_ABOUTBOX), blog_(shell), download_(shell), guestbook_(shell) {}
 
-bool AboutDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool AboutDialog::OnOpen() {
   blog_.Attach(Item(IDC_LINK_BLOG));
   download_.Attach(Item(IDC_LINK_DOWNLOAD));
   guestbook_.Attach(Item(IDC_LINK_GUESTBOOK));

@@ -2,23 +2,21 @@
 // links to the project's pages.
 #pragma once
 
-#include "ui/controls/dialog_buttons.h"
+#include "ui/controls/program_dialog.h"
 #include "ui/controls/static_link.h"
-#include "ui/win32/dialog.h"
 #include "ui/win32/shell_open.h"
 
 namespace mirevo::ui {
 
-class AboutDialog final : public win32::Dialog {
+class AboutDialog final : public ProgramDialog {
  public:
   // The links open their pages through shell.
   explicit AboutDialog(win32::ShellOpenService& shell);
 
  protected:
-  bool OnInitDialog() override;
+  bool OnOpen() override;
 
  private:
-  DialogButtons buttons_;
   // Their targets are the string resources with their ids.
   StaticLink blog_;
   StaticLink download_;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/win32/dialog.h"
+#include "ui/controls/program_dialog.h"
 #include "ui/win32/message_box.h"
 
 namespace mirevo::ui {
@@ -22,11 +22,11 @@ void ShowRefusal(win32::MessageBoxService& messages, HWND dialog, std::string_vi
                  HWND control);
 
 template <typename Form>
-class FormDialog : public win32::Dialog {
+class FormDialog : public ProgramDialog {
  protected:
   // form is the caller's: it changes only when the dialog closes with IDOK.
   FormDialog(int templateId, Form& form, win32::MessageBoxService& messages)
-      : Dialog(templateId), form_(form), working_(form), messages_(messages) {}
+      : ProgramDialog(templateId), form_(form), working_(form), messages_(messages) {}
 
   // "确定": closes with the working copy handed back, or shows the refusal
   // and stays open.

@@ -8,8 +8,7 @@ namespace mirevo::ui {
 KeywordDialog::KeywordDialog(KeywordForm& form, win32::UiServices& services)
     : FormDialog(IDD_KEYWORD, form, services.messages), shell_(services.shell) {}
 
-bool KeywordDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool KeywordDialog::OnOpen() {
   if (working_.text) win32::WriteItemText(Hwnd(), IDC_KEYWORD, *working_.text);
   return true;
 }

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "app/keyword_form.h"
-#include "ui/controls/dialog_buttons.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
@@ -16,7 +15,7 @@ class KeywordDialog : public FormDialog<KeywordForm> {
   KeywordDialog(KeywordForm& form, win32::UiServices& services);
 
  protected:
-  bool OnInitDialog() override;
+  bool OnOpen() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnOk() override;
 
@@ -24,7 +23,6 @@ class KeywordDialog : public FormDialog<KeywordForm> {
   void SearchNow();
 
   win32::ShellOpenService& shell_;
-  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -30,28 +30,31 @@ Answer AnswerOf(win32::MessageAnswer answer) {
 }  // namespace
 
 MainWindow::MainWindow(win32::UiServices& services, const Clock& clock)
-    : Dialog(IDD_MAIN),
+    : ProgramDialog(IDD_MAIN),
       services_(services),
       clock_(clock),
       controller_(*this, *this, listScreen_, *this, clock) {
-  listScreen_.ShowRowsOf(controller_.list);
+  listScreen_.ShowRowsOf(controller_.List());
 }
 
 // ---- Initialisation -------------------------------------------------------
 
-bool MainWindow::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool MainWindow::OnOpen() {
   listScreen_.Attach(Item(IDC_TABS), Item(IDC_LIST));
-  for (MainWindowFeature* feature : features_) feature->OnCreated(*this);
-
-  // The order matters: the settings give the column widths, the data file
-  // needs the settings' path, and the start tab needs both.
   AddAboutToSystemMenu();
   SetUpIcons();
+  featuresLive_ = true;
+  for (MainWindowFeature* feature : features_) feature->OnCreated();
+
+  // The order matters: what the settings switch (the tray's hover, the
+  // transparency) holds while the data file may still show a message; the
+  // settings give the column widths, the data file needs the settings'
+  // path, and the start tab needs both.
   controller_.LoadSettings(win32::ScreenDpi());
-  listScreen_.InsertTabsAndColumns(controller_.session.Settings().columnWidths);
+  for (MainWindowFeature* feature : features_) feature->OnSettingsRead();
+  listScreen_.InsertTabsAndColumns(controller_.Settings().columnWidths);
   controller_.LoadDataAndShowStartTab();
-  for (MainWindowFeature* feature : features_) feature->OnStarted(*this);
+  for (MainWindowFeature* feature : features_) feature->OnStarted();
 
   // The list is what the keyboard works on: Enter edits its selected work.
   listScreen_.FocusList();
@@ -76,6 +79,13 @@ void MainWindow::SetUpIcons() {
 // ---- Messages -------------------------------------------------------------
 
 std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (featuresLive_) {
+    for (MainWindowFeature* feature : features_) {
+      if (std::optional<LRESULT> answer = feature->OnMessage(message, wParam, lParam))
+        return answer;
+    }
+    if (message == WM_NCDESTROY) featuresLive_ = false;
+  }
   switch (message) {
     case WM_CLOSE:
       // The close box, Alt+F4 and the system menu's close all arrive here;
@@ -95,7 +105,7 @@ std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(bigIcon_.get());
     default:
-      return Dialog::HandleMessage(message, wParam, lParam);
+      return ProgramDialog::HandleMessage(message, wParam, lParam);
   }
 }
 
@@ -112,8 +122,8 @@ bool MainWindow::PaintIconic() {
 }
 
 bool MainWindow::OnCommand(int id, int code, HWND control) {
-  if (control != nullptr && code != BN_CLICKED) return Dialog::OnCommand(id, code, control);
-  RecordCommands& commands = controller_.commands;
+  if (control != nullptr && code != BN_CLICKED) return ProgramDialog::OnCommand(id, code, control);
+  RecordCommands& commands = controller_.Commands();
   switch (id) {
     case IDC_ADD:
       commands.Add();
@@ -137,12 +147,12 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
       controller_.SaveAndExit();
       return true;
     default:
-      return Dialog::OnCommand(id, code, control);
+      return ProgramDialog::OnCommand(id, code, control);
   }
 }
 
 void MainWindow::OnOk() {
-  controller_.commands.Edit();
+  controller_.Commands().Edit();
 }
 
 void MainWindow::OnCancel() {
@@ -153,7 +163,7 @@ std::optional<LRESULT> MainWindow::OnNotify(NMHDR* header) {
   if (header == nullptr) return std::nullopt;
   if (header->idFrom == IDC_LIST) return OnListNotify(header);
   if (header->idFrom == IDC_TABS && header->code == TCN_SELCHANGE) {
-    controller_.list.OnTabSelected(listScreen_.CurrentTab());
+    controller_.List().OnTabSelected(listScreen_.CurrentTab());
     return 0;
   }
   return std::nullopt;
@@ -162,13 +172,13 @@ std::optional<LRESULT> MainWindow::OnNotify(NMHDR* header) {
 std::optional<LRESULT> MainWindow::OnListNotify(NMHDR* header) {
   switch (header->code) {
     case NM_DBLCLK:
-      controller_.commands.OnListDoubleClick();
+      controller_.Commands().OnListDoubleClick();
       return 0;
     case NM_RCLICK:
-      controller_.commands.OnContextMenu();
+      controller_.Commands().OnContextMenu();
       return 0;
     case LVN_COLUMNCLICK:
-      controller_.list.OnColumnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+      controller_.List().OnColumnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return 0;
     default:
       return std::nullopt;

@@ -2,18 +2,20 @@
 // strip of the six lists and the list of works. It only displays and
 // forwards: every decision is the MainController's, and every question and
 // dialog the controller asks for is answered here through its views. What
-// else lives on the window (tray icon, behaviour, settings) is added as
-// features by the program's assembly.
+// else lives on the window (tray icon, behaviour, settings, preview, about
+// box) is a feature the program's assembly gives it; each message goes to the
+// features first, in their order, then to the window.
 #pragma once
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "app/main_controller.h"
 #include "app/views.h"
 #include "store/clock.h"
-#include "ui/controls/dialog_buttons.h"
+#include "ui/controls/program_dialog.h"
 #include "ui/main/main_list_screen.h"
 #include "ui/main/main_window_feature.h"
 #include "ui/win32/dialog.h"
@@ -22,7 +24,7 @@
 
 namespace mirevo::ui {
 
-class MainWindow final : public win32::Dialog,
+class MainWindow final : public ProgramDialog,
                          public MessageView,
                          public DialogView,
                          public SessionView {
@@ -31,14 +33,18 @@ class MainWindow final : public win32::Dialog,
   // window is created (RunModal or CreateModeless).
   MainWindow(win32::UiServices& services, const Clock& clock);
 
-  // Before the window is created; the feature must outlive the window.
-  void AddFeature(MainWindowFeature& feature) { features_.push_back(&feature); }
+  // Before the window is created, in the order they see each message; the
+  // features must outlive the window.
+  void SetFeatures(std::initializer_list<MainWindowFeature*> features) { features_ = features; }
 
   MainController& Controller() { return controller_; }
   const MainController& Controller() const { return controller_; }
   MainListScreen& Screen() { return listScreen_; }
-  win32::UiServices& Services() { return services_; }
   HICON BigIcon() const { return bigIcon_.get(); }
+
+  // The close box's way out: the exit question when something changed,
+  // then the settings file, then the end.
+  void RequestClose() { controller_.CloseMainWindow(); }
 
   // MessageView.
   void ShowMessage(const std::string& text, const std::string& caption) override;
@@ -56,7 +62,7 @@ class MainWindow final : public win32::Dialog,
 
  protected:
   std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  bool OnInitDialog() override;
+  bool OnOpen() override;
   bool OnCommand(int id, int code, HWND control) override;
   std::optional<LRESULT> OnNotify(NMHDR* header) override;
   // Enter where no focused button takes it: edit the selected work.
@@ -75,7 +81,8 @@ class MainWindow final : public win32::Dialog,
   MainListScreen listScreen_;
   MainController controller_;
   std::vector<MainWindowFeature*> features_;
-  DialogButtons buttons_;
+  // From OnCreated on the features see the window's messages.
+  bool featuresLive_ = false;
   win32::IconHandle bigIcon_;
   win32::IconHandle smallIcon_;
 };

@@ -62,8 +62,7 @@ RecordDialog::RecordDialog(RecordForm& form, const Clock& clock, win32::UiServic
   win32::InitCommonControlsForApp();  // the air-time picker
 }
 
-bool RecordDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool RecordDialog::OnOpen() {
   picture_.Attach(Item(IDC_PICTURE));
   ShowPicture();
   if (!working_.title.empty()) win32::WriteText(Hwnd(), working_.title);

@@ -7,7 +7,6 @@
 
 #include "app/record_form.h"
 #include "store/clock.h"
-#include "ui/controls/dialog_buttons.h"
 #include "ui/controls/picture_box.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
@@ -21,7 +20,7 @@ class RecordDialog : public FormDialog<RecordForm> {
   RecordDialog(RecordForm& form, const Clock& clock, win32::UiServices& services);
 
  protected:
-  bool OnInitDialog() override;
+  bool OnOpen() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnOk() override;
 
@@ -40,7 +39,6 @@ class RecordDialog : public FormDialog<RecordForm> {
 
   const Clock& clock_;
   win32::UiServices& services_;
-  DialogButtons buttons_;
   PictureBox picture_;
 };
 

@@ -25,8 +25,7 @@ TimeDialog::TimeDialog(TimeForm& form, win32::UiServices& services)
   win32::InitCommonControlsForApp();  // the date and time pickers
 }
 
-bool TimeDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool TimeDialog::OnOpen() {
   HWND dialog = Hwnd();
   win32::WriteItemText(dialog, IDC_TIME_LABEL, working_.Label());
   win32::EnableItem(dialog, IDC_CLEAR_TIME, working_.CanClear());

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "app/time_form.h"
-#include "ui/controls/dialog_buttons.h"
 #include "ui/main/form_dialog.h"
 #include "ui/win32/ui_services.h"
 
@@ -17,14 +16,12 @@ class TimeDialog : public FormDialog<TimeForm> {
   TimeDialog(TimeForm& form, win32::UiServices& services);
 
  protected:
-  bool OnInitDialog() override;
+  bool OnOpen() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnOk() override;
 
  private:
   void ReadPickers();
-
-  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -5,10 +5,9 @@
 
 namespace mirevo::ui {
 
-TypeDialog::TypeDialog(TypeForm& form) : Dialog(IDD_TYPE), form_(form) {}
+TypeDialog::TypeDialog(TypeForm& form) : ProgramDialog(IDD_TYPE), form_(form) {}
 
-bool TypeDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool TypeDialog::OnOpen() {
   // The group always has a choice: a category outside 0..3 starts at "动画".
   int index = form_.category >= 0 && form_.category <= 3 ? form_.category : 0;
   win32::SetRadioIndex(Hwnd(), IDC_TYPE_ANIME, IDC_TYPE_DRAMA, index);

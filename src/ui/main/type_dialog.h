@@ -4,23 +4,21 @@
 #include <windows.h>
 
 #include "app/views.h"
-#include "ui/controls/dialog_buttons.h"
-#include "ui/win32/dialog.h"
+#include "ui/controls/program_dialog.h"
 
 namespace mirevo::ui {
 
-class TypeDialog : public win32::Dialog {
+class TypeDialog : public ProgramDialog {
  public:
   // On IDOK the form's category is the checked radio button (0 to 3).
   explicit TypeDialog(TypeForm& form);
 
  protected:
-  bool OnInitDialog() override;
+  bool OnOpen() override;
   void OnOk() override;
 
  private:
   TypeForm& form_;
-  DialogButtons buttons_;
 };
 
 }  // namespace mirevo::ui

@@ -5,31 +5,18 @@
 
 namespace mirevo::ui {
 
-void AboutCommand::OnCreated(MainWindow& window) {
-  window_ = &window;
-  Attach(window.Hwnd());
-}
-
-std::optional<LRESULT> AboutCommand::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-  switch (message) {
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return std::nullopt;
-      Open();
-      return 0;
-    case WM_COMMAND:
-      if (LOWORD(wParam) != ID_TRAY_ABOUT) return std::nullopt;
-      Open();
-      return 0;
-    default:
-      return std::nullopt;
-  }
+std::optional<LRESULT> AboutCommand::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  // The low bits of a system command are the system's own.
+  if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != IDM_ABOUTBOX) return std::nullopt;
+  Open();
+  return 0;
 }
 
 void AboutCommand::Open() {
   if (open_) return;
   open_ = true;
-  AboutDialog dialog(window_->Services().shell);
-  dialog.RunModal(Hwnd());
+  AboutDialog dialog(shell_);
+  dialog.RunModal(window_.Hwnd());
   open_ = false;
 }
 

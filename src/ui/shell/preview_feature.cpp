@@ -8,11 +8,6 @@
 
 namespace mirevo::ui {
 
-void PreviewFeature::OnCreated(MainWindow& window) {
-  window_ = &window;
-  Attach(window.Hwnd());
-}
-
 void PreviewFeature::Hide() {
   if (popup_) popup_->Hide();
 }
@@ -21,23 +16,19 @@ void PreviewFeature::SetTransparency(int level) {
   if (popup_) popup_->SetTransparency(level);
 }
 
-std::optional<LRESULT> PreviewFeature::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> PreviewFeature::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam) {
   switch (message) {
     case WM_NOTIFY: {
+      // The window has the click as well.
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header != nullptr && header->idFrom == IDC_LIST && header->code == NM_CLICK)
         OnListClick();
-      // The window may want the click as well.
       return std::nullopt;
     }
-    case WM_MOVE: {
-      // The window's own handling first: docking at an edge may hide the
-      // popup, which still moves along.
-      const LRESULT result = CallDefault(message, wParam, lParam);
-      const int row = window_->Screen().SelectedRow();
-      if (popup_ && row >= 0) popup_->MoveTo(PlaceFor(row));
-      return result;
-    }
+    case WM_MOVE:
+      if (const int row = window_.Screen().SelectedRow(); popup_ && row >= 0)
+        popup_->MoveTo(PlaceFor(row));
+      return std::nullopt;
     case WM_DESTROY:
       Close();
       return std::nullopt;
@@ -47,34 +38,32 @@ std::optional<LRESULT> PreviewFeature::HandleMessage(UINT message, WPARAM wParam
 }
 
 void PreviewFeature::OnListClick() {
-  MainController& controller = window_->Controller();
-  const AppSettings& settings = controller.session.Settings();
-  if (settings.preview != 1) return;
+  if (!settings_.previewOn.On()) return;
   // The list's own bounds: a row the control reports must be one it shows.
-  const int row = controller.list.SelectedRow();
-  const std::string path = row >= 0 ? controller.list.RecordOfRow(row).previewPath : std::string();
+  const int row = list_.SelectedRow();
+  const std::string path = row >= 0 ? list_.RecordOfRow(row).previewPath : std::string();
   if (path.empty()) {
     Hide();
     return;
   }
   if (!popup_) {
     popup_ = std::make_unique<PreviewPopup>();
-    if (!popup_->Create(window_->Hwnd())) {
+    if (!popup_->Create(window_.Hwnd())) {
       popup_.reset();
       return;
     }
   }
-  popup_->ShowPicture(path, PlaceFor(row), settings.SafeAlpha());
+  popup_->ShowPicture(path, PlaceFor(row), settings_.TransparencyLevel());
   // The keyboard stays with the list, as before the click.
-  window_->Screen().FocusList();
+  window_.Screen().FocusList();
 }
 
 POINT PreviewFeature::PlaceFor(int row) const {
   POINT rowCorner{};
-  ::SendMessageW(window_->Screen().List(), LVM_GETITEMPOSITION, static_cast<WPARAM>(row),
+  ::SendMessageW(window_.Screen().List(), LVM_GETITEMPOSITION, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&rowCorner));
-  const Rect windowRect = window_->CurrentWindowRect();
-  const Point place = PlacePreviewPopup(windowRect, rowCorner.y, win32::ScreenDpi());
+  const Point place =
+      PlacePreviewPopup(window_.CurrentWindowRect(), rowCorner.y, win32::ScreenDpi());
   return {place.x, place.y};
 }
 

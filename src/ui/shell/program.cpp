@@ -40,16 +40,15 @@ void KeepTimeZoneReadable() {
 }
 
 Program::Program(win32::UiServices& services, const Clock& clock)
-    : window_(services, clock), tray_(services.notifyIcon) {
-  // The tray first, as it is attached when the window is made.
-  window_.AddFeature(tray_);
-  window_.AddFeature(behaviour_);
-  window_.AddFeature(settings_);
-  // After the behaviour: a move reaches the preview first, which lets the
-  // docking run and then follows the window.
-  window_.AddFeature(preview_);
-  window_.AddFeature(about_);
-  behaviour_.SetHidePreview([this] { preview_.Hide(); });
+    : window_(services, clock),
+      tray_(window_, services.notifyIcon, window_.Controller().Settings(),
+            window_.Controller().List(), *this),
+      behaviour_(window_, window_.Controller().GetSession(), *this),
+      settings_(window_, window_.Controller().Settings(), window_.Controller().List(), services,
+                *this),
+      preview_(window_, window_.Controller().Settings(), window_.Controller().List()),
+      about_(window_, services.shell) {
+  window_.SetFeatures({&tray_, &behaviour_, &settings_, &preview_, &about_});
 }
 
 int RunProgram(std::string_view instanceName, win32::UiServices& services) {

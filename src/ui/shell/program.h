@@ -1,5 +1,18 @@
 // The program assembled: the main window with the features that live on it,
-// and the life of the process around it.
+// and the life of the process around it. The features' order is the one in
+// which each message of the main window reaches them, before the window:
+//
+//   tray       the icon's callbacks, "TaskbarCreated", WM_DESTROY
+//   behaviour  WM_SYSCOMMAND (minimise, maximise, restore), the caption's
+//              double click, WM_SIZE, WM_MOVE (the docking), its WM_TIMER
+//   settings   "设置", the settings dialog's result, WM_DESTROY
+//   preview    the list's NM_CLICK, WM_MOVE (after the docking), WM_DESTROY
+//   about      the system menu's "关于"
+//
+// and the window answers the rest: its buttons, the list and the tabs, the
+// ways out. One feature reaches another through the program
+// (FeatureRequests), a changed setting the window through it too
+// (WindowSettingsTarget).
 #pragma once
 
 #include <string_view>
@@ -8,6 +21,7 @@
 #include "store/clock.h"
 #include "ui/main/main_window.h"
 #include "ui/shell/about_command.h"
+#include "ui/shell/feature_requests.h"
 #include "ui/shell/preview_feature.h"
 #include "ui/shell/settings_command.h"
 #include "ui/shell/tray_icon.h"
@@ -16,7 +30,7 @@
 
 namespace mirevo::ui {
 
-class Program final : private WindowSettingsTarget {
+class Program final : private FeatureRequests, private WindowSettingsTarget {
  public:
   Program(win32::UiServices& services, const Clock& clock);
 
@@ -28,6 +42,12 @@ class Program final : private WindowSettingsTarget {
   PreviewFeature& Preview() { return preview_; }
 
  private:
+  // What one feature asks of another.
+  void ShowDueSummary() override { tray_.ShowDueSummary(); }
+  void OpenMainWindow() override { behaviour_.OpenFromTray(); }
+  void OpenAbout() override { about_.Open(); }
+  void HidePreview() override { preview_.Hide(); }
+
   // What a changed setting asks of the window, carried out by the feature
   // it concerns.
   void SetTopmost(bool topmost) override { behaviour_.SetTopmost(topmost); }
@@ -35,15 +55,14 @@ class Program final : private WindowSettingsTarget {
     behaviour_.SetTransparency(level);
     preview_.SetTransparency(level);
   }
-  void SetTrayHoverSwitch(bool on) override { tray_.SetHoverSwitch(on ? 1 : 0); }
   void ClosePreviewPopup() override { preview_.Close(); }
   void RunInitialEdgeStep() override { behaviour_.RunInitialEdgeStep(); }
 
   // The window first: the features are destroyed before it.
   MainWindow window_;
   TrayIcon tray_;
-  WindowBehaviour behaviour_{tray_};
-  SettingsCommand settings_{*this};
+  WindowBehaviour behaviour_;
+  SettingsCommand settings_;
   PreviewFeature preview_;
   AboutCommand about_;
 };

@@ -5,16 +5,10 @@
 
 namespace mirevo::ui {
 
-void SettingsCommand::OnCreated(MainWindow& window) {
-  window_ = &window;
-  Attach(window.Hwnd());
-}
-
 void SettingsCommand::Open() {
   if (!dialog_) {
-    dialog_ = std::make_unique<SettingsDialog>(window_->Controller().session.Settings(),
-                                               window_->Services());
-    if (!dialog_->CreateModeless(Hwnd())) {
+    dialog_ = std::make_unique<SettingsDialog>(settings_, services_);
+    if (!dialog_->CreateModeless(window_.Hwnd())) {
       dialog_.reset();
       return;
     }
@@ -23,26 +17,27 @@ void SettingsCommand::Open() {
   // keyboard goes back to the list; the dialog stays in front of the window
   // (which Windows does for an owned window by itself, Wine only when asked).
   ::ShowWindow(dialog_->Hwnd(), SW_SHOW);
-  window_->Screen().FocusList();
+  window_.Screen().FocusList();
   ::SetWindowPos(dialog_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void SettingsCommand::Apply() {
-  if (!dialog_) return;
-  if (ApplySettings(dialog_->Copy(), window_->Controller().session.Settings(), target_))
-    window_->Controller().list.Refill();
+  if (dialog_ && ApplySettings(dialog_->Edited(), settings_, target_)) list_.Refill();
 }
 
-std::optional<LRESULT> SettingsCommand::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> SettingsCommand::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) != IDC_SETTINGS || HIWORD(wParam) != BN_CLICKED) return std::nullopt;
       Open();
       return 0;
-    case SettingsDialog::kResultMessage:
-      if (wParam == 1) Apply();
-      if (lParam == 1) dialog_.reset();
+    case kSettingsResultMessage: {
+      const std::optional<SettingsResult> result = SettingsResultOf(wParam, lParam);
+      if (result == SettingsResult::kApply || result == SettingsResult::kApplyAndClose) Apply();
+      if (result == SettingsResult::kApplyAndClose || result == SettingsResult::kClose)
+        dialog_.reset();
       return 0;
+    }
     case WM_DESTROY:
       // The dialog goes before the window it belongs to.
       dialog_.reset();

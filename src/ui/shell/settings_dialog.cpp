@@ -55,6 +55,19 @@ void ShowBoxText(HWND page, int id, const std::optional<std::string>& text) {
 
 }  // namespace
 
+void PostSettingsResult(HWND owner, SettingsResult result) {
+  const bool apply = result != SettingsResult::kClose;
+  const bool closing = result != SettingsResult::kApply;
+  ::PostMessageW(owner, kSettingsResultMessage, apply ? 1 : 0, closing ? 1 : 0);
+}
+
+std::optional<SettingsResult> SettingsResultOf(WPARAM wParam, LPARAM lParam) {
+  const bool apply = wParam == 1, closing = lParam == 1;
+  if (apply) return closing ? SettingsResult::kApplyAndClose : SettingsResult::kApply;
+  if (closing) return SettingsResult::kClose;
+  return std::nullopt;
+}
+
 bool SettingsPage::OnCommand(int id, int code, HWND control) {
   if (id == IDOK || id == IDCANCEL) return Dialog::OnCommand(id, code, control);
   owner_.OnPageCommand(id, code);
@@ -66,15 +79,13 @@ void SettingsPage::OnCancel() {
 }
 
 SettingsDialog::SettingsDialog(const AppSettings& current, win32::UiServices& services)
-    : Dialog(IDD_SETTINGS), current_(current), services_(services) {}
+    : ProgramDialog(IDD_SETTINGS), current_(current), services_(services) {}
 
-bool SettingsDialog::OnInitDialog() {
-  buttons_.Attach(Hwnd());
+bool SettingsDialog::OnOpen() {
   tabs_.Attach(Item(IDC_SETTINGS_TABS));
   int tab = 0;
   for (const char* title : {"常规", "提醒", "搜索"}) tabs_.InsertTab(tab++, title);
   for (SettingsPage* page : {&general_, &reminders_, &search_}) page->CreateChild(tabs_.Hwnd());
-  reminderButtons_.Attach(reminders_.Hwnd());
   PlacePages();
   for (int level = 0; level < 10; ++level)
     win32::AddComboItem(general_.Item(IDC_ALPHA), std::to_string(level * 10) + "%");
@@ -126,7 +137,7 @@ void SettingsDialog::ShowForm() {
 
 void SettingsDialog::ShowReminderColours() {
   for (int rule = 0; rule < 3; ++rule) {
-    FlatButton* button = reminderButtons_.Find(kColourButtons[rule]);
+    FlatButton* button = reminders_.Button(kColourButtons[rule]);
     if (button == nullptr) continue;
     // The form is shown after every click on the dialog; the button
     // repaints only when its colour changed.
@@ -137,20 +148,20 @@ void SettingsDialog::ShowReminderColours() {
 void SettingsDialog::ShowGeneral() {
   HWND page = general_.Hwnd();
   const GeneralValues& values = form_.general;
-  win32::SetChecked(page, IDC_TOPMOST, values.topShow);
+  win32::SetChecked(page, IDC_TOPMOST, values.topmost);
   win32::SetChecked(page, IDC_AUTO_HIDE, values.autoHide);
-  win32::SetChecked(page, IDC_ANI_WIN, values.aniWin);
+  win32::SetChecked(page, IDC_ANI_WIN, values.slideWhenHiding);
   win32::SetChecked(page, IDC_REMEMBER_TAB, values.rememberTab);
   win32::SetChecked(page, IDC_TRAY_BALLOONS, values.trayBalloons);
   for (int kind = 0; kind < kSummaryKindCount; ++kind) {
     win32::SetChecked(page, kSummaryBoxes[kind], values.summaryKinds[kind]);
     win32::EnableItem(page, kSummaryBoxes[kind], form_.summaryKindsEnabled);
   }
-  win32::SetChecked(page, IDC_PREVIEW, values.preview);
-  win32::SetChecked(page, IDC_ACCURACY, values.accuracy);
-  win32::SetComboSelection(general_.Item(IDC_ALPHA), values.alpha);
+  win32::SetChecked(page, IDC_PREVIEW, values.previewOn);
+  win32::SetChecked(page, IDC_ACCURACY, values.dueByDay);
+  win32::SetComboSelection(general_.Item(IDC_ALPHA), values.transparencyLevel);
   win32::EnableItem(page, IDC_AUTO_HIDE, form_.autoHideEnabled);
-  win32::EnableItem(page, IDC_ANI_WIN, form_.aniWinEnabled);
+  win32::EnableItem(page, IDC_ANI_WIN, form_.slideWhenHidingEnabled);
 }
 
 void SettingsDialog::ShowSearch() {
@@ -168,16 +179,16 @@ void SettingsDialog::ShowSearch() {
 GeneralValues SettingsDialog::ReadGeneral() const {
   HWND page = general_.Hwnd();
   GeneralValues values;
-  values.topShow = win32::IsChecked(page, IDC_TOPMOST);
+  values.topmost = win32::IsChecked(page, IDC_TOPMOST);
   values.autoHide = win32::IsChecked(page, IDC_AUTO_HIDE);
-  values.aniWin = win32::IsChecked(page, IDC_ANI_WIN);
+  values.slideWhenHiding = win32::IsChecked(page, IDC_ANI_WIN);
   values.rememberTab = win32::IsChecked(page, IDC_REMEMBER_TAB);
   values.trayBalloons = win32::IsChecked(page, IDC_TRAY_BALLOONS);
   for (int kind = 0; kind < kSummaryKindCount; ++kind)
     values.summaryKinds[kind] = win32::IsChecked(page, kSummaryBoxes[kind]);
-  values.preview = win32::IsChecked(page, IDC_PREVIEW);
-  values.accuracy = win32::IsChecked(page, IDC_ACCURACY);
-  values.alpha = std::max(win32::ComboSelection(general_.Item(IDC_ALPHA)), 0);
+  values.previewOn = win32::IsChecked(page, IDC_PREVIEW);
+  values.dueByDay = win32::IsChecked(page, IDC_ACCURACY);
+  values.transparencyLevel = std::max(win32::ComboSelection(general_.Item(IDC_ALPHA)), 0);
   return values;
 }
 
@@ -187,7 +198,7 @@ void SettingsDialog::OnPageCommand(int id, int code) {
     const SearchBox box = id == IDC_SEARCH_PREFIX ? SearchBox::kPrefix : SearchBox::kPostfix;
     form_.ChangeSearchText(box, win32::ReadItemText(search_.Hwnd(), id));
   } else if (code == CBN_SELCHANGE && id == IDC_ALPHA) {
-    form_.ChangeOther(ReadGeneral());
+    form_.ChangeIndependentControl(ReadGeneral());
   } else if (code != BN_CLICKED) {
     return;
   } else if (id == IDC_TOPMOST) {
@@ -207,20 +218,20 @@ void SettingsDialog::OnPageCommand(int id, int code) {
   } else if (int encoding = IndexOf(kEncodingButtons, id); encoding >= 0) {
     form_.ClickSearchEncoding(encoding);
   } else {
-    form_.ChangeOther(ReadGeneral());
+    form_.ChangeIndependentControl(ReadGeneral());
   }
   ShowForm();
 }
 
 bool SettingsDialog::OnCommand(int id, int code, HWND control) {
   if (id == IDC_APPLY && code == BN_CLICKED) {
-    if (TakeBack(false)) SendResult(true, false);
+    if (AcceptControls(false)) PostSettingsResult(Owner(), SettingsResult::kApply);
     return true;
   }
   return Dialog::OnCommand(id, code, control);
 }
 
-bool SettingsDialog::TakeBack(bool closing) {
+bool SettingsDialog::AcceptControls(bool closing) {
   const GeneralValues read = ReadGeneral();
   const auto refusal = closing ? form_.Confirm(read) : form_.Apply(read);
   if (refusal) {
@@ -233,20 +244,18 @@ bool SettingsDialog::TakeBack(bool closing) {
 }
 
 void SettingsDialog::OnOk() {
-  if (!TakeBack(true)) return;
+  if (!AcceptControls(true)) return;
   ::ShowWindow(Hwnd(), SW_HIDE);
-  SendResult(true, true);
+  PostSettingsResult(Owner(), SettingsResult::kApplyAndClose);
 }
 
 void SettingsDialog::OnCancel() {
   ::ShowWindow(Hwnd(), SW_HIDE);
-  SendResult(false, true);
+  PostSettingsResult(Owner(), SettingsResult::kClose);
 }
 
-void SettingsDialog::SendResult(bool apply, bool closing) {
-  // Posted: the main window destroys a closing dialog, which must not happen
-  // while one of its own handlers runs.
-  ::PostMessageW(::GetWindow(Hwnd(), GW_OWNER), kResultMessage, apply ? 1 : 0, closing ? 1 : 0);
+HWND SettingsDialog::Owner() const {
+  return ::GetWindow(Hwnd(), GW_OWNER);
 }
 
 }  // namespace mirevo::ui

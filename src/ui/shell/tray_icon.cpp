@@ -22,30 +22,26 @@ void CopyInto(wchar_t (&field)[kSize], std::wstring_view text) {
 
 }  // namespace
 
-TrayIcon::TrayIcon(win32::NotifyIconService& shell) : shell_(shell) {}
+TrayIcon::TrayIcon(MainWindow& window, win32::NotifyIconService& shell, const AppSettings& settings,
+                   MainList& list, FeatureRequests& program)
+    : window_(window), shell_(shell), settings_(settings), list_(list), program_(program) {}
 
 TrayIcon::~TrayIcon() {
   if (shown_) SetIconHandle(nullptr);
 }
 
-void TrayIcon::OnCreated(MainWindow& window) {
-  window_ = &window;
-  Attach(window.Hwnd());
+void TrayIcon::OnCreated() {
   taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
   tooltip_ = win32::WideFromGbk(win32::LoadStringGbk(IDS_TRAY_TIP));
   icon_ = win32::LoadIconResource(IDI_MIREVO, ::GetSystemMetrics(SM_CXSMICON));
   SetIconHandle(icon_.get());
 }
 
-void TrayIcon::OnStarted(MainWindow& window) {
-  SetHoverSwitch(window.Controller().session.Settings().allowTrayBalloonTip);
-}
-
 bool TrayIcon::SetIconHandle(HICON icon) {
   if (icon == nullptr && !shown_) return true;
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
-  data.hWnd = window_->Hwnd();
+  data.hWnd = window_.Hwnd();
   data.uID = IDR_TRAY_MENU;
   DWORD operation = NIM_DELETE;
   if (icon != nullptr) {
@@ -75,7 +71,7 @@ void TrayIcon::ReaddIcon() {
 void TrayIcon::ShowBalloon(std::string_view text, std::string_view title, UINT timeoutMs) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
-  data.hWnd = window_->Hwnd();
+  data.hWnd = window_.Hwnd();
   data.uID = IDR_TRAY_MENU;
   data.uFlags = NIF_INFO;
   CopyInto(data.szInfo, win32::WideFromGbk(text));
@@ -86,55 +82,43 @@ void TrayIcon::ShowBalloon(std::string_view text, std::string_view title, UINT t
 }
 
 void TrayIcon::ShowDueSummary() {
-  ShowBalloon(window_->Controller().list.DueSummaryText(), kDueSummaryTitle, kDueSummaryTimeoutMs);
+  ShowBalloon(list_.DueSummaryText(), kDueSummaryTitle, kDueSummaryTimeoutMs);
 }
 
-std::optional<LRESULT> TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> TrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kCallbackMessage) {
+    // Another icon of ours would have another id; its balloon's end still
+    // re-arms the hover, as a release of the right button does.
     if (wParam == IDR_TRAY_MENU) OnTrayEvent(static_cast<UINT>(lParam));
-    // A right press blocks the hover under the menu; its release and the
-    // end of a balloon arm it again.
-    hover_.AfterTrayEvent(static_cast<UINT>(lParam));
+    if (lParam == WM_RBUTTONDOWN) hoverLatch_ = true;
+    if (lParam == WM_RBUTTONUP || lParam == NIN_BALLOONTIMEOUT || lParam == NIN_BALLOONUSERCLICK)
+      hoverLatch_ = false;
     return 0;
   }
   if (message == taskbarCreated_) {
     ReaddIcon();
     return std::nullopt;
   }
-  switch (message) {
-    case WM_COMMAND:
-      if (LOWORD(wParam) == ID_TRAY_SUMMARY) {
-        ShowDueSummary();
-        return 0;
-      }
-      if (LOWORD(wParam) == ID_TRAY_EXIT) {
-        // The close sequence of the window: the exit question, the settings.
-        ::SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
-      }
-      return std::nullopt;
-    case WM_DESTROY:
-      SetIconHandle(nullptr);
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
+  if (message == WM_DESTROY) SetIconHandle(nullptr);
+  return std::nullopt;
 }
 
 void TrayIcon::OnTrayEvent(UINT mouseMessage) {
-  const bool visible = ::IsWindowVisible(Hwnd()) != FALSE;
-  switch (hover_.HandleTrayEvent(mouseMessage, visible)) {
-    case TrayAction::kShowMenu:
+  switch (mouseMessage) {
+    case WM_RBUTTONUP:
       ShowMenu();
       break;
-    case TrayAction::kShowDueSummary:
-      ::SendMessageW(Hwnd(), WM_COMMAND, ID_TRAY_SUMMARY, 0);
+    case WM_LBUTTONDBLCLK:
+      program_.OpenMainWindow();
       break;
-    case TrayAction::kOpenMainWindow:
-      ::SetForegroundWindow(Hwnd());
-      ::SendMessageW(Hwnd(), WM_COMMAND, ID_TRAY_OPEN, 0);
+    case WM_MOUSEMOVE:
+      // The summary is for someone who cannot see the window.
+      if (settings_.trayBalloons.On() && !hoverLatch_ && !::IsWindowVisible(window_.Hwnd())) {
+        hoverLatch_ = true;
+        ShowDueSummary();
+      }
       break;
-    case TrayAction::kNone:
+    default:
       break;
   }
 }
@@ -145,11 +129,26 @@ void TrayIcon::ShowMenu() {
   if (popup == nullptr) return;
   POINT cursor{};
   ::GetCursorPos(&cursor);
-  const UINT chosen = win32::TrackPopupForCommand(popup->Handle(), Hwnd(), cursor);
+  const UINT chosen = win32::TrackPopupForCommand(popup->Handle(), window_.Hwnd(), cursor);
   // A menu opened from the notification area closes properly only once the
   // window has seen another message after it.
-  ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
-  if (chosen != 0) ::SendMessageW(Hwnd(), WM_COMMAND, chosen, 0);
+  ::PostMessageW(window_.Hwnd(), WM_NULL, 0, 0);
+  switch (chosen) {
+    case ID_TRAY_OPEN:
+      program_.OpenMainWindow();
+      break;
+    case ID_TRAY_SUMMARY:
+      ShowDueSummary();
+      break;
+    case ID_TRAY_ABOUT:
+      program_.OpenAbout();
+      break;
+    case ID_TRAY_EXIT:
+      window_.RequestClose();
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace mirevo::ui

@@ -1,5 +1,7 @@
 #include "ui/shell/window_behaviour.h"
 
+#include <vector>
+
 #include "look/dpi.h"
 #include "resource.h"
 #include "ui/win32/screen_metrics.h"
@@ -7,6 +9,10 @@
 
 namespace mirevo::ui {
 namespace {
+
+constexpr UINT kDockTimerMilliseconds = 1500;
+// The slide out of sight.
+constexpr DWORD kDockSlideMilliseconds = 300;
 
 // Which controls follow the window's right and bottom edges; all other
 // controls keep their place.
@@ -67,35 +73,29 @@ int StripPixels() {
 
 }  // namespace
 
-WindowBehaviour::WindowBehaviour(TrayIcon& tray) : tray_(tray) {}
-
-void WindowBehaviour::OnCreated(MainWindow& window) {
-  window_ = &window;
-  Attach(window.Hwnd());
+void WindowBehaviour::OnCreated() {
   // The layout the dialog was designed with: nothing moves below it.
-  layout_.Start(ClientSize(window.Hwnd()));
+  layout_.Start(ClientSize(Hwnd()));
 }
 
-void WindowBehaviour::OnStarted(MainWindow& /*window*/) {
-  const AppSettings& settings = Settings();
+void WindowBehaviour::OnSettingsRead() {
+  SetTransparency(Settings().TransparencyLevel());
+}
+
+void WindowBehaviour::OnStarted() {
   docking_ = {};
   PlaceOnScreen();
-  if (settings.topShow == 1) SetTopmost(true);
-  SetTransparency(settings.alpha);
+  if (Settings().topmost.On()) SetTopmost(true);
   RunEdgeStep(EdgeAutoHideMode::kInitial);
-  if (settings.maxSign == 1) ::ShowWindow(Hwnd(), SW_SHOWMAXIMIZED);
+  if (Settings().maximised.On()) ::ShowWindow(Hwnd(), SW_SHOWMAXIMIZED);
   dockTimer_.Start(Hwnd(), kDockTimerMilliseconds);
 }
 
 void WindowBehaviour::PlaceOnScreen() {
-  const auto rectOf = [](const WindowPlacement& pos) {
-    return PlacementRect{pos[0], pos[1], pos[2], pos[3]};
-  };
-  const std::vector<Rect> monitors = MonitorRects();
-  const PlacementRect place = ChooseOpeningPlacement(
-      rectOf(Settings().windowPlacement),
-      rectOf(DefaultSettingsForDpi(win32::ScreenDpi()).windowPlacement), monitors, PrimaryWorkArea());
-  ::MoveWindow(Hwnd(), place.left, place.top, place.width, place.height, TRUE);
+  const Rect place = ChooseOpeningPlacement(Settings().windowRect,
+                                            DefaultSettingsForDpi(win32::ScreenDpi()).windowRect,
+                                            MonitorRects(), PrimaryWorkArea());
+  ::MoveWindow(Hwnd(), place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
 void WindowBehaviour::SetTopmost(bool topmost) {
@@ -119,7 +119,7 @@ void WindowBehaviour::RunEdgeStep(EdgeAutoHideMode mode) {
   input.screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
   input.cursor = {cursor.x, cursor.y};
   input.visible = ::IsWindowVisible(hwnd) != FALSE;
-  input.aniWin = Settings().aniWin;
+  input.slide = Settings().slideWhenHiding.On();
   input.mode = mode;
   input.stripPixels = StripPixels();
   const EdgeAutoHideResult result = EdgeAutoHide(input);
@@ -136,7 +136,7 @@ void WindowBehaviour::RunEdgeStep(EdgeAutoHideMode mode) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (slide) ::ShowWindow(hwnd, SW_SHOWNA);
-  if (result.hidePreview && hidePreview_) hidePreview_();
+  if (result.hidePreview) program_.HidePreview();
 }
 
 void WindowBehaviour::LayOut() {
@@ -153,58 +153,49 @@ void WindowBehaviour::LayOut() {
 }
 
 void WindowBehaviour::OpenFromTray() {
-  if (OpenMainWindowRunsEdgeAutoHide(Settings().autoHide, docking_))
+  if (OpenMainWindowRunsEdgeAutoHide(Settings().autoHide.On(), docking_))
     RunEdgeStep(EdgeAutoHideMode::kInitial);
   ::ShowWindow(Hwnd(), ::IsIconic(Hwnd()) ? SW_RESTORE : SW_SHOW);
   ::SetForegroundWindow(Hwnd());
 }
 
 std::optional<LRESULT> WindowBehaviour::OnSystemCommand(WPARAM command) {
-  AppSettings& settings = Settings();
   switch (command & 0xFFF0) {
     case SC_MINIMIZE:
       // To the tray: hidden, so no taskbar button stays behind.
       ::ShowWindow(Hwnd(), SW_HIDE);
-      if (settings.allowTrayBalloonTip == 1) tray_.ShowDueSummary();
+      if (Settings().trayBalloons.On()) program_.ShowDueSummary();
       return 0;
     case SC_MAXIMIZE:
-      settings.maxSign = 1;
+      session_.SetMaximised(true);
       return std::nullopt;
     case SC_RESTORE:
-      settings.maxSign = 0;
+      session_.SetMaximised(false);
       return std::nullopt;
     default:
       return std::nullopt;
   }
 }
 
-std::optional<LRESULT> WindowBehaviour::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> WindowBehaviour::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+  const bool autoHide = Settings().autoHide.On(), maximised = Settings().maximised.On();
   switch (message) {
     case WM_SYSCOMMAND:
       return OnSystemCommand(wParam);
     case WM_NCLBUTTONDBLCLK:
       // A double click on the caption maximises or restores.
-      if (wParam == HTCAPTION) Settings().maxSign = Settings().maxSign == 1 ? 0 : 1;
+      if (wParam == HTCAPTION) session_.ToggleMaximised();
       return std::nullopt;
-    case WM_SIZE: {
-      const LRESULT result = CallDefault(message, wParam, lParam);
+    case WM_SIZE:
       LayOut();
-      return result;
-    }
-    case WM_MOVE: {
-      const LRESULT result = CallDefault(message, wParam, lParam);
-      if (MoveRunsEdgeAutoHide(Settings().autoHide, Settings().maxSign))
-        RunEdgeStep(EdgeAutoHideMode::kAfterMove);
-      return result;
-    }
+      return std::nullopt;
+    case WM_MOVE:
+      if (MoveRunsEdgeAutoHide(autoHide, maximised)) RunEdgeStep(EdgeAutoHideMode::kAfterMove);
+      return std::nullopt;
     case WM_TIMER:
       if (wParam != kDockTimerId) return std::nullopt;
-      if (TimerRunsEdgeAutoHide(Settings().autoHide, docking_, Settings().maxSign))
+      if (TimerRunsEdgeAutoHide(autoHide, docking_, maximised))
         RunEdgeStep(EdgeAutoHideMode::kTimer);
-      return 0;
-    case WM_COMMAND:
-      if (LOWORD(wParam) != ID_TRAY_OPEN) return std::nullopt;
-      OpenFromTray();
       return 0;
     default:
       return std::nullopt;

@@ -1,63 +1,68 @@
 // How the main window behaves on the screen: where it opens (never out of
 // reach), minimising to the tray, the remembered maximised state, staying on
 // top, transparency, docking at a screen edge with its timer, and the
-// controls following a change of the window's size. It hooks the main
-// window's procedure; every decision is made by the toolkit-free functions of
-// window/, this class only reads the window's state and carries them out.
+// controls following a change of the window's size. Every decision is made
+// by the toolkit-free functions of window/; this class only reads the
+// window's state and carries them out.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-#include <utility>
-
+#include "app/session.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_feature.h"
-#include "ui/shell/tray_icon.h"
+#include "ui/shell/feature_requests.h"
 #include "ui/win32/layered_window.h"
-#include "ui/win32/window_subclass.h"
 #include "ui/win32/window_timer.h"
 #include "window/edge_docking.h"
 #include "window/layout_anchors.h"
 
 namespace mirevo::ui {
 
-class WindowBehaviour final : public MainWindowFeature, private win32::WindowSubclass {
+class WindowBehaviour final : public MainWindowFeature {
  public:
-  // The tray shows the due summary when the window is minimised to it.
-  explicit WindowBehaviour(TrayIcon& tray);
+  // The timer that notices the cursor leaving or reaching a docked window.
+  static constexpr UINT_PTR kDockTimerId = 1;
 
-  // Hooks the window and notes its design layout.
-  void OnCreated(MainWindow& window) override;
-  // Placement, topmost, transparency, the first edge step, maximising and
-  // the docking timer, from the settings.
-  void OnStarted(MainWindow& window) override;
+  // session keeps the settings and the maximised state; program shows the
+  // due summary and hides the preview.
+  WindowBehaviour(MainWindow& window, Session& session, FeatureRequests& program)
+      : window_(window), session_(session), program_(program) {}
+
+  // Notes the window's design layout.
+  void OnCreated() override;
+  // The transparency, before the data file may show a message.
+  void OnSettingsRead() override;
+  // Placement, topmost, the first edge step, maximising and the docking
+  // timer.
+  void OnStarted() override;
+  // The system commands, the caption's double click, size, move and timer.
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Applied while the program runs (from the settings dialog).
   void SetTopmost(bool topmost);
   void SetTransparency(int level);
   // The edge step in its initial mode: a window hidden at an edge comes back.
   void RunInitialEdgeStep() { RunEdgeStep(EdgeAutoHideMode::kInitial); }
-
-  // Called when the window docks away while a preview is shown.
-  void SetHidePreview(std::function<void()> hidePreview) { hidePreview_ = std::move(hidePreview); }
+  // Out of the tray: out from its edge first when it hides there, then shown
+  // and in front.
+  void OpenFromTray();
 
  private:
-  std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::optional<LRESULT> OnSystemCommand(WPARAM command);
   void PlaceOnScreen();
   void RunEdgeStep(EdgeAutoHideMode mode);
   void LayOut();
-  void OpenFromTray();
-  AppSettings& Settings() { return window_->Controller().session.Settings(); }
+  HWND Hwnd() const { return window_.Hwnd(); }
+  const AppSettings& Settings() const { return session_.Settings(); }
 
-  TrayIcon& tray_;
-  MainWindow* window_ = nullptr;
+  MainWindow& window_;
+  Session& session_;
+  FeatureRequests& program_;
   DockState docking_;
   win32::WindowTimer dockTimer_{kDockTimerId};
   win32::LayeredWindow layered_;
   LayoutTracker layout_;
-  std::function<void()> hidePreview_;
 };
 
 }  // namespace mirevo::ui

@@ -1,7 +1,5 @@
 #include "ui/win32/layered_window.h"
 
-#include "window/transparency.h"
-
 namespace mirevo::win32 {
 namespace {
 
@@ -21,16 +19,20 @@ SetLayeredAttributes FindSetLayeredAttributes() {
 
 }  // namespace
 
+int AlphaForLevel(int level) {
+  return 255 - level * 255 / 10;
+}
+
 void LayeredWindow::Apply(HWND window, int level) {
-  const TransparencyStep step = PlanTransparency(level, layered_);
-  if (step.makeLayered) {
+  // The common opaque case keeps an ordinary window.
+  if (!layered_ && level == 0) return;
+  if (!layered_) {
     const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
     ::SetWindowLongPtrW(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
     layered_ = true;
   }
-  if (!step.setAlpha) return;
   if (const SetLayeredAttributes setAttributes = FindSetLayeredAttributes())
-    setAttributes(window, 0, static_cast<BYTE>(step.alpha), LWA_ALPHA);
+    setAttributes(window, 0, static_cast<BYTE>(AlphaForLevel(level)), LWA_ALPHA);
 }
 
 }  // namespace mirevo::win32

@@ -1,4 +1,4 @@
-#include "ui/controls/dialog_buttons.h"
+#include "ui/controls/program_dialog.h"
 
 #include <cwchar>
 
@@ -15,8 +15,9 @@ bool IsPushButton(HWND window) {
 
 }  // namespace
 
-void DialogButtons::Attach(HWND dialog) {
-  for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+bool ProgramDialog::OnInitDialog() {
+  // The dialog's own children only: a child dialog wraps its own.
+  for (HWND child = ::GetWindow(Hwnd(), GW_CHILD); child != nullptr;
        child = ::GetWindow(child, GW_HWNDNEXT)) {
     if (!IsPushButton(child)) continue;
     auto button = std::make_unique<FlatButton>();
@@ -24,9 +25,10 @@ void DialogButtons::Attach(HWND dialog) {
     button->ApplyDialogOpeningLook();
     buttons_.push_back(std::move(button));
   }
+  return OnOpen();
 }
 
-FlatButton* DialogButtons::Find(int controlId) const {
+FlatButton* ProgramDialog::Button(int controlId) const {
   for (const auto& button : buttons_)
     if (::GetDlgCtrlID(button->Hwnd()) == controlId) return button.get();
   return nullptr;
