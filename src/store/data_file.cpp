@@ -1,5 +1,6 @@
 #include "store/data_file.h"
 
+#include <cassert>
 #include <charconv>
 #include <cstring>
 
@@ -250,6 +251,8 @@ std::string FormatData(const RecordStore& store) {
       WriteFields(writer, r);
     }
   }
+  // The bounds above are what keeps the writer inside the buffer.
+  assert(writer.Position() <= out.data() + out.size());
   out.resize(static_cast<std::size_t>(writer.Position() - out.data()));
   return out;
 }
