@@ -57,7 +57,8 @@ TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBack) {
   view.recordDialogs = {started, FakeView::Cancelled(), started,
                         FakeView::Confirmed([](RecordForm& form) { form.episodeText = "0"; })};
   commands.Add();
-  EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged), std::tuple(0u, false));
+  EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged, view.focused),
+            std::tuple(0u, false, 1));
   commands.Add();
   const RecordForm& again = view.openedForms.back();
   EXPECT_EQ(std::tie(again.name, again.episodeText, again.updateTime),
