@@ -106,8 +106,10 @@ TEST_F(UpdateTest, AwaitedWorkWithoutAValidCategoryAsksForOne) {
   for (int tab : {kAwaitedList, int{kOva}, int{kManga}}) {
     list.OnTabSelected(kAwaitedList);  // rows: the odd work, then "a"
     view.selected = 0;
+    const int focused = view.focused;
     commands.Update();
     EXPECT_EQ(list.CurrentTab(), tab);
+    if (tab == kAwaitedList) EXPECT_EQ(view.focused, focused + 1) << "the list has the keyboard";
   }
   EXPECT_EQ(Text(0, kColumnCategory), "漫画");
 }
