@@ -21,19 +21,21 @@ SettingsForm Opened(const AppSettings& current) {
   return form;
 }
 
-// 1067 and 1068 checked, then 1067 and 1068 enabled.
+// The edge-hiding and slide boxes checked, then the two enabled.
 std::string EdgeBoxes(const SettingsForm& f) {
   return {char('0' + f.general.autoHide), char('0' + f.general.slideWhenHiding),
           char('0' + f.autoHideEnabled), char('0' + f.slideWhenHidingEnabled)};
 }
 
-// A click on the box with this id, as the window forwards it.
-void Click(SettingsForm& form, int id, bool checked) {
+enum Box { kTopmost, kAutoHide, kSlide, kTrayBalloons };
+
+// A click on a box of the general page, as the window forwards it.
+void Click(SettingsForm& form, Box box, bool checked) {
   GeneralValues read = form.general;
-  if (id == 1037) read.topmost = checked, form.ClickTopmost(read);
-  if (id == 1067) read.autoHide = checked, form.ClickAutoHide(read);
-  if (id == 1068) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
-  if (id == 1044) read.trayBalloons = checked, form.ClickTrayBalloons(read);
+  if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
+  if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
+  if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
+  if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
 }
 
 TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
@@ -47,21 +49,22 @@ TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.slideWhenHiding), std::tuple(0, 0));
 
   // Box clicked, checked after the click -> the edge boxes.
-  const std::tuple<int, bool, std::string> clicks[] = {
-      {1037, true, "0010"}, {1067, true, "1011"},  {1068, true, "1111"}, {1067, false, "0010"},
-      {1067, true, "1011"}, {1037, false, "0000"}, {1044, true, "0000"},
+  const std::tuple<Box, bool, std::string> clicks[] = {
+      {kTopmost, true, "0010"},      {kAutoHide, true, "1011"}, {kSlide, true, "1111"},
+      {kAutoHide, false, "0010"},    {kAutoHide, true, "1011"}, {kTopmost, false, "0000"},
+      {kTrayBalloons, true, "0000"},
   };
-  for (const auto& [id, checked, edgeBoxes] : clicks) {
+  for (const auto& [box, checked, edgeBoxes] : clicks) {
     form.applyEnabled = false;
-    Click(form, id, checked);
-    EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << id << checked;
+    Click(form, box, checked);
+    EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << box << checked;
     EXPECT_TRUE(form.applyEnabled);
   }
   EXPECT_TRUE(form.summaryKindsEnabled);
 }
 
 TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
-  // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then 1056 is clicked.
+  // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then the remember box is clicked.
   for (int mask = 0; mask < 64; ++mask) {
     AppSettings current;
     current.summarySections = 0;
