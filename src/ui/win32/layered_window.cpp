@@ -17,11 +17,13 @@ SetLayeredAttributes FindSetLayeredAttributes() {
   return function;
 }
 
-}  // namespace
-
+// The window's alpha for a level of 0 (opaque) .. 9 (90 % transparent):
+// 255 - level * 255 / 10 in integers, so 255, 230, 204, ... 26.
 int AlphaForLevel(int level) {
   return 255 - level * 255 / 10;
 }
+
+}  // namespace
 
 void LayeredWindow::Apply(HWND window, int level) {
   // The common opaque case keeps an ordinary window.

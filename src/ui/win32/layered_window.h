@@ -8,10 +8,6 @@
 
 namespace mirevo::win32 {
 
-// The window's alpha for a level of 0 (opaque) .. 9 (90 % transparent):
-// 255 - level * 255 / 10 in integers, so 255, 230, 204, ... 26.
-int AlphaForLevel(int level);
-
 class LayeredWindow {
  public:
   // level: 0 .. 9, as AppSettings::TransparencyLevel gives it. A window that
