@@ -3,11 +3,11 @@
 operator or drops one statement in one source file, rebuilds the native
 tests and runs them. A mutant the tests pass is a survivor.
 
-  tools/mutants.py [--per-file N] [--build DIR] FILE...
+  tools/mutants.py [--per-file N] [--build DIR] [--target T]... [--tests REGEX] FILE...
 
 Prints one line per mutant and a summary; writes the survivors to
 build/mutants-survivors.txt. Mutants that do not compile are skipped."""
-import argparse, os, re, subprocess, sys
+import argparse, glob, json, os, re, subprocess, sys
 
 SWAPS = [(r"==", "!="), (r"!=", "=="), (r"<=", "<"), (r">=", ">"), (r"(?<![<>-])<(?![<=])", "<="),
          (r"(?<![<>-])>(?![>=])", ">="), (r"&&", "||"), (r"\|\|", "&&"), (r"\btrue\b", "false"),
@@ -37,15 +37,39 @@ def run(cmd, cwd, timeout):
         return 124
 
 
+def failed_tests(build):
+    failed = []
+    for program in sorted(glob.glob(os.path.join(build, "tests", "test_*"))):
+        if not os.access(program, os.X_OK) or os.path.isdir(program):
+            continue
+        try:
+            out = subprocess.run([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                 timeout=120, text=True, errors="replace").stdout
+        except subprocess.TimeoutExpired:
+            failed.append(os.path.basename(program) + ":timeout")
+            continue
+        failed += sorted({line.split()[3] for line in out.splitlines()
+                          if line.startswith("[  FAILED  ]") and len(line.split()) > 3
+                          and "." in line.split()[3]})
+    return failed
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--per-file", type=int, default=15)
     ap.add_argument("--build", default="build/native")
+    ap.add_argument("--target", action="append", default=[],
+                    help="build only these targets (the test programs of the files)")
+    ap.add_argument("--tests", help="run only the tests whose names match")
+    ap.add_argument("--matrix", help="write, a JSON line a fault, which tests each fault fails "
+                    "(every test program is run whole), to find tests no fault needs")
     ap.add_argument("files", nargs="+")
     args = ap.parse_args()
     root = os.getcwd()
-    build = ["cmake", "--build", args.build, "-j2"]
+    build = ["cmake", "--build", args.build, "-j2"] + [x for t in args.target for x in ("--target", t)]
     test = ["ctest", "--test-dir", args.build, "-j2", "--stop-on-failure", "-Q"]
+    if args.tests:
+        test += ["-R", args.tests]
     if run(build, root, 900) or run(test, root, 600):
         sys.exit("the unmutated tree does not build or pass")
     killed = survived = 0
@@ -61,7 +85,13 @@ def main():
                 open(path, "w", encoding="utf-8").write("\n".join(changed))
                 if run(build, root, 900):
                     continue
-                caught = run(test, root, 300) != 0
+                if args.matrix:
+                    failed = failed_tests(args.build)
+                    caught = bool(failed)
+                    with open(args.matrix, "a") as out:
+                        out.write(json.dumps({"fault": f"{path}:{n + 1} {what}", "failed": failed}) + "\n")
+                else:
+                    caught = run(test, root, 300) != 0
                 killed += caught
                 survived += not caught
                 tag = "killed  " if caught else "SURVIVED"
