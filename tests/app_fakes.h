@@ -46,7 +46,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   // the addresses opened and how often the list was focused.
   ShownList messages, questions;
   std::vector<RecordForm> openedForms;
-  std::vector<int> tabSwitches;
+  std::vector<int> tabSwitches, changedRows;
   std::vector<std::string> addresses;
   int focused = 0;
   // The script: answers, record dialogs, type dialogs (a category, or
@@ -86,7 +86,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   int SelectedRow() const override { return selected; }
   // A refilled list has no selection; a removed row takes the selection with it.
   void RowsReset() override { selected = -1; }
-  void RowChanged(int) override {}
+  void RowChanged(int row) override { changedRows.push_back(row); }
   void RowRemoved(int row) override { selected = selected == row ? -1 : selected; }
   void SelectRow(int row) override {
     selected = rows && row >= 0 && row < static_cast<int>(rows->size()) ? row : -1;

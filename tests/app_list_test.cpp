@@ -29,6 +29,22 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
   EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
 }
 
+// The clock's moments colour the rows again without a fill: the selection
+// stays, only the rows that changed are redrawn (an empty next time is filled
+// in as a fill would), and nothing counts as a change of the data.
+TEST_F(ListTest, RecolouringFollowsTheClockAndKeepsTheSelection) {
+  Start("T=0;N=1;n=a;d=2006-01-30 20:00;D=2006-01-31 20:45;T=0;N=2;n=b;d=2006-01-30 20:00;D=;",
+        kAnime, 1);
+  list.RecolourRows();
+  EXPECT_EQ(view.changedRows, std::vector<int>{}) << "nothing changed yet";
+  list.RecordOfRow(1).nextTime.clear();
+  clock.Advance(15 * 60);
+  list.RecolourRows();
+  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.Rows()[1].colour, view.changedRows,
+                       view.selected, store.dataChanged, Text(1, kColumnNextTime)),
+            std::tuple(0xFF0000, kNoColour, std::vector<int>{0, 1}, 1, false, "2006-02-06 20:00"));
+}
+
 // Values of a hand-edited file outside the tables show as none; Saturday,
 // the table's last weekday, shows.
 TEST(RowTexts, OddValuesShowAsNone) {

@@ -109,7 +109,9 @@ TEST_F(UpdateTest, AwaitedWorkWithoutAValidCategoryAsksForOne) {
     const int focused = view.focused;
     commands.Update();
     EXPECT_EQ(list.CurrentTab(), tab);
-    if (tab == kAwaitedList) EXPECT_EQ(view.focused, focused + 1) << "the list has the keyboard";
+    if (tab == kAwaitedList) {
+      EXPECT_EQ(view.focused, focused + 1) << "the list has the keyboard";
+    }
   }
   EXPECT_EQ(Text(0, kColumnCategory), "漫画");
 }

@@ -63,6 +63,23 @@ void MainList::RefreshRow(int row) {
   screen_.RowChanged(row);
 }
 
+void MainList::RecolourRows() {
+  RenewDueThreshold();
+  const std::string now = CurrentTimeText(clock_);
+  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+    ListRow& shown = rows_[row];
+    // Only an empty next time, filled in by the rules, changes the texts.
+    const bool hadNextTime = !shown.record->nextTime.empty();
+    const RowColour colour =
+        ApplyDueRules(*shown.record, currentTab_, due_, settings_.reminders, now);
+    const bool textsChanged = !hadNextTime && !shown.record->nextTime.empty();
+    if (textsChanged) SetRecordTexts(*shown.record, shown);
+    if (colour == shown.colour && !textsChanged) continue;
+    shown.colour = colour;
+    screen_.RowChanged(row);
+  }
+}
+
 void MainList::OnColumnHeaderClick(int column) {
   if (column < 0 || column >= kColumnCount) return;
   if (column == sortColumn_) {

@@ -31,6 +31,11 @@ class MainList {
   // filled with (an edit renews it first).
   void RefreshRow(int row);
   void RenewDueThreshold();
+  // The rows coloured again against a new threshold, as filling the list
+  // would colour them, but keeping the rows, the selection and the scroll:
+  // only a row whose colour or texts changed is redrawn. For the moments at
+  // which the due picture changes by itself (a due time, midnight).
+  void RecolourRows();
   void OnTabSelected(int tab) { ShowTab(tab); }
   // Ascending on a new column, then descending, then ascending...
   void OnColumnHeaderClick(int column);

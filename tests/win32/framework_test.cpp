@@ -1,7 +1,7 @@
 // The framework under the windows: the dialog base (binding, dispatch,
 // modal and modeless runs, the exception boundary), the plain window base,
-// messages handed back to a control's wrapper, chained hooks on an existing
-// window, and timers that end with their objects.
+// messages handed back to a control's wrapper, and timers that end with
+// their objects.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -25,7 +25,6 @@
 #include "ui/win32/module.h"
 #include "ui/win32/shell_open.h"
 #include "ui/win32/window.h"
-#include "ui/win32/window_subclass.h"
 #include "ui/win32/window_timer.h"
 
 namespace mirevo::win32 {
@@ -85,57 +84,6 @@ TEST(DialogBase, BindsDispatchesRunsModalAndModelessAndStopsExceptions) {
 
 constexpr UINT kNoted = WM_USER + 1;
 
-// Notes kNoted under its name in a shared log, and answers it or passes it
-// on as told.
-class Hook final : public WindowSubclass {
- public:
-  Hook(const char* name, std::vector<std::string>& log) : name_(name), log_(log) {}
-  ~Hook() override { Detach(); }  // it overrides OnDetached
-  bool answers = false;
-  HWND detachedFrom = nullptr;
-
- protected:
-  std::optional<LRESULT> HandleMessage(UINT message, WPARAM, LPARAM) override {
-    if (message != kNoted) return std::nullopt;
-    log_.push_back(name_);
-    return answers ? std::optional<LRESULT>(1) : std::nullopt;
-  }
-  void OnDetached(HWND window) override { detachedFrom = window; }
-
- private:
-  std::string name_;
-  std::vector<std::string>& log_;
-};
-
-// The hook attached last sees a message first; an answer ends the chain;
-// hooks let go in any order, and all of them when the window goes.
-TEST(WindowSubclassTest, HooksChainLastAttachedFirstAndLetGoInAnyOrder) {
-  HostDialog dialog(IDD_KEYWORD);
-  ASSERT_TRUE(dialog.CreateModeless(nullptr));
-  HWND edit = dialog.Item(IDC_KEYWORD);
-  using Log = std::vector<std::string>;
-  Log log;
-  const auto noted = [&](LRESULT result) {
-    log.clear();
-    EXPECT_EQ(::SendMessageW(edit, kNoted, 0, 0), result);
-    return log;
-  };
-  Hook first("1", log), second("2", log);
-  ASSERT_TRUE(first.Attach(edit) && second.Attach(edit));
-  EXPECT_EQ(noted(0), (Log{"2", "1"})) << "0: the edit's own answer";
-  second.answers = true;
-  EXPECT_EQ(noted(1), Log{"2"});
-  second.answers = false;
-  first.Detach();
-  EXPECT_EQ(noted(0), Log{"2"}) << "the later hook stays";
-  ASSERT_TRUE(first.Attach(edit));
-  ::DestroyWindow(edit);
-  for (const Hook* hook : {&first, &second}) {
-    EXPECT_EQ(hook->Hwnd(), nullptr);
-    EXPECT_EQ(hook->detachedFrom, edit);
-  }
-}
-
 // Answers the colour request and the notifications of its control for the
 // parent, except NM_CLICK, which it leaves to the parent.
 class Painter final : public Control {
@@ -165,7 +113,8 @@ class Probe final : public Window {
 
 // WM_CTLCOLOR* and WM_NOTIFY about a wrapped control are answered by the
 // wrapper, in a dialog and in a plain window alike; what the wrapper leaves,
-// and what comes from an unwrapped control, reaches the parent's handler.
+// and what comes from an unwrapped control, reaches the parent's handler. A
+// control that goes takes its wrapper's binding with it.
 TEST(Reflection, AWrappedControlAnswersForItsDialogOrWindow) {
   HostDialog dialog(IDD_KEYWORD);
   ASSERT_TRUE(dialog.CreateModeless(nullptr));
@@ -191,6 +140,10 @@ TEST(Reflection, AWrappedControlAnswersForItsDialogOrWindow) {
     painter.Detach();
     EXPECT_EQ(Control::FromHandle(control), nullptr);
     EXPECT_EQ(notify(NM_CUSTOMDRAW), unwrapped);
+    ASSERT_TRUE(painter.Attach(control));
+    ::DestroyWindow(control);
+    EXPECT_EQ(std::pair(painter.Hwnd(), Control::FromHandle(control)),
+              std::pair(HWND{nullptr}, static_cast<Control*>(nullptr)));
   }
   window.Destroy();
   EXPECT_EQ(window.Hwnd(), nullptr);

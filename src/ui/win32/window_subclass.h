@@ -1,11 +1,10 @@
 // Binds a C++ object to an existing window (a control of a dialog, or a
-// top-level window) through comctl32's window subclassing, so that the object
-// sees the window's messages before its own window procedure does. Hooks of
-// several objects on one window chain: the one attached last sees a message
-// first, each passes it on with CallDefault (or by answering nullopt), and
-// each can detach in any order. The window's WM_NCDESTROY detaches them all.
-// The base of the program's custom controls (see control.h) and of the hooks
-// that the tray icon and the window's behaviour put on the main window.
+// top-level window we do not own) through comctl32's window subclassing, so
+// that the object sees the window's messages before its own window procedure
+// does; it passes one on with CallDefault or by answering nullopt. Hooks of
+// several objects on one window chain, the one attached last first, and may
+// detach in any order; the window's WM_NCDESTROY detaches them all. The base
+// of the program's custom controls (see control.h).
 #pragma once
 
 #include <windows.h>
