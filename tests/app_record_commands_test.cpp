@@ -142,15 +142,6 @@ TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
             std::tuple("", "2"));
 }
 
-TEST_F(UpdateTest, AWeekLaterTheWorkIsDueColouredAndInTheSummary) {
-  Start("T=0;N=1;n=周番;v=3;d=2006-01-31 20:30;");
-  settings.summarySections = 10000;
-  clock.Advance(7 * kOneDay);
-  list.ShowTab(kAnime);
-  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.DueSummaryText()),
-            std::tuple(0xFF0000, "===动画===\n周番     4\n"));
-}
-
 class EditTest : public AppTest {
  protected:
   void EditWith(std::function<void(RecordForm&)> change) {

@@ -37,17 +37,6 @@ TEST_F(StartTest, PixelDefaultsFollowTheScreenAndTheFileWins) {
 
 using ExitTest = AppTest;
 
-TEST_F(ExitTest, SaveAndExitWritesBothFilesWithThePlacement) {
-  Start({}, kOva);
-  view.widths[kColumnName] = 300;
-  EXPECT_EQ(Saved(), "") << "an empty store gives an empty file";
-  EXPECT_TRUE(view.ended);
-  const std::string ini = ReadBytes("mv.ini");
-  EXPECT_TRUE(ini.starts_with("0=0;1=90;2=300;")) << ini;
-  EXPECT_NE(ini.find(";pos[0]=10;pos[1]=20;pos[2]=600;pos[3]=400;"), std::string::npos) << ini;
-  EXPECT_NE(ini.find(";default_type=2;"), std::string::npos) << ini;
-}
-
 // Every way out keeps the window's rectangle, unless the window is
 // maximised (the next start maximises the last normal one) or minimised.
 TEST_F(ExitTest, TheWindowsRectangleIsKeptUnlessMaximisedOrMinimised) {
