@@ -4,8 +4,10 @@
 # Run by hand; the test command does not run it.
 #
 #   bash tools/window_bench.sh [WORKS] [RUNS]     (default: 100000 works, 3 runs)
+#   bash tools/window_bench.sh --phases [WORKS]   (bench/win32/phase_bench.cpp)
 #
-# Prints each time against the empty-store start-up and per 1,000 works.
+# Prints each time against the empty-store start-up and per 1,000 works; with
+# --phases, the time of each phase of the same work in-process instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -15,7 +17,7 @@ for tool in xvfb-run wine x86_64-w64-mingw32-g++; do
 done
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Mirevo window_bench
+cmake --build --preset windows --target Mirevo window_bench phase_bench
 
 # A prefix of its own: the program runs one copy at a time, so no test may
 # start one beside it, and the run ends by stopping its wine server.
@@ -24,4 +26,6 @@ source tools/wine_env.sh
 mirevo_init_wineprefix
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-xvfb-run -a -s "-screen 0 1024x768x24" wine "$ROOT/build/windows/bench/win32/window_bench.exe" "$@"
+bench=window_bench
+if [[ ${1:-} == --phases ]]; then bench=phase_bench; shift; fi
+xvfb-run -a -s "-screen 0 1024x768x24" wine "$ROOT/build/windows/bench/win32/$bench.exe" "$@"
