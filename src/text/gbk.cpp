@@ -18,22 +18,32 @@ unsigned NextChar(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 int CompareText(std::string_view a, std::string_view b) {
-  // Fast path: where the first differing byte starts a character in both
-  // texts and neither side is a lead byte there, the character order is the
-  // byte order. Position m starts a character when the byte before it is no
-  // lead byte (a lead byte is never below 0x81).
   const std::size_t common = std::min(a.size(), b.size());
   std::size_t m = 0;
   while (m < common && a[m] == b[m]) ++m;
+  // The texts agree before m, and so do their characters up to the last one
+  // that ends there: k is where the first character that may differ starts.
+  // A lead byte just before m is left for the walk below, since whether it
+  // pairs depends on the byte at m.
+  std::size_t k = 0;
+  while (k < m) {
+    if (k + 1 == m && IsGbkLeadByte(static_cast<unsigned char>(a[k]))) break;
+    const std::size_t next = k + GbkCharLengthAt(a, k);
+    if (next > m) break;
+    k = next;
+  }
+  // Fast path: where the first differing byte starts a character in both
+  // texts and neither side is a lead byte there, the character order is the
+  // byte order.
   auto notLead = [](std::string_view t, std::size_t at) {
     return at >= t.size() || !IsGbkLeadByte(static_cast<unsigned char>(t[at]));
   };
-  if ((m == 0 || notLead(a, m - 1)) && notLead(a, m) && notLead(b, m)) {
+  if (k == m && notLead(a, m) && notLead(b, m)) {
     if (m == a.size() || m == b.size()) return a.size() == b.size() ? 0 : (m == a.size() ? -1 : 1);
     return static_cast<unsigned char>(a[m]) < static_cast<unsigned char>(b[m]) ? -1 : 1;
   }
-  std::size_t i = 0;
-  std::size_t j = 0;
+  std::size_t i = k;
+  std::size_t j = k;
   while (i < a.size() && j < b.size()) {
     unsigned ca = NextChar(a, i);
     unsigned cb = NextChar(b, j);
