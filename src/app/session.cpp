@@ -42,11 +42,10 @@ void Session::LoadDataFile() {
     if (messages_.AskYesNo(question, kAppTitle) == Answer::kYes) {
       ShowMessages(recoveryFile_.Load(store_));
       store_.MarkChanged();
-      // The data file is read all the same, and its messages are not shown:
-      // one that is damaged is kept before the first save replaces it, as
-      // in any run.
-      RecordStore unused;
-      LoadFile(dataFile_, unused);
+      // The data file is not read in this run, and the recovery file may
+      // not have given everything: what the data file holds is kept before
+      // the first save replaces it.
+      dataFile_.MarkDamaged();
       return;
     }
     recoveryFile_.SetAside();
