@@ -3,8 +3,8 @@
 namespace mirevo {
 
 MainController::MainController(MessageView& messages, DialogView& dialogs, ListScreen& screen,
-                               SessionView& window, const Clock& clock)
-    : session_(messages, window, clock),
+                               SessionView& window, const Clock& clock, FileSystem& files)
+    : session_(messages, window, clock, files),
       list_(session_.Store(), session_.Settings(), screen, clock),
       commands_(session_.Store(), session_.Settings(), list_, screen, messages, dialogs, clock),
       screen_(screen) {}

@@ -8,19 +8,25 @@
 #include "app/session.h"
 #include "app/views.h"
 #include "store/clock.h"
+#include "store/file_io_platform.h"
 
 namespace mirevo {
 
 class MainController {
  public:
+  // files: the file operations for every file the program reads and writes.
   MainController(MessageView& messages, DialogView& dialogs, ListScreen& screen,
-                 SessionView& window, const Clock& clock);
+                 SessionView& window, const Clock& clock, FileSystem& files = NativeFileSystem());
 
   // Start-up, in this order with the window's own steps between them: the
   // settings file (before the tabs and columns exist), then the data file
   // named by "m_path" and the tab last used.
   void LoadSettings(int screenDpi);
   void LoadDataAndShowStartTab();
+
+  // Every kRecoveryTimerMs while the window lives: unsaved changes go to
+  // the recovery file, and its first failure is told.
+  void OnRecoveryTimer() { session_.OnRecoveryTimer(); }
 
   // The exit paths: "保存并退出", every other close request, and Escape.
   void SaveAndExit();

@@ -91,7 +91,7 @@ void MainList::OnColumnHeaderClick(int column) {
   CurrentList().SortRecords(kListColumns[column].sortKey, sortDescending_);
   ShowTab(currentTab_);
   // The order of a list is data: the file keeps it.
-  store_.dataChanged = true;
+  store_.MarkChanged();
 }
 
 int MainList::SelectedRow() const {

@@ -108,7 +108,7 @@ void RecordCommands::Add() {
   if (form.episode == 0) list_.SwitchTab(kAwaitedList);
   list_.ShowTab(target);
   screen_.SelectRow(0);
-  store_.dataChanged = true;
+  store_.MarkChanged();
   screen_.FocusList();
 }
 
@@ -160,7 +160,7 @@ void RecordCommands::Update() {
     list_.RefreshRow(row);
     screen_.FocusList();
   }
-  store_.dataChanged = true;
+  store_.MarkChanged();
 }
 
 void RecordCommands::Edit() {
@@ -206,7 +206,7 @@ void RecordCommands::Edit() {
     list_.RefreshRow(row);
   else
     list_.Refill();
-  store_.dataChanged = true;
+  store_.MarkChanged();
   screen_.FocusList();
 }
 
@@ -228,7 +228,7 @@ void RecordCommands::Finish() {
     if (target < 0) return;
   }
   MoveToList(list_.RecordOfRow(row), target);
-  store_.dataChanged = true;
+  store_.MarkChanged();
 }
 
 void RecordCommands::MoveToList(const SeriesRecord& record, int target) {
@@ -249,7 +249,7 @@ void RecordCommands::Delete() {
     SeriesRecord& record = list_.RecordOfRow(row);
     list_.RemoveRow(row);
     list_.CurrentList().Remove(record);
-    store_.dataChanged = true;
+    store_.MarkChanged();
   }
   // After a deletion the same index is the work that followed; past the
   // last row nothing is selected.

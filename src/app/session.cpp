@@ -2,14 +2,27 @@
 
 #include "app/app_title.h"
 #include "app/command_texts.h"
+#include "reminders/time_text.h"
+#include "store/data_file.h"
 
 namespace mirevo {
 
-Session::Session(MessageView& messages, SessionView& window, const Clock& clock)
+std::string RecoveryQuestion(std::string_view writtenAt) {
+  std::string question = "上次没有正常退出,留下了未保存的修改";
+  if (!writtenAt.empty()) {
+    question += '(';
+    question += writtenAt;
+    question += ')';
+  }
+  return question + "。要恢复这些修改吗?\n\n选\"否\"则打开上次保存的数据,这些修改另存为备份文件。";
+}
+
+Session::Session(MessageView& messages, SessionView& window, const Clock& clock, FileSystem& files)
     : messages_(messages),
       window_(window),
-      settingsFile_(kSettingsPath, clock),
-      dataFile_(settings_.dataPath, clock) {}
+      settingsFile_(kSettingsPath, clock, files),
+      dataFile_(settings_.dataPath, clock, files),
+      recoveryFile_(settings_.dataPath, clock, files) {}
 
 void Session::ShowMessages(const std::vector<std::string>& messages) {
   for (const std::string& message : messages) messages_.ShowMessage(message, kAppTitle);
@@ -19,10 +32,41 @@ void Session::LoadSettingsFile(int screenDpi) {
   settings_ = DefaultSettingsForDpi(screenDpi);
   ShowMessages(LoadFile(settingsFile_, settings_));
   dataFile_.SetPath(settings_.dataPath);
+  recoveryFile_.SetDataPath(settings_.dataPath);
 }
 
 void Session::LoadDataFile() {
+  if (recoveryFile_.Exists()) {
+    const std::optional<std::time_t> writtenAt = recoveryFile_.WrittenAt();
+    const std::string question = RecoveryQuestion(writtenAt ? FormatTimeText(*writtenAt) : "");
+    if (messages_.AskYesNo(question, kAppTitle) == Answer::kYes) {
+      ShowMessages(recoveryFile_.Load(store_));
+      store_.MarkChanged();
+      // The data file is not read in this run, and the recovery file may
+      // not have given everything: what the data file holds is kept before
+      // the first save replaces it.
+      dataFile_.MarkDamaged();
+      return;
+    }
+    recoveryFile_.SetAside();
+  }
   ShowMessages(LoadFile(dataFile_, store_));
+}
+
+void Session::TakeSnapshot() {
+  if (!store_.dataChanged || store_.changes == snapshotChanges_) return;
+  snapshotChanges_ = store_.changes;
+  recoveryWriter_.Write(FormatData(store_));
+}
+
+void Session::DropRecoveryFile() {
+  snapshotChanges_ = store_.changes;
+  recoveryWriter_.Discard();
+}
+
+void Session::OnRecoveryTimer() {
+  TakeSnapshot();
+  if (recoveryWriter_.TakeFailure()) messages_.ShowMessage(kRecoveryWriteFailed, kAppTitle);
 }
 
 void Session::TakePlacement() {
@@ -36,6 +80,11 @@ void Session::TakePlacement() {
 
 bool Session::SaveDataFile() {
   std::vector<std::string> messages = SaveData(dataFile_, store_);
+  if (messages.empty()) {
+    DropRecoveryFile();
+  } else {
+    TakeSnapshot();
+  }
   ShowMessages(messages);
   return messages.empty();
 }
@@ -53,21 +102,29 @@ void Session::SaveAndExit(int currentTab, const ColumnWidths& widths) {
 
 void Session::SaveOnSessionEnd(int currentTab, const ColumnWidths& widths) {
   TakePlacement();
-  SaveData(dataFile_, store_);
+  if (SaveData(dataFile_, store_).empty()) {
+    DropRecoveryFile();
+  } else {
+    // The process may be ended any moment now: the changes must be on disk.
+    TakeSnapshot();
+    WaitForRecoveryFile();
+  }
   SaveSettings(settingsFile_, settings_, widths, currentTab);
 }
 
 bool Session::ConfirmLeaving() {
-  if (!store_.dataChanged) return true;
-  switch (messages_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {
-    case Answer::kYes:
-      return SaveDataFile();
-    case Answer::kNo:
-      return true;
-    case Answer::kCancel:
-      return false;
+  if (store_.dataChanged) {
+    switch (messages_.AskYesNoCancel(kSaveQuestion, kExitCaption)) {
+      case Answer::kYes:
+        return SaveDataFile();
+      case Answer::kNo:
+        break;
+      case Answer::kCancel:
+        return false;
+    }
   }
-  return false;
+  DropRecoveryFile();
+  return true;
 }
 
 void Session::CloseMainWindow(int currentTab, const ColumnWidths& widths) {

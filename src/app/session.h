@@ -1,28 +1,56 @@
 // The program's session without the window: the store and the settings it
-// owns, reading both files at start, writing them at exit, the exit question
-// and the window's placement kept in the settings.
+// owns, reading both files at start, writing them at exit, the exit question,
+// the recovery file that keeps unsaved changes while the program runs, and
+// the window's placement kept in the settings.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/views.h"
 #include "store/app_settings.h"
 #include "store/clock.h"
+#include "store/file_io_platform.h"
 #include "store/record_store.h"
+#include "store/recovery_file.h"
+#include "store/recovery_writer.h"
 #include "store/store_file.h"
 
 namespace mirevo {
 
+// How often the window asks for a recovery snapshot (OnRecoveryTimer).
+inline constexpr unsigned kRecoveryTimerMs = 1000;
+
+inline constexpr char kRecoveryWriteFailed[] =
+    "无法写入恢复文件:程序若意外退出,尚未保存的修改将会丢失。";
+
+// The start-up question about a recovery file written at writtenAt (a
+// TimeText; empty when the time is not known).
+std::string RecoveryQuestion(std::string_view writtenAt);
+
 class Session {
  public:
-  Session(MessageView& messages, SessionView& window, const Clock& clock);
+  // files: the file operations for every file of the session.
+  Session(MessageView& messages, SessionView& window, const Clock& clock,
+          FileSystem& files = NativeFileSystem());
 
   // Start-up: the settings file first (it names the data file), over the
   // defaults for the screen's resolution; then the data file. Each shows
-  // what its file had to say.
+  // what its file had to say. A recovery file beside the data file means
+  // the last run ended without saving its changes: the user chooses between
+  // them (they are loaded instead of the data file, as a change not saved
+  // yet) and the data file (they are then set aside as a dated backup).
   void LoadSettingsFile(int screenDpi);
   void LoadDataFile();
+
+  // The window's timer, every kRecoveryTimerMs: after a change since the
+  // last snapshot, the store's bytes go to the recovery file's writer; the
+  // first write that failed is told once.
+  void OnRecoveryTimer();
+  // Returns once the recovery file holds the last snapshot handed over, or
+  // its write has failed.
+  void WaitForRecoveryFile() { recoveryWriter_.WaitIdle(); }
 
   // "保存并退出": both files, then the end. A data file that cannot be
   // written keeps the program running: ending would throw the changes away.
@@ -55,10 +83,19 @@ class Session {
   // The window's rectangle into "pos[0]".."pos[3]", unless it is maximised.
   void TakePlacement();
   // Writes the data file; false (after its message) when it was not written.
+  // The recovery file goes once the data file holds its changes, and is
+  // brought up to date when the data file could not be written.
   bool SaveDataFile();
+  // Hands the store to the writer when it changed since the last snapshot.
+  void TakeSnapshot();
+  // The changes are saved or given up: the recovery file goes, and a timer
+  // that still comes before the end takes no snapshot of them.
+  void DropRecoveryFile();
   void SaveSettingsFile(int currentTab, const ColumnWidths& widths);
   // The exit question when something changed; false when the program must
-  // keep running (Cancel, or a data file that could not be written).
+  // keep running (Cancel, or a data file that could not be written). When it
+  // lets the program end, the changes are saved or given up, and the
+  // recovery file is gone.
   bool ConfirmLeaving();
 
   MessageView& messages_;
@@ -67,6 +104,9 @@ class Session {
   AppSettings settings_;
   StoreFile settingsFile_;
   StoreFile dataFile_;
+  RecoveryFile recoveryFile_;
+  RecoveryWriter recoveryWriter_{recoveryFile_};
+  unsigned snapshotChanges_ = 0;  // the store's changes at the last snapshot
 };
 
 }  // namespace mirevo

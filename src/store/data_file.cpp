@@ -93,6 +93,10 @@ int PackedFlags(const SeriesRecord& r) {
 }
 
 void UnpackFlags(int value, SeriesRecord& r) {
+  // A negative number, which the program never writes, has no flag on. Kept
+  // as its negative digits, the flags would pack into a number that reads
+  // back differently once the due rules turn one of them on.
+  if (value < 0) value = 0;
   r.weekdayDue = {value / 100};
   r.earliestDue = {(value % 100) / 10};
   r.manualNextTime = {value % 10};

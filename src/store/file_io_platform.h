@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <string>
 
 namespace mirevo {
@@ -27,6 +29,13 @@ class FileSystem {
 
   virtual bool Remove(const std::string& path) = 0;
   virtual bool Exists(const std::string& path) = 0;
+
+  // When the file's contents were last written; nullopt when there is no
+  // such file or the time cannot be told. A file system that keeps no
+  // times (a test's) need not say.
+  virtual std::optional<std::time_t> ModificationTime(const std::string& /*path*/) {
+    return std::nullopt;
+  }
 };
 
 // The platform's own files.

@@ -53,6 +53,12 @@ class NativeFiles final : public FileSystem {
     struct stat info;
     return ::stat(path.c_str(), &info) == 0;
   }
+
+  std::optional<std::time_t> ModificationTime(const std::string& path) override {
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return info.st_mtime;
+  }
 };
 
 }  // namespace

@@ -64,6 +64,21 @@ class NativeFiles final : public FileSystem {
     std::wstring wide = WidePath(path);
     return !wide.empty() && GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES;
   }
+
+  std::optional<std::time_t> ModificationTime(const std::string& path) override {
+    std::wstring wide = WidePath(path);
+    WIN32_FILE_ATTRIBUTE_DATA info;
+    if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &info))
+      return std::nullopt;
+    // A FILETIME counts 100-nanosecond steps from 1601-01-01 UTC.
+    constexpr unsigned long long kStepsPerSecond = 10000000ULL;
+    constexpr unsigned long long kStepsTo1970 = 116444736000000000ULL;
+    const unsigned long long steps =
+        (static_cast<unsigned long long>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+        info.ftLastWriteTime.dwLowDateTime;
+    if (steps < kStepsTo1970) return std::nullopt;
+    return static_cast<std::time_t>((steps - kStepsTo1970) / kStepsPerSecond);
+  }
 };
 
 }  // namespace

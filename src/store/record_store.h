@@ -18,6 +18,13 @@ struct RecordStore {
   std::array<RecordList, kListCount> lists;
   int idCounter = 0;         // largest id in use; a new work gets idCounter + 1
   bool dataChanged = false;  // set by every command that changes a record or an order
+  unsigned changes = 0;      // how many such changes there were in this run
+
+  // What every command that changes a record or an order calls.
+  void MarkChanged() {
+    dataChanged = true;
+    ++changes;
+  }
 
   // An id no work has: idCounter + 1, or, once the counter has reached the
   // largest id there is, the smallest positive id not in use.

@@ -12,7 +12,36 @@ namespace {
 
 constexpr int kMaxBackupAttempts = 1000;
 
+// The backup name for the clock's minute and an attempt. Backups are also
+// made on the recovery file's writer thread, hence the reentrant local time.
+std::string BackupName(const std::string& path, const Clock& clock, int attempt) {
+  const std::time_t now = clock.Now();
+  char stamp[32] = "00000000-0000";
+  std::tm local{};
+#ifdef _WIN32
+  const bool known = localtime_s(&local, &now) == 0;
+#else
+  const bool known = localtime_r(&now, &local) != nullptr;
+#endif
+  if (known) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", &local);
+  std::string name = path + "." + stamp;
+  if (attempt > 0) {
+    name += '-';
+    name += std::to_string(attempt);
+  }
+  return name + ".bak";
+}
+
 }  // namespace
+
+bool KeepBackup(const std::string& path, std::string_view bytes, const Clock& clock,
+                FileSystem& files) {
+  for (int attempt = 0; attempt < kMaxBackupAttempts; ++attempt) {
+    std::string name = BackupName(path, clock, attempt);
+    if (!FileExists(name, files) && WriteNewFile(name, bytes, files)) return true;
+  }
+  return false;
+}
 
 std::vector<std::string> StoreFile::Read(std::string& text) {
   text.clear();
@@ -36,31 +65,13 @@ std::vector<std::string> StoreFile::Read(std::string& text) {
   return {};
 }
 
-std::string StoreFile::BackupName(int attempt) const {
-  std::time_t now = clock_->Now();
-  char stamp[32] = "00000000-0000";
-  if (const std::tm* local = std::localtime(&now))
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", local);
-  std::string name = path_ + "." + stamp;
-  if (attempt > 0) {
-    name += '-';
-    name += std::to_string(attempt);
-  }
-  return name + ".bak";
-}
-
 bool StoreFile::Write(const std::string& bytes) {
   if (needsBackup_ && FileExists(path_, *files_)) {
     // Keep exactly what is on disk before it is replaced; without a copy the
     // save does not happen.
     FileContents old = ReadWholeFile(path_, *files_);
-    if (old.status != ReadStatus::kOk) return false;
-    bool kept = false;
-    for (int attempt = 0; attempt < kMaxBackupAttempts && !kept; ++attempt) {
-      std::string name = BackupName(attempt);
-      if (!FileExists(name, *files_)) kept = WriteNewFile(name, old.bytes, *files_);
-    }
-    if (!kept) return false;
+    if (old.status != ReadStatus::kOk || !KeepBackup(path_, old.bytes, *clock_, *files_))
+      return false;
   }
   needsBackup_ = false;
   return ReplaceFileAtomically(path_, bytes, *files_);

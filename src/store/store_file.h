@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/app_settings.h"
@@ -27,21 +28,26 @@ class StoreFile {
   // Reads the whole file; a missing file gives an empty text and no message.
   // Returns the messages of the read itself; the text goes to text.
   std::vector<std::string> Read(std::string& text);
-  // Marks the file as not fully understood (the parser reported something).
+  // Marks the file as one whose bytes are kept before it is replaced: the
+  // parser reported something, or it could not be read or set aside.
   void MarkDamaged() { needsBackup_ = true; }
+  bool NeedsBackup() const { return needsBackup_; }
   // Writes the bytes atomically, keeping a backup first when needed; returns
   // false when the file was not written.
   bool Write(const std::string& bytes);
 
  private:
-  // The backup name for the clock's minute and an attempt: path.YYYYMMDD-HHMM[-n].bak
-  std::string BackupName(int attempt) const;
-
   std::string path_;
   const Clock* clock_;
   FileSystem* files_;
   bool needsBackup_ = false;
 };
+
+// Keeps the bytes under the first free backup name of path for the clock's
+// minute, path.YYYYMMDD-HHMM[-n].bak; an existing backup is never
+// overwritten. False when no backup could be written.
+bool KeepBackup(const std::string& path, std::string_view bytes, const Clock& clock,
+                FileSystem& files = NativeFileSystem());
 
 // LoadFile for the data file and for the settings file: read, parse, and
 // return every message to show, in order.

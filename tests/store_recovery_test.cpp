@@ -1,0 +1,214 @@
+// The recovery file beside the data file, and the thread that writes it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+#include "store/file_io_platform.h"
+#include "store/recovery_file.h"
+#include "store/recovery_writer.h"
+#include "support/temp_folder.h"
+#include "support/time_zone.h"
+
+namespace mirevo {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Names = std::vector<std::string>;
+
+// The platform's files, of which one step can be made to fail, with a gate
+// that holds every write at its start while it is closed. The bytes each
+// replacement brings are written down.
+class FaultyFiles final : public FileSystem {
+ public:
+  enum Step { kNoStep, kCreate, kWrite, kFlush, kReplace, kRemove };
+
+  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
+    return real.OpenForReading(path, missing);
+  }
+  std::FILE* CreateExclusively(const std::string& path) override {
+    {
+      std::unique_lock lock(mutex_);
+      ++held_;
+      changed_.notify_all();
+      changed_.wait(lock, [this] { return open_; });
+    }
+    if (failing == kCreate) return nullptr;
+    std::FILE* file = real.CreateExclusively(path);
+    // A stream that takes no bytes, as on a full disk.
+    return file && failing == kWrite ? std::freopen(path.c_str(), "rb", file) : file;
+  }
+  bool FlushToDisk(std::FILE* file) override { return real.FlushToDisk(file) && failing != kFlush; }
+  bool ReplaceWith(const std::string& from, const std::string& to) override {
+    if (failing == kReplace) return false;
+    replacedWith.push_back(ReadBytes(from));
+    return real.ReplaceWith(from, to);
+  }
+  // Only the recovery file itself refuses to go; a failed write's temporary
+  // file is cleaned up.
+  bool Remove(const std::string& path) override {
+    if (failing == kRemove && path.ends_with(".unsaved")) return false;
+    return real.Remove(path);
+  }
+  bool Exists(const std::string& path) override { return real.Exists(path); }
+
+  void SetGate(bool open) {
+    std::lock_guard lock(mutex_);
+    open_ = open;
+    changed_.notify_all();
+  }
+  // Waits until a write has reached the gate.
+  void WaitUntilHeld() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return held_ > 0; });
+  }
+
+  FileSystem& real = NativeFileSystem();
+  Step failing = kNoStep;
+  std::vector<std::string> replacedWith;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool open_ = true;
+  int held_ = 0;
+};
+
+class RecoveryTest : public ::testing::Test {
+ protected:
+  // The folder's file names, sorted.
+  Names Files() const {
+    Names names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::string Path(const char* name) const { return folder.File(name); }
+  std::string Recovered() const { return ReadBytes(Path("data.mvd.unsaved")); }
+
+  testing::ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC
+  testing::TempFolder folder;
+  FixedClock clock{1796588100};  // 2026-12-06 20:15 UTC
+  FaultyFiles files;
+  RecoveryFile file{folder.File("data.mvd"), clock, files};
+};
+
+const Names kDataOnly{"data.mvd"};
+const Names kDataAndRecovery{"data.mvd", "data.mvd.unsaved"};
+
+// Whichever step fails, the recovery file is the old one or none, nothing
+// else is left behind, and the data file is never touched.
+TEST_F(RecoveryTest, AFailedStepLeavesTheOldFileOrNone) {
+  using Step = FaultyFiles::Step;
+  for (bool hadOne : {false, true}) {
+    for (Step step : {Step::kCreate, Step::kWrite, Step::kFlush, Step::kReplace}) {
+      WriteBytes(Path("data.mvd"), "data");
+      std::filesystem::remove(Path("data.mvd.unsaved"));
+      if (hadOne) WriteBytes(Path("data.mvd.unsaved"), "old");
+      files.failing = step;
+      EXPECT_FALSE(file.Write("new")) << step;
+      EXPECT_EQ(std::tuple(Files(), Recovered(), ReadBytes(Path("data.mvd"))),
+                std::tuple(hadOne ? kDataAndRecovery : kDataOnly, hadOne ? "old" : "", "data"))
+          << hadOne << " " << step;
+    }
+  }
+  files.failing = Step::kNoStep;
+  ASSERT_TRUE(file.Write("new"));
+  EXPECT_EQ(std::tuple(file.Exists(), Recovered()), std::tuple(true, "new"));
+  files.failing = Step::kRemove;
+  EXPECT_FALSE(file.Remove());
+  EXPECT_EQ(std::tuple(Files(), Recovered()), std::tuple(kDataAndRecovery, "new"));
+  files.failing = Step::kNoStep;
+  EXPECT_TRUE(file.Remove());
+  EXPECT_TRUE(file.Remove()) << "with none there, none is left";
+  EXPECT_EQ(Files(), kDataOnly);
+}
+
+// A file set aside becomes a dated backup, never in place of another; one
+// that cannot be kept stays, and is replaced only once it is kept.
+TEST_F(RecoveryTest, SetAsideKeepsADatedBackupAndNeverOverwritesOne) {
+  EXPECT_TRUE(file.SetAside()) << "with none there, none is left";
+  for (const char* bytes : {"first", "second"}) {
+    WriteBytes(Path("data.mvd.unsaved"), bytes);
+    EXPECT_TRUE(file.SetAside());
+  }
+  EXPECT_EQ(Files(),
+            (Names{"data.mvd.unsaved.20261206-2015-1.bak", "data.mvd.unsaved.20261206-2015.bak"}));
+  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.unsaved.20261206-2015.bak")),
+                       ReadBytes(Path("data.mvd.unsaved.20261206-2015-1.bak"))),
+            std::tuple("first", "second"));
+
+  WriteBytes(Path("data.mvd.unsaved"), "third");
+  files.failing = FaultyFiles::kCreate;
+  EXPECT_FALSE(file.SetAside());
+  EXPECT_FALSE(file.Write("new"));
+  EXPECT_EQ(std::tuple(Recovered(), Files().size()), std::tuple("third", 3u));
+  files.failing = FaultyFiles::kNoStep;
+  ASSERT_TRUE(file.Write("new"));
+  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.unsaved.20261206-2015-2.bak")), Recovered()),
+            std::tuple("third", "new"));
+}
+
+// A damaged recovery file reads as a damaged data file does, and what was
+// not read is kept before the file is replaced or removed.
+TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
+  const std::string damaged = "T=0;N=4;n=kept;\r\nT=0 N=5";
+  for (bool thenWrite : {true, false}) {
+    std::filesystem::remove(Path("data.mvd.unsaved.20261206-2015.bak"));
+    WriteBytes(Path("data.mvd.unsaved"), damaged);
+    RecoveryFile again(Path("data.mvd"), clock, files);
+    RecordStore store;
+    EXPECT_EQ(again.Load(store), Names{"mvd文件内部出错,此时请不要按保存按钮"});
+    ASSERT_EQ(store.lists[kAnime].size(), 1u);
+    EXPECT_EQ(std::tuple(store.lists[kAnime].begin()->name, store.idCounter),
+              std::tuple("kept", 4));
+    ASSERT_TRUE(thenWrite ? again.Write("T=0;") : again.Remove());
+    EXPECT_EQ(ReadBytes(Path("data.mvd.unsaved.20261206-2015.bak")), damaged) << thenWrite;
+    EXPECT_EQ(again.Exists(), thenWrite);
+  }
+}
+
+using RecoveryWriterTest = RecoveryTest;
+
+// Snapshots that come while a write is under way fold into the newest, and
+// the end of the writer still writes the one that waits.
+TEST_F(RecoveryWriterTest, WritesTheNewestSnapshotAndWhatWaitsAtTheEnd) {
+  {
+    RecoveryWriter writer(file);
+    files.SetGate(false);
+    writer.Write("a");
+    files.WaitUntilHeld();
+    writer.Write("b");
+    writer.Write("c");
+    files.SetGate(true);
+  }
+  EXPECT_EQ(files.replacedWith, (Names{"a", "c"}));
+  EXPECT_EQ(std::tuple(Files(), Recovered()), std::tuple(Names{"data.mvd.unsaved"}, "c"));
+}
+
+// Discard waits for a write under way, drops what waits, and leaves no file;
+// the writer goes on working afterwards.
+TEST_F(RecoveryWriterTest, DiscardLeavesNoFileEvenWithAWriteUnderWay) {
+  RecoveryWriter writer(file);
+  files.SetGate(false);
+  writer.Write("a");
+  files.WaitUntilHeld();
+  writer.Write("b");
+  bool removed = false;
+  std::thread discarding([&] { removed = writer.Discard(); });
+  files.SetGate(true);
+  discarding.join();
+  writer.WaitIdle();
+  EXPECT_EQ(std::tuple(removed, Files()), std::tuple(true, Names{}));
+  writer.Write("d");
+  writer.WaitIdle();
+  EXPECT_EQ(Recovered(), "d");
+}
+
+}  // namespace
+}  // namespace mirevo
