@@ -252,5 +252,51 @@ TEST_F(JourneyTest, WorksAddedUpdatedAndFinishedComeBackAfterARestart) {
   EXPECT_EQ(ReadBytes(DataFile()), saved);
 }
 
+// Ended by a kill after an update, the program offers the update back at
+// the next start, before its window: "是" brings it, and "保存并退出" keeps
+// it with nothing left to recover. Changes given up (Escape, then "否" to
+// saving them) are never offered back.
+TEST_F(JourneyTest, AnUpdateOutlivesAKillAndChangesGivenUpAreNotOfferedBack) {
+  mirevo::testing::WriteBytes(DataFile(), "T=0;N=1;n=示例动画;v=3;d=2020-01-01 10:00;");
+  const std::filesystem::path recovery = DataFile() + ".unsaved";
+  const auto update = [&] {
+    LVITEMW item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendRemote(list_, LVM_SETITEMSTATE, 0, &item, sizeof item);
+    const std::wstring episode = std::to_wstring(std::stoi(Cell(list_, 0, kEpisode)) + 1);
+    Press(main_, IDC_UPDATE);
+    ASSERT_TRUE(WaitFor([&] { return Cell(list_, 0, kEpisode) == episode; }));
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(recovery); })) << "no recovery file";
+  };
+  ASSERT_NO_FATAL_FAILURE(Start());
+  ASSERT_NO_FATAL_FAILURE(update());
+  program_->Kill();
+
+  program_.emplace(ProgramPath(MIREVO_EXE_PATH), folder_.path());
+  HWND question =
+      program_->WaitForWindow([](HWND w) { return Control(w, IDYES) != nullptr; }, kStartWaitMs);
+  ASSERT_NE(question, nullptr) << "no question at the start";
+  EXPECT_NE(TextsInside(question).find(L"要恢复这些修改吗"), std::wstring::npos);
+  Press(question, IDYES);
+  main_ = Await(L"Mirevo", IDC_LIST, kStartWaitMs);
+  ASSERT_NE(main_, nullptr);
+  list_ = Control(main_, IDC_LIST);
+  EXPECT_EQ(Cell(list_, 0, kEpisode), L"4");
+  ASSERT_NO_FATAL_FAILURE(SaveAndExit());
+  EXPECT_NE(ReadBytes(DataFile()).find(";v=4;"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(recovery));
+
+  ASSERT_NO_FATAL_FAILURE(Start());
+  ASSERT_NO_FATAL_FAILURE(update());
+  Press(main_, IDCANCEL);  // Escape
+  HWND leave = Await(L"退出", IDNO);
+  ASSERT_NE(leave, nullptr) << "no exit question";
+  Press(leave, IDNO);
+  ASSERT_EQ(program_->WaitForExit(), 0u);
+  EXPECT_FALSE(std::filesystem::exists(recovery));
+  ASSERT_NO_FATAL_FAILURE(Start());  // no question: only the main window shows
+  EXPECT_EQ(Cell(list_, 0, kEpisode), L"4");
+}
+
 }  // namespace
 }  // namespace mirevo::journey

@@ -54,6 +54,7 @@ bool MainWindow::OnOpen() {
   for (MainWindowFeature* feature : features_) feature->OnSettingsRead();
   listScreen_.InsertTabsAndColumns(controller_.Settings().columnWidths);
   controller_.LoadDataAndShowStartTab();
+  recoveryTimer_.Start(Hwnd(), kRecoveryTimerMs);
   for (MainWindowFeature* feature : features_) feature->OnStarted();
 
   // The list is what the keyboard works on: Enter edits its selected work.
@@ -104,6 +105,10 @@ std::optional<LRESULT> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
       return std::nullopt;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(bigIcon_.get());
+    case WM_TIMER:
+      if (wParam != kRecoveryTimerId) return std::nullopt;
+      controller_.OnRecoveryTimer();
+      return 0;
     default:
       return ProgramDialog::HandleMessage(message, wParam, lParam);
   }

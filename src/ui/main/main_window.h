@@ -21,6 +21,7 @@
 #include "ui/win32/dialog.h"
 #include "ui/win32/ui_services.h"
 #include "ui/win32/unique_handle.h"
+#include "ui/win32/window_timer.h"
 
 namespace mirevo::ui {
 
@@ -36,6 +37,10 @@ class MainWindow final : public ProgramDialog,
   // Before the window is created, in the order they see each message; the
   // features must outlive the window.
   void SetFeatures(std::initializer_list<MainWindowFeature*> features) { features_ = features; }
+
+  // The timer that keeps the recovery file up to date (the other features
+  // keep theirs: 1 the docking, 2 the reminders).
+  static constexpr UINT_PTR kRecoveryTimerId = 3;
 
   MainController& Controller() { return controller_; }
   const MainController& Controller() const { return controller_; }
@@ -85,6 +90,9 @@ class MainWindow final : public ProgramDialog,
   bool featuresLive_ = false;
   win32::IconHandle bigIcon_;
   win32::IconHandle smallIcon_;
+  // Hands the session's changes to the recovery file; it goes before the
+  // controller does.
+  win32::WindowTimer recoveryTimer_{kRecoveryTimerId};
 };
 
 }  // namespace mirevo::ui
