@@ -16,18 +16,9 @@ constexpr char kCutMark[] = "\n……以下省略";
 // "tipshowtype" digit of each section.
 constexpr std::array<int, kSummaryKindCount> kDigits{10000, 1000, 100, 10, 1};
 
-struct Section {
-  const char* header;
-  int list;
+constexpr std::array<const char*, kSummaryKindCount> kHeaders{
+    "===动画===\n", "===漫画===\n", "===OVA====\n", "===日剧===\n", "===期待===\n",
 };
-
-constexpr std::array<Section, kSummaryKindCount> kSections{{
-    {"===动画===\n", kAnime},
-    {"===漫画===\n", kManga},
-    {"===OVA====\n", kOva},
-    {"===日剧===\n", kDrama},
-    {"===期待===\n", kAwaitedList},
-}};
 
 }  // namespace
 
@@ -64,9 +55,8 @@ std::string BuildDueSummary(const RecordStore& store, int summarySections,
   const SummaryKinds selected = SummaryKindsOf(summarySections);
   for (int kind = 0; kind < kSummaryKindCount; ++kind) {
     if (!selected[kind]) continue;
-    const Section& section = kSections[kind];
-    text += section.header;
-    text += ListDueLines(store.lists[section.list], threshold);
+    text += kHeaders[kind];
+    text += ListDueLines(store.lists[kSummaryLists[kind]], threshold);
     if (text.size() >= kCutTrigger) {
       // Never end inside a two-byte character: half a character would show
       // as garbage and swallow the first byte of the mark.

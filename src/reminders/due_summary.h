@@ -26,6 +26,11 @@ enum SummaryKind : int {
 inline constexpr int kSummaryKindCount = 5;
 using SummaryKinds = std::array<bool, kSummaryKindCount>;
 
+// The record list (tab index) each section lists; the finished works have
+// no section.
+inline constexpr std::array<int, kSummaryKindCount> kSummaryLists{kAnime, kManga, kOva, kDrama,
+                                                                  kAwaitedList};
+
 // The sections summarySections selects: a section is on when its digit is set;
 // the ten-thousands take whatever lies above them, so 20000 still means
 // anime.
