@@ -142,7 +142,8 @@ class AppTest : public ::testing::Test {
 
   std::string DataFile() const { return ReadBytes("data.mvd"); }
   const std::string& Text(int row, int column) const {
-    return list.Rows().at(row).texts.at(column);
+    list.Rows().at(row);  // a row past the end throws, as a failed check
+    return list.TextsOfRow(row).at(column);
   }
 
   // Adds a work on the current tab through the record dialog.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/context_menu.h"
+#include "app/due_reminders.h"
 #include "app_fakes.h"
 
 namespace mirevo::testing {
@@ -19,12 +20,12 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
       "T=0;N=13;w=0;t=08:15;n=有日;v=0;s=3;d=2006-01-30 10:00;m=;p=;D=;k=;W=;c=0;");
   ASSERT_EQ(list.Rows().size(), 2u);
   // The notes on one line: each line break shows as one blank.
-  EXPECT_EQ(list.Rows()[0].texts,
+  EXPECT_EQ(list.TextsOfRow(0),
             (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m ||第3集  ", "pic.jpg",
                    "Unknown", "kw", "周一(月)10:00"}));
   EXPECT_EQ(store.lists[kAnime].Head().notes, "m\r\n||第3集\r\r") << "stored as it was";
-  EXPECT_EQ(list.Rows()[1].texts, (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
-                                         "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
+  EXPECT_EQ(list.TextsOfRow(1), (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
+                                       "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
       << "the next time is filled in when shown";
   EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
 }
@@ -43,6 +44,27 @@ TEST_F(ListTest, RecolouringFollowsTheClockAndKeepsTheSelection) {
   EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.Rows()[1].colour, view.changedRows,
                        view.selected, store.dataChanged, Text(1, kColumnNextTime)),
             std::tuple(0xFF0000, kNoColour, std::vector<int>{0, 1}, 1, false, "2006-02-06 20:00"));
+}
+
+// The timer waits for the next due moment; then the rows are coloured again,
+// and the summary comes by itself, once, to a window in the tray with
+// "AllowTrayBTip" on.
+TEST_F(ListTest, ADueMomentRecoloursAndBringsTheSummaryOnce) {
+  Start("T=0;N=1;n=a;d=2006-01-30 20:00;D=2006-01-31 20:45;", kAnime);
+  DueReminders reminders(list, store, settings, clock);
+  EXPECT_EQ(reminders.Plan(), 15u * 60 * 1000);
+  clock.Advance(15 * 60 - 1);
+  EXPECT_FALSE(reminders.OnTimer(false, true));
+  EXPECT_EQ(list.Rows()[0].colour, kNoColour) << "not yet";
+  clock.Advance(1);
+  settings.trayBalloons = 0;
+  EXPECT_FALSE(reminders.OnTimer(false, true));
+  EXPECT_EQ(list.Rows()[0].colour, 0xFF0000);
+  settings.trayBalloons = 1;
+  EXPECT_FALSE(reminders.OnTimer(false, false)) << "the window is shown";
+  EXPECT_TRUE(reminders.OnTimer(false, true));
+  list.DueSummaryText();
+  EXPECT_FALSE(reminders.OnTimer(true, true)) << "listed already";
 }
 
 // Values of a hand-edited file outside the tables show as none; Saturday,
@@ -65,7 +87,8 @@ class SortTest : public AppTest {
  protected:
   std::string Names() {
     std::string names;
-    for (const ListRow& row : list.Rows()) names += row.texts[kColumnName];
+    for (int row = 0; row < static_cast<int>(list.Rows().size()); ++row)
+      names += list.TextsOfRow(row)[kColumnName];
     return names;
   }
 };

@@ -13,8 +13,14 @@
 
 namespace mirevo {
 
+using RowTexts = std::array<std::string, kColumnCount>;
+
 struct ListRow {
-  std::array<std::string, kColumnCount> texts;
+  // Written from the record when they are first asked for
+  // (MainList::TextsOfRow): the list view asks only for the rows it shows,
+  // and a fill of 100,000 rows need not write 1,200,000 texts.
+  RowTexts texts;
+  bool textsWritten = false;
   RowColour colour = kNoColour;
   SeriesRecord* record = nullptr;
 };

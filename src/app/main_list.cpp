@@ -42,7 +42,6 @@ void MainList::FillList(RecordList& list) {
   int row = 0;
   for (SeriesRecord& record : list) {
     rows_[row].record = &record;
-    rows_[row].texts[kColumnId] = std::to_string(record.id);
     WriteRow(row, now);
     ++row;
   }
@@ -54,7 +53,17 @@ void MainList::WriteRow(int row, std::string_view now) {
   // The rules run first: they may fill in an empty next time, which the
   // next-time column must then show.
   shown.colour = ApplyDueRules(*shown.record, currentTab_, due_, settings_.reminders, now);
-  SetRecordTexts(*shown.record, shown);
+  shown.textsWritten = false;
+}
+
+const RowTexts& MainList::TextsOfRow(int row) const {
+  ListRow& shown = rows_[row];
+  if (!shown.textsWritten) {
+    shown.texts[kColumnId] = std::to_string(shown.record->id);
+    SetRecordTexts(*shown.record, shown);
+    shown.textsWritten = true;
+  }
+  return shown.texts;
 }
 
 void MainList::RefreshRow(int row) {
@@ -73,7 +82,7 @@ void MainList::RecolourRows() {
     const RowColour colour =
         ApplyDueRules(*shown.record, currentTab_, due_, settings_.reminders, now);
     const bool textsChanged = !hadNextTime && !shown.record->nextTime.empty();
-    if (textsChanged) SetRecordTexts(*shown.record, shown);
+    if (textsChanged) shown.textsWritten = false;
     if (colour == shown.colour && !textsChanged) continue;
     shown.colour = colour;
     screen_.RowChanged(row);
@@ -106,7 +115,13 @@ void MainList::RemoveRow(int row) {
 
 std::string MainList::DueSummaryText() {
   RenewDueThreshold();
+  seenDue_.MarkSeen(store_, settings_.summarySections, due_.threshold);
   return BuildDueSummary(store_, settings_.summarySections, due_.threshold);
+}
+
+bool MainList::HasNewlyDue() {
+  RenewDueThreshold();
+  return seenDue_.HasNewlyDue(store_, settings_.summarySections, due_.threshold);
 }
 
 }  // namespace mirevo

@@ -9,6 +9,7 @@
 #include "app/list_row.h"
 #include "app/views.h"
 #include "reminders/due_rules.h"
+#include "reminders/reminder_schedule.h"
 #include "store/app_settings.h"
 #include "store/clock.h"
 #include "store/record_store.h"
@@ -49,10 +50,15 @@ class MainList {
   // Drops a row whose work was removed.
   void RemoveRow(int row);
 
-  // The due summary for the tray's balloon, with a fresh threshold.
+  // The due summary for the tray's balloon, with a fresh threshold. Every
+  // work it lists counts as seen from then on.
   std::string DueSummaryText();
+  // Whether the summary would now list a due work it has not listed yet.
+  bool HasNewlyDue();
 
+  // The rows, their texts written only once asked for through TextsOfRow.
   const std::vector<ListRow>& Rows() const { return rows_; }
+  const RowTexts& TextsOfRow(int row) const;
   int CurrentTab() const { return currentTab_; }
   RecordList& CurrentList() { return store_.lists[currentTab_]; }
   int SortColumn() const { return sortColumn_; }
@@ -66,11 +72,13 @@ class MainList {
   const AppSettings& settings_;
   ListScreen& screen_;
   const Clock& clock_;
-  std::vector<ListRow> rows_;
+  // Mutable for the texts, which are written when first read.
+  mutable std::vector<ListRow> rows_;
   int currentTab_ = 0;
   int sortColumn_ = -1;
   bool sortDescending_ = false;
   DueThreshold due_;
+  SeenDueWorks seenDue_;
 };
 
 }  // namespace mirevo

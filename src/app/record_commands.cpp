@@ -224,7 +224,7 @@ void RecordCommands::Finish() {
   int target = kFinishedList;
   if (currentTab == kFinishedList) {
     // Back to the tab its "类型" column names; "不明" is the awaited tab.
-    target = ListIndexOfCategoryText(list_.Rows()[row].texts[kColumnCategory]);
+    target = ListIndexOfCategoryText(list_.TextsOfRow(row)[kColumnCategory]);
     if (target < 0) return;
   }
   MoveToList(list_.RecordOfRow(row), target);
@@ -244,7 +244,7 @@ void RecordCommands::Delete() {
     messages_.ShowMessage(kSelectFirst, kDeleteCaption);
     return;
   }
-  std::string question = "你确定要删除 " + list_.Rows()[row].texts[kColumnName] + " 吗?";
+  std::string question = "你确定要删除 " + list_.TextsOfRow(row)[kColumnName] + " 吗?";
   if (messages_.AskYesNo(question, kDeleteCaption) != Answer::kNo) {
     SeriesRecord& record = list_.RecordOfRow(row);
     list_.RemoveRow(row);
@@ -288,8 +288,8 @@ void RecordCommands::Search() {
   if (row < 0) {
     messages_.ShowMessage(kSelectFirst, kSearchCaption);
   } else {
-    const ListRow& selected = list_.Rows()[row];
-    std::string text = SearchTextOf(selected.texts[kColumnKeyword], selected.texts[kColumnName]);
+    const RowTexts& selected = list_.TextsOfRow(row);
+    std::string text = SearchTextOf(selected[kColumnKeyword], selected[kColumnName]);
     if (!text.empty()) {
       dialogs_.OpenAddress(BuildSearchAddress(settings_.searchPrefix, settings_.searchPostfix,
                                               settings_.searchEncoding, text));

@@ -79,13 +79,13 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
     Open();
     fakes_.answers = {win32::MessageAnswer::kNo};
     SelectRow(1);
-    const std::vector<ListRow> before = Controller().List().Rows();
+    const std::vector<RowTexts> before = Texts();
     DialogScript script;
     if (via == kMenu) script.OnMenu([&](HWND menu) { ChooseItem(menu, id); });
     if (title) {
       script.On(title, [&](HWND dialog) {
         EXPECT_EQ(win32::GbkFromWide(Shown(dialog, IDC_NAME)),
-                  std::string_view(title) == "编辑" ? before[1].texts[2] : "");
+                  std::string_view(title) == "编辑" ? before[1][2] : "");
         ::SetDlgItemTextW(dialog, IDC_NAME, L"新名");
         ::SetDlgItemTextW(dialog, IDC_EPISODE, L"1");
         journey::Press(dialog, IDOK);
@@ -99,9 +99,9 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
       if (via == kHeader) NotifyFromList(LVN_COLUMNCLICK, -1, static_cast<int>(id));
     });
     std::string outcome = "nothing";
-    const std::vector<ListRow>& rows = Controller().List().Rows();
+    const std::vector<RowTexts> rows = Texts();
     for (std::size_t row = std::min(rows.size(), before.size()); row-- > 0;)
-      if (rows[row].texts != before[row].texts) outcome = "row " + std::to_string(row);
+      if (rows[row] != before[row]) outcome = "row " + std::to_string(row);
     if (ShownTab() != kAnime) outcome = "tab " + std::to_string(ShownTab());
     if (const int column = Controller().List().SortColumn(); column >= 0)
       outcome = "sort " + std::to_string(column);

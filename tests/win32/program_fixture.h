@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -82,6 +83,11 @@ class ProgramTest : public ::testing::Test {
     return (::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & style) != 0;
   }
   std::string Read(const char* file) const { return ReadBytes(folder_.File(file)); }
+  // How many balloons the tray icon has shown.
+  std::ptrdiff_t Balloons() const {
+    return std::ranges::count_if(
+        fakes_.notified, [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; });
+  }
   // The settings file as the program would read it.
   AppSettings Saved() const {
     AppSettings saved;
@@ -116,6 +122,14 @@ class ProgramTest : public ::testing::Test {
     ::SendMessageW(Main(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&notify));
   }
 
+  // The texts of every row the controller has.
+  std::vector<RowTexts> Texts() {
+    std::vector<RowTexts> texts;
+    for (int row = 0; row < static_cast<int>(Controller().List().Rows().size()); ++row)
+      texts.push_back(Controller().List().TextsOfRow(row));
+    return texts;
+  }
+
   // Every cell the list shows, as the list itself gives it (GBK), and the
   // text colour custom draw gives each row, against the controller's rows.
   void ExpectListShowsTheRows() {
@@ -129,7 +143,9 @@ class ProgramTest : public ::testing::Test {
         item.pszText = buffer;
         item.cchTextMax = 512;
         ::SendMessageW(List(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(win32::GbkFromWide(buffer), rows[row].texts[column]) << row << "," << column;
+        EXPECT_EQ(win32::GbkFromWide(buffer),
+                  Controller().List().TextsOfRow(static_cast<int>(row))[column])
+            << row << "," << column;
       }
       NMLVCUSTOMDRAW draw{};
       draw.nmcd.hdr = {List(), IDC_LIST, static_cast<UINT>(NM_CUSTOMDRAW)};

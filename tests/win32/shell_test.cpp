@@ -6,6 +6,7 @@
 
 #include "app/search_page_form.h"
 #include "program_fixture.h"
+#include "ui/shell/reminder_feature.h"
 #include "ui/shell/tray_icon.h"
 
 namespace mirevo::ui {
@@ -52,10 +53,6 @@ TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
 // Another icon's messages are not the tray's.
 TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu) {
   constexpr UINT kTray = TrayIcon::kCallbackMessage;
-  const auto balloons = [&] {
-    return std::count_if(fakes_.notified.begin(), fakes_.notified.end(),
-                         [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; });
-  };
   constexpr UINT kIcon = IDR_TRAY_MENU;
   for (int allow : {1, 0}) {
     Open("AllowTrayBTip=" + std::to_string(allow) + ";");
@@ -81,11 +78,11 @@ TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu
     for (const auto& [message, wParam, lParam, item, shownBefore, summaries, shownAfter] : steps) {
       SCOPED_TRACE(::testing::Message() << allow << " " << message << " " << lParam << " " << item);
       ::ShowWindow(window, shownBefore ? SW_SHOWNA : SW_HIDE);
-      const auto before = balloons();
+      const auto before = Balloons();
       DialogScript script;
       if (item != 0) script.OnMenu([item](HWND menu) { ChooseItem(menu, item); });
       script.Run([&] { ::SendMessageW(window, message, wParam, lParam); });
-      EXPECT_EQ(balloons() - before, summaries);
+      EXPECT_EQ(Balloons() - before, summaries);
       if (summaries) {  // the due summary as the controller gives it
         EXPECT_EQ(fakes_.notified.back().second.szInfo,
                   win32::WideFromGbk(Controller().List().DueSummaryText()));
@@ -137,10 +134,7 @@ TEST_F(BehaviourTest, TheSettingsHoldWhileTheDataFilesMessageIsUp) {
     ::SendMessageW(owner, TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_MOUSEMOVE);
     BYTE alpha = 0;
     ::GetLayeredWindowAttributes(owner, nullptr, &alpha, nullptr);
-    seen = {
-        std::ranges::count_if(
-            fakes_.notified, [](const auto& call) { return (call.second.uFlags & NIF_INFO) != 0; }),
-        alpha};
+    seen = {Balloons(), alpha};
   };
   Open("AllowTrayBTip=0;alpha=5;", "T=0;N=1;X=1;");
   fakes_.whileShowing = nullptr;
@@ -182,6 +176,25 @@ TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
     ::SendMessageW(Main(), WM_TIMER, 1, 0);
     EXPECT_EQ(Rect(Main()).left, left) << cursor.x;
   }
+}
+
+// A work that becomes due while the window is in the tray brings the summary
+// by itself, once, and the list's colours follow the clock.
+TEST_F(BehaviourTest, ADueTimeBringsTheSummaryToTheTrayByItself) {
+  Open("",
+       "T=0;N=1;w=1;t=12:30;n=新番;v=3;s=1;d=2026-03-10 12:30;m=;p=;D=2026-03-11 12:30;k=;W=;c=0;");
+  ::ShowWindow(Main(), SW_HIDE);
+  ASSERT_EQ(Controller().List().Rows()[0].colour, kNoColour);
+  clock_.Advance(30 * 60);
+  for (int balloons : {1, 0}) {
+    const auto before = Balloons();
+    ::SendMessageW(Main(), WM_TIMER, ReminderFeature::kTimerId, 0);
+    EXPECT_EQ(Balloons() - before, balloons);
+  }
+  EXPECT_NE(std::wstring(fakes_.notified.back().second.szInfo).find(L"新番     4"),
+            std::wstring::npos);
+  EXPECT_EQ(Controller().List().Rows()[0].colour, ReminderSettings().rules[kNextTimeRule].colour);
+  ExpectListShowsTheRows();
 }
 
 // ---- The settings dialog -------------------------------------------------

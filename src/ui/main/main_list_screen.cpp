@@ -91,7 +91,7 @@ int MainListScreen::RowCount() const {
 
 std::string_view MainListScreen::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || column >= kColumnCount) return {};
-  return rows_->Rows()[row].texts[column];
+  return rows_->TextsOfRow(row)[column];
 }
 
 COLORREF MainListScreen::RowTextColour(int row) const {

@@ -2,6 +2,8 @@
 // and the life of the process around it. The features' order is the one in
 // which each message of the main window reaches them, before the window:
 //
+//   reminders  its WM_TIMER, WM_TIMECHANGE, waking from sleep; it sees the
+//              commands, tabs and settings results pass (never answers them)
 //   tray       the icon's callbacks, "TaskbarCreated", WM_DESTROY
 //   behaviour  WM_SYSCOMMAND (minimise, maximise, restore), the caption's
 //              double click, WM_SIZE, WM_MOVE (the docking), its WM_TIMER
@@ -10,7 +12,7 @@
 //   about      the system menu's "关于"
 //
 // and the window answers the rest: its buttons, the list and the tabs, the
-// ways out. One feature reaches another through the program
+// ways out, the recovery file's timer. One feature reaches another through the program
 // (FeatureRequests), a changed setting the window through it too
 // (WindowSettingsTarget).
 #pragma once
@@ -23,6 +25,7 @@
 #include "ui/shell/about_command.h"
 #include "ui/shell/feature_requests.h"
 #include "ui/shell/preview_feature.h"
+#include "ui/shell/reminder_feature.h"
 #include "ui/shell/settings_command.h"
 #include "ui/shell/tray_icon.h"
 #include "ui/shell/window_behaviour.h"
@@ -60,6 +63,7 @@ class Program final : private FeatureRequests, private WindowSettingsTarget {
 
   // The window first: the features are destroyed before it.
   MainWindow window_;
+  ReminderFeature reminders_;
   TrayIcon tray_;
   WindowBehaviour behaviour_;
   SettingsCommand settings_;
