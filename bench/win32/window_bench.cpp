@@ -8,7 +8,9 @@
 // - start-up: from starting the process to its main window shown and
 //   painted, with an empty folder and with WORKS works on "动画";
 // - at WORKS works in the real list view: a switch to an empty tab and back,
-//   and a click on the header "名称" (sort), each until painted;
+//   and a click on the header "名称" (sort), each until painted; "更新" of
+//   the first row; the longest the window then keeps the user waiting while
+//   the recovery file's snapshot is taken, and at a reminder moment;
 // - "保存并退出": from the click to the end of the process.
 // The report gives each time against the empty start-up and per 1,000 works,
 // which says more than milliseconds that depend on the machine.
@@ -129,6 +131,19 @@ double Timed(const std::function<void()>& action) {
   return NowMs() - start;
 }
 
+// The longest the window took to answer, asked every few milliseconds for a
+// while: how long a timer's work (the recovery file's snapshot, a reminder
+// moment) held it up.
+double LongestFreeze(HWND window, DWORD forMs) {
+  double longest = 0;
+  const double end = NowMs() + forMs;
+  while (NowMs() < end) {
+    longest = std::max(longest, Timed([&] { PaintNow(window); }));
+    ::Sleep(5);
+  }
+  return longest;
+}
+
 double SaveAndExit(Program& program, const Window& window) {
   const double start = NowMs();
   Press(window.main, IDC_SAVE_EXIT);
@@ -137,7 +152,8 @@ double SaveAndExit(Program& program, const Window& window) {
 }
 
 struct Samples {
-  std::vector<double> emptyStart, emptyExit, fullStart, switchAway, switchBack, sort, fullExit;
+  std::vector<double> emptyStart, emptyExit, fullStart, switchAway, switchBack, sort, update,
+      snapshot, moment, fullExit;
 };
 
 void RunOnce(const std::filesystem::path& exe, const std::string& data, int works,
@@ -179,6 +195,19 @@ void RunOnce(const std::filesystem::path& exe, const std::string& data, int work
       Fail("the header click did not sort");
   }
 
+  // "更新" on the first row, then the snapshot the recovery file's timer
+  // takes within a second, then a reminder moment (the clock set).
+  LVITEMW item{};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendRemote(list, LVM_SETITEMSTATE, 0, &item, sizeof item);
+  samples.update.push_back(Timed([&] {
+    Press(window.main, IDC_UPDATE);
+    PaintNow(window.main);
+  }));
+  samples.snapshot.push_back(LongestFreeze(window.main, 1500));
+  ::PostMessageW(window.main, WM_TIMECHANGE, 0, 0);
+  samples.moment.push_back(LongestFreeze(window.main, 300));
+
   samples.fullExit.push_back(SaveAndExit(program, window));
 }
 
@@ -202,6 +231,9 @@ void Report(int works, int runs, const Samples& s) {
   line("tab switch to an empty tab", Median(s.switchAway), -1);
   line("tab switch back to the full tab", Median(s.switchBack), Median(s.switchBack) / thousands);
   line("header click: sort by name", Median(s.sort), Median(s.sort) / thousands);
+  line("更新 of one work", Median(s.update), Median(s.update) / thousands);
+  line("longest freeze: recovery snapshot", Median(s.snapshot), Median(s.snapshot) / thousands);
+  line("longest freeze: reminder moment", Median(s.moment), Median(s.moment) / thousands);
   line("save and exit, empty store", emptyExit, -1);
   line("save and exit, full store", fullExit, (fullExit - emptyExit) / thousands);
   std::printf("\n(per 1,000 works: start-up and exit above the empty store's)\n");
