@@ -231,7 +231,7 @@ void Report(int works, int runs, const Samples& s) {
   line("tab switch to an empty tab", Median(s.switchAway), -1);
   line("tab switch back to the full tab", Median(s.switchBack), Median(s.switchBack) / thousands);
   line("header click: sort by name", Median(s.sort), Median(s.sort) / thousands);
-  line("更新 of one work", Median(s.update), Median(s.update) / thousands);
+  line("update of one work (the button)", Median(s.update), Median(s.update) / thousands);
   line("longest freeze: recovery snapshot", Median(s.snapshot), Median(s.snapshot) / thousands);
   line("longest freeze: reminder moment", Median(s.moment), Median(s.moment) / thousands);
   line("save and exit, empty store", emptyExit, -1);
