@@ -7,6 +7,7 @@
 #include "store/file_io.h"
 #include "store/file_io_platform.h"
 #include "store/store_file.h"
+#include "support/faulty_files.h"
 #include "support/random_store.h"
 #include "support/temp_folder.h"
 #include "support/time_zone.h"
@@ -14,6 +15,7 @@
 namespace mirevo {
 namespace {
 
+using testing::FaultyFiles;
 using testing::ReadBytes;
 using testing::StoreGenerator;
 using testing::WriteBytes;
@@ -122,58 +124,17 @@ TEST_F(StoreFileTest, AnIrreplaceableFileIsNeverOverwritten) {
   EXPECT_EQ(SaveSettings(ini, settings, settings.columnWidths, 0), Messages{"写入ini文件失败"});
 }
 
-// The platform's files, with every call a save makes written down in order;
-// the file's bytes are looked at when they are flushed. A file may refuse to
-// be opened or read, as a locked one does.
-class RecordingFiles final : public FileSystem {
- public:
-  enum class Refusal { kNone, kOpen, kRead };
-
-  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
-    missing = false;
-    if (refusal == Refusal::kOpen) return nullptr;
-    // A stream that gives no bytes.
-    if (refusal == Refusal::kRead) return std::fopen(path.c_str(), "ab");
-    return real.OpenForReading(path, missing);
-  }
-  std::FILE* CreateExclusively(const std::string& path) override {
-    calls.push_back("create");
-    created = path;
-    std::FILE* file = real.CreateExclusively(path);
-    // A stream that takes no bytes, as on a full disk.
-    return file && failWrites ? std::freopen(path.c_str(), "rb", file) : file;
-  }
-  bool FlushToDisk(std::FILE* file) override {
-    const bool flushed = real.FlushToDisk(file);
-    calls.push_back("flush " + ReadBytes(created));
-    return flushed;
-  }
-  bool ReplaceWith(const std::string& from, const std::string& to) override {
-    calls.push_back("replace " + ReadBytes(to));
-    return real.ReplaceWith(from, to);
-  }
-  bool Remove(const std::string& path) override { return real.Remove(path); }
-  bool Exists(const std::string& path) override { return real.Exists(path); }
-
-  FileSystem& real = NativeFileSystem();
-  std::vector<std::string> calls;
-  std::string created;
-  bool failWrites = false;
-  Refusal refusal = Refusal::kNone;
-};
-
 // A data file that is there but cannot be opened or read at start loads
 // nothing; the saves refuse and leave its bytes, until it reads again: then
 // it is kept aside first.
 TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
-  using Refusal = RecordingFiles::Refusal;
   const std::string locked = "T=0;N=1;n=locked;";
-  for (const auto& [refusal, messages] :
-       {std::pair{Refusal::kOpen, Messages{}}, {Refusal::kRead, Messages{"读取时出现未知错误"}}}) {
+  for (const auto& [refusal, messages] : {std::pair{FaultyFiles::kOpen, Messages{}},
+                                          {FaultyFiles::kRead, Messages{"读取时出现未知错误"}}}) {
     std::filesystem::remove(Path("data.mvd.20261206-2015.bak"));
     WriteBytes(Path("data.mvd"), locked);
-    RecordingFiles files;
-    files.refusal = refusal;
+    FaultyFiles files;
+    files.failing = refusal;
     StoreFile file(Path("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(LoadFile(file, store), messages);
@@ -181,7 +142,7 @@ TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
     EXPECT_EQ(SaveData(file, store), Messages{kWriteFailed});
     EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd")), Files()),
               std::tuple(locked, Names{"data.mvd"}));
-    files.refusal = Refusal::kNone;
+    files.failing = FaultyFiles::kNoStep;
     ASSERT_EQ(SaveData(file, store), Messages{});
     EXPECT_EQ(
         std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")), ReadBytes(Path("data.mvd"))),
@@ -194,10 +155,10 @@ TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
 TEST_F(StoreFileTest, AnAtomicSaveWritesAndFlushesBeforeItReplaces) {
   const std::string path = Path("data.mvd");
   WriteBytes(path, "old");
-  RecordingFiles files;
+  FaultyFiles files;
   ASSERT_TRUE(ReplaceFileAtomically(path, "new", files));
-  EXPECT_EQ(files.calls, (Names{"create", "flush new", "replace old"}));
-  files.failWrites = true;
+  EXPECT_EQ(files.steps, (Names{"create", "flush new", "replace old"}));
+  files.failing = FaultyFiles::kWrite;
   EXPECT_FALSE(ReplaceFileAtomically(path, "newer", files));
   EXPECT_EQ(std::tuple(ReadBytes(path), Files()), std::tuple("new", Names{"data.mvd"}));
 }

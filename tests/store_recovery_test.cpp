@@ -2,81 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
 #include <thread>
 
-#include "store/file_io_platform.h"
 #include "store/recovery_file.h"
 #include "store/recovery_writer.h"
+#include "support/faulty_files.h"
 #include "support/temp_folder.h"
 #include "support/time_zone.h"
 
 namespace mirevo {
 namespace {
 
+using testing::FaultyFiles;
 using testing::ReadBytes;
 using testing::WriteBytes;
 using Names = std::vector<std::string>;
-
-// The platform's files, of which one step can be made to fail, with a gate
-// that holds every write at its start while it is closed. The bytes each
-// replacement brings are written down.
-class FaultyFiles final : public FileSystem {
- public:
-  enum Step { kNoStep, kCreate, kWrite, kFlush, kReplace, kRemove };
-
-  std::FILE* OpenForReading(const std::string& path, bool& missing) override {
-    return real.OpenForReading(path, missing);
-  }
-  std::FILE* CreateExclusively(const std::string& path) override {
-    {
-      std::unique_lock lock(mutex_);
-      ++held_;
-      changed_.notify_all();
-      changed_.wait(lock, [this] { return open_; });
-    }
-    if (failing == kCreate) return nullptr;
-    std::FILE* file = real.CreateExclusively(path);
-    // A stream that takes no bytes, as on a full disk.
-    return file && failing == kWrite ? std::freopen(path.c_str(), "rb", file) : file;
-  }
-  bool FlushToDisk(std::FILE* file) override { return real.FlushToDisk(file) && failing != kFlush; }
-  bool ReplaceWith(const std::string& from, const std::string& to) override {
-    if (failing == kReplace) return false;
-    replacedWith.push_back(ReadBytes(from));
-    return real.ReplaceWith(from, to);
-  }
-  // Only the recovery file itself refuses to go; a failed write's temporary
-  // file is cleaned up.
-  bool Remove(const std::string& path) override {
-    if (failing == kRemove && path.ends_with(".unsaved")) return false;
-    return real.Remove(path);
-  }
-  bool Exists(const std::string& path) override { return real.Exists(path); }
-
-  void SetGate(bool open) {
-    std::lock_guard lock(mutex_);
-    open_ = open;
-    changed_.notify_all();
-  }
-  // Waits until a write has reached the gate.
-  void WaitUntilHeld() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return held_ > 0; });
-  }
-
-  FileSystem& real = NativeFileSystem();
-  Step failing = kNoStep;
-  std::vector<std::string> replacedWith;
-
- private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool open_ = true;
-  int held_ = 0;
-};
 
 class RecoveryTest : public ::testing::Test {
  protected:
