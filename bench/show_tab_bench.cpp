@@ -8,29 +8,17 @@
 #include <string>
 
 #include "app/main_list.h"
+#include "null_list_screen.h"
 #include "support/time_zone.h"
 
 namespace mirevo {
 namespace {
 
-// A list control that does nothing: only the logic is measured.
-class NullScreen final : public ListScreen {
- public:
-  int SelectedRow() const override { return -1; }
-  void RowsReset() override {}
-  void RowChanged(int) override {}
-  void RowRemoved(int) override {}
-  void SelectRow(int) override {}
-  void FocusList() override {}
-  void SetCurrentTab(int) override {}
-  ColumnWidths CurrentColumnWidths() const override { return {}; }
-};
-
 // The list of one tab with its store and settings.
 struct Tab {
   RecordStore store;
   AppSettings settings;
-  NullScreen screen;
+  NullListScreen screen;
   FixedClock clock{1138710600};  // 2006-01-31 20:30 in China
   MainList list{store, settings, screen, clock};
 };

@@ -26,14 +26,7 @@ constexpr char kWriteFailed[] = "写入文件失败";
 
 class StoreFileTest : public ::testing::Test {
  protected:
-  // The folder's file names, sorted.
-  Names Files() const {
-    Names names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  Names Files() const { return folder.FileNames(); }
   std::string Path(const char* name) const { return folder.File(name); }
 
   testing::ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC

@@ -21,14 +21,7 @@ using Names = std::vector<std::string>;
 
 class RecoveryTest : public ::testing::Test {
  protected:
-  // The folder's file names, sorted.
-  Names Files() const {
-    Names names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  Names Files() const { return folder.FileNames(); }
   std::string Path(const char* name) const { return folder.File(name); }
   std::string Recovered() const { return ReadBytes(Path("data.mvd.unsaved")); }
 

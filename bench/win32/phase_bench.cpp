@@ -15,6 +15,7 @@
 #include "app/list_row.h"
 #include "app/main_list.h"
 #include "bench_data.h"
+#include "null_list_screen.h"
 #include "reminders/due_rules.h"
 #include "reminders/time_text.h"
 #include "store/data_file.h"
@@ -71,18 +72,6 @@ class TimedFiles final : public FileSystem {
   double create = 0, flush = 0, replace = 0;
 };
 
-class NullScreen final : public ListScreen {
- public:
-  int SelectedRow() const override { return -1; }
-  void RowsReset() override {}
-  void RowChanged(int) override {}
-  void RowRemoved(int) override {}
-  void SelectRow(int) override {}
-  void FocusList() override {}
-  void SetCurrentTab(int) override {}
-  ColumnWidths CurrentColumnWidths() const override { return DefaultColumnWidths(); }
-};
-
 void Run(int works) {
   testing::TempFolder folder;
   const std::string path = folder.File("data.mvd");
@@ -108,7 +97,7 @@ void Run(int works) {
   Line("row texts, every row", Timed([&] {
          for (const SeriesRecord& record : anime) SetRecordTexts(record, row);
        }));
-  NullScreen screen;
+  NullListScreen screen;
   MainList list(*store, settings, screen, clock);
   Line("ShowTab (rules, texts, rows)", Timed([&] { list.ShowTab(kAnime); }));
   Line("ShowTab again", Timed([&] { list.ShowTab(kAnime); }));

@@ -3,12 +3,14 @@
 // same bytes in GBK on every platform.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace mirevo::testing {
 
@@ -32,6 +34,14 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
   // A file name inside the folder, as the GBK path the store takes.
   std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // The names of the files in the folder, sorted.
+  std::vector<std::string> FileNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
  private:
   std::filesystem::path path_;
