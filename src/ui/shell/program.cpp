@@ -41,7 +41,8 @@ void KeepTimeZoneReadable() {
 
 Program::Program(win32::UiServices& services, const Clock& clock)
     : window_(services, clock),
-      reminders_(window_, clock, *this),
+      reminders_(window_, window_.Controller().List(), window_.Controller().GetSession().Store(),
+                 window_.Controller().Settings(), clock, *this),
       tray_(window_, services.notifyIcon, window_.Controller().Settings(),
             window_.Controller().List(), *this),
       behaviour_(window_, window_.Controller().GetSession(), *this),

@@ -30,12 +30,6 @@ bool MayChangeWorks(UINT message, LPARAM lParam) {
 
 }  // namespace
 
-ReminderFeature::ReminderFeature(MainWindow& window, const Clock& clock, FeatureRequests& program)
-    : window_(window),
-      program_(program),
-      reminders_(window.Controller().List(), window.Controller().GetSession().Store(),
-                 window.Controller().Settings(), clock) {}
-
 void ReminderFeature::Plan() {
   timer_.Start(window_.Hwnd(), reminders_.Plan());
 }

@@ -22,7 +22,10 @@ class ReminderFeature final : public MainWindowFeature {
  public:
   static constexpr UINT_PTR kTimerId = 2;
 
-  ReminderFeature(MainWindow& window, const Clock& clock, FeatureRequests& program);
+  // list is coloured again, from the store's works and the settings.
+  ReminderFeature(MainWindow& window, MainList& list, const RecordStore& store,
+                  const AppSettings& settings, const Clock& clock, FeatureRequests& program)
+      : window_(window), program_(program), reminders_(list, store, settings, clock) {}
 
   void OnStarted() override { Plan(); }
   // Its timer, the clock set, the machine awake; a command, a tab or the
