@@ -7,7 +7,7 @@ tests and runs them. A mutant the tests pass is a survivor.
 
 Prints one line per mutant and a summary; writes the survivors to
 build/mutants-survivors.txt. Mutants that do not compile are skipped."""
-import argparse, glob, json, os, re, subprocess, sys
+import argparse, glob, json, os, re, signal, subprocess, sys
 
 SWAPS = [(r"==", "!="), (r"!=", "=="), (r"<=", "<"), (r">=", ">"), (r"(?<![<>-])<(?![<=])", "<="),
          (r"(?<![<>-])>(?![>=])", ">="), (r"&&", "||"), (r"\|\|", "&&"), (r"\btrue\b", "false"),
@@ -29,12 +29,20 @@ def mutants(lines):
             yield n, "", "drop statement"
 
 
-def run(cmd, cwd, timeout):
+def run(cmd, cwd, timeout, capture=False):
+    """Runs cmd in a process group of its own; on a time-out the whole group
+    goes, so that a mutant's endless test does not keep running behind it.
+    Returns the exit code (124 on a time-out), or with capture its output."""
+    process = subprocess.Popen(cmd, cwd=cwd, stdout=subprocess.PIPE if capture else subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True,
+                               text=True, errors="replace")
     try:
-        return subprocess.run(cmd, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout).returncode
+        out, _ = process.communicate(timeout=timeout)
     except subprocess.TimeoutExpired:
-        return 124
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        return None if capture else 124
+    return out if capture else process.returncode
 
 
 def failed_tests(build):
@@ -42,10 +50,8 @@ def failed_tests(build):
     for program in sorted(glob.glob(os.path.join(build, "tests", "test_*"))):
         if not os.access(program, os.X_OK) or os.path.isdir(program):
             continue
-        try:
-            out = subprocess.run([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                 timeout=120, text=True, errors="replace").stdout
-        except subprocess.TimeoutExpired:
+        out = run([program], None, 120, capture=True)
+        if out is None:
             failed.append(os.path.basename(program) + ":timeout")
             continue
         failed += sorted({line.split()[3] for line in out.splitlines()
