@@ -48,8 +48,13 @@ TEST(CompareTextTest, MatchesTheCharacterWalkOnRandomBytes) {
   for (int round = 0; round < 200000; ++round) {
     std::string a = randomText();
     std::string b = round % 3 ? a.substr(0, a.size() / 2) + randomText() : randomText();
-    const int order = CompareText(a, b);
-    ASSERT_EQ((order > 0) - (order < 0), ReferenceCompare(a, b))
+    const int order = CompareText(a, b), expected = ReferenceCompare(a, b);
+    std::string keyA(2 * a.size(), '\0'), keyB(2 * b.size(), '\0');
+    keyA.resize(static_cast<std::size_t>(WriteSortKey(a, keyA.data()) - keyA.data()));
+    keyB.resize(static_cast<std::size_t>(WriteSortKey(b, keyB.data()) - keyB.data()));
+    const int keyOrder = keyA.compare(keyB);
+    ASSERT_EQ(std::pair((order > 0) - (order < 0), (keyOrder > 0) - (keyOrder < 0)),
+              std::pair(expected, expected))
         << ::testing::PrintToString(a) << " vs " << ::testing::PrintToString(b);
   }
 }

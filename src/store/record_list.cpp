@@ -66,19 +66,21 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     }
     keys.push_back(key);
   }
-  std::string arena;
-  arena.reserve(textBytes);
+  // Each text as its sort key, side by side: the sort then compares plain
+  // bytes.
+  std::string arena(2 * textBytes, '\0');
+  char* end = arena.data();
   for (Key& key : keys) {
-    const char* copy = arena.data() + arena.size();
-    arena.append(key.text);
-    key.text = std::string_view(copy, key.text.size());
+    char* start = end;
+    end = WriteSortKey(key.text, start);
+    key.text = std::string_view(start, static_cast<std::size_t>(end - start));
   }
 
   // Equal keys keep their list order through the position: the result is
   // that of a stable sort.
   std::sort(keys.begin(), keys.end(), [descending](const Key& a, const Key& b) {
     int c = (a.number > b.number) - (a.number < b.number);
-    if (c == 0) c = CompareText(a.text, b.text);
+    if (c == 0) c = a.text.compare(b.text);
     if (c == 0) return a.position < b.position;
     return descending ? c > 0 : c < 0;
   });

@@ -54,6 +54,16 @@ int CompareText(std::string_view a, std::string_view b) {
   return 0;
 }
 
+char* WriteSortKey(std::string_view text, char* out) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = GbkCharLengthAt(text, pos);
+    *out++ = length == 2 ? text[pos] : '\0';
+    *out++ = text[pos + length - 1];
+    pos += length;
+  }
+  return out;
+}
+
 int ReadAtoi(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && IsCSpace(static_cast<unsigned char>(text[pos]))) ++pos;
