@@ -8,13 +8,14 @@
 namespace mirevo {
 
 std::string RecoveryQuestion(std::string_view writtenAt) {
-  std::string question = "上次没有正常退出,留下了未保存的修改";
+  std::string question = "上次没有正常退出,\n有未保存的修改";
   if (!writtenAt.empty()) {
     question += '(';
     question += writtenAt;
     question += ')';
   }
-  return question + "。要恢复这些修改吗?\n\n选\"否\"则打开上次保存的数据,这些修改另存为备份文件。";
+  return question +
+         "。\n\n要恢复这些修改吗?\n选\"否\"则打开上次保存的数据,\n这些修改另存为备份文件。";
 }
 
 Session::Session(MessageView& messages, SessionView& window, const Clock& clock, FileSystem& files)
