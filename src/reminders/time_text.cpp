@@ -39,15 +39,6 @@ const std::array<std::string, 7>& WeekdayNames() {
 
 // The Windows runtime knows no time before 1970; the same holds everywhere,
 // so that the program behaves alike on every platform it is tested on.
-bool ToLocalTime(std::time_t time, std::tm& out) {
-  if (time < 0) return false;
-#ifdef _WIN32
-  return localtime_s(&out, &time) == 0;
-#else
-  return localtime_r(&time, &out) != nullptr;
-#endif
-}
-
 namespace {
 
 // "YYYY-MM-DD HH:MM" from broken-down local time. Lists of many works format

@@ -19,10 +19,6 @@ inline constexpr std::string_view kUnknownTime = "Unknown";
 // "周日(日)" .. "周六(土)", 8 GBK bytes each, indexed 0 = Sunday.
 const std::array<std::string, 7>& WeekdayNames();
 
-// The C library's local time of time; false when it cannot be represented
-// (the Windows runtime refuses times before 1970).
-bool ToLocalTime(std::time_t time, std::tm& out);
-
 // The local time as a TimeText; empty when the time has no local form.
 std::string FormatTimeText(std::time_t time);
 

@@ -17,6 +17,10 @@ class SystemClock final : public Clock {
   std::time_t Now() const override { return std::time(nullptr); }
 };
 
+// The C library's local time of time, safe on any thread; false when it
+// cannot be represented (the Windows runtime refuses times before 1970).
+bool ToLocalTime(std::time_t time, std::tm& out);
+
 class FixedClock final : public Clock {
  public:
   explicit FixedClock(std::time_t now) : now_(now) {}

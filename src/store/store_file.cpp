@@ -13,17 +13,11 @@ namespace {
 constexpr int kMaxBackupAttempts = 1000;
 
 // The backup name for the clock's minute and an attempt. Backups are also
-// made on the recovery file's writer thread, hence the reentrant local time.
+// made on the recovery file's writer thread, hence the thread-safe local time.
 std::string BackupName(const std::string& path, const Clock& clock, int attempt) {
-  const std::time_t now = clock.Now();
   char stamp[32] = "00000000-0000";
-  std::tm local{};
-#ifdef _WIN32
-  const bool known = localtime_s(&local, &now) == 0;
-#else
-  const bool known = localtime_r(&now, &local) != nullptr;
-#endif
-  if (known) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", &local);
+  if (std::tm local{}; ToLocalTime(clock.Now(), local))
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M", &local);
   std::string name = path + "." + stamp;
   if (attempt > 0) {
     name += '-';
