@@ -1,5 +1,6 @@
 #include "store/data_file.h"
 
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <cstring>
@@ -82,10 +83,15 @@ constexpr Field kFields[] = {
     {'c', FieldKind::kFlags, nullptr, nullptr},
 };
 
+// The table's entry of each tag byte, looked up once per entry of the file.
+constexpr auto kFieldOfTag = [] {
+  std::array<const Field*, 256> fields{};
+  for (const Field& field : kFields) fields[static_cast<unsigned char>(field.tag)] = &field;
+  return fields;
+}();
+
 const Field* FindField(char tag) {
-  for (const Field& field : kFields)
-    if (field.tag == tag) return &field;
-  return nullptr;
+  return kFieldOfTag[static_cast<unsigned char>(tag)];
 }
 
 int PackedFlags(const SeriesRecord& r) {
@@ -210,7 +216,7 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
         if (!unknownKindReported) messages.emplace_back(kDataDamaged);
         unknownKindReported = true;
       }
-      current = &store.lists[list].InsertNewRecord();
+      current = &store.lists[list].AppendNewRecord();
       current->category = category;
       continue;
     }
@@ -237,7 +243,6 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
     }
     if (tag == 'N' && current->id > store.idCounter) store.idCounter = current->id;
   }
-  for (RecordList& list : store.lists) list.ReverseOrder();
   return messages;
 }
 

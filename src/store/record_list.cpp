@@ -14,8 +14,9 @@ SeriesRecord& RecordList::InsertNewRecord() {
   return records_.front();
 }
 
-void RecordList::ReverseOrder() {
-  records_.reverse();
+SeriesRecord& RecordList::AppendNewRecord() {
+  records_.emplace_back();
+  return records_.back();
 }
 
 RecordList::const_iterator RecordList::Find(const SeriesRecord& record) const {

@@ -18,8 +18,8 @@ class RecordList {
 
   // A record with the defaults, linked in as the new head; the caller fills it.
   SeriesRecord& InsertNewRecord();
-
-  void ReverseOrder();
+  // The same, linked in as the new tail: loading keeps the file's order.
+  SeriesRecord& AppendNewRecord();
 
   // Removes (and destroys) this record; nothing when it is not in the list.
   void Remove(const SeriesRecord& record);
