@@ -12,9 +12,9 @@ std::string_view DatePart(std::string_view timeText) {
 }
 
 // On a kind tab an empty next time becomes one week after the update.
-void FillEmptyNextTime(SeriesRecord& record, int currentTab) {
+void FillEmptyNextTime(SeriesRecord& record, int currentTab, const DueThreshold& due) {
   if (!record.nextTime.empty() || currentTab == kFinishedList || currentTab == kAwaitedList) return;
-  record.nextTime = AddOneWeek(record.updateTime);
+  record.nextTime = due.weekAhead.Add(record.updateTime);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold
 
 RowColour ApplyDueRules(SeriesRecord& record, int currentTab, const DueThreshold& due,
                         const ReminderSettings& settings, std::string_view currentTimeText) {
-  FillEmptyNextTime(record, currentTab);
+  FillEmptyNextTime(record, currentTab, due);
   RowColour colour = kNoColour;
 
   if (currentTab == kFinishedList) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "reminders/time_text.h"
 #include "store/clock.h"
 #include "store/reminder_settings.h"
 #include "store/series_record.h"
@@ -18,6 +19,10 @@ inline constexpr RowColour kNoColour = 0;
 struct DueThreshold {
   std::string threshold;  // TimeText
   int todayWeekday = 0;   // 0 = Sunday
+  // The empty next times filled at this moment; what it remembers of the
+  // calendar changes no answer, so the rules may use it through a const
+  // threshold.
+  mutable WeekAhead weekAhead;
 };
 
 // By the day (the "accuracy" setting): the threshold is today at 23:59;

@@ -99,4 +99,105 @@ std::string AddOneWeek(std::string_view text) {
   return TimeTextOf(fields);
 }
 
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+std::int64_t DaysFromCivil(int year, int month, int day) {
+  year -= month <= 2;
+  const int era = (year >= 0 ? year : year - 399) / 400;
+  const int yearOfEra = year - era * 400;
+  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return std::int64_t{era} * 146097 + dayOfEra - 719468;
+}
+
+void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
+  days += 719468;
+  const auto era = static_cast<int>((days >= 0 ? days : days - 146096) / 146097);
+  const auto dayOfEra = static_cast<int>(days - std::int64_t{era} * 146097);
+  const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const int shiftedMonth = (5 * dayOfYear + 2) / 153;
+  day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+  month = shiftedMonth + (shiftedMonth < 10 ? 3 : -9);
+  year = yearOfEra + era * 400 + (month <= 2);
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// The fields of "YYYY-MM-DD HH:MM" when every one is digits in its place (the
+// separators are not read, as FieldsOf does not read them) and names a real
+// date and clock time; false otherwise.
+bool ReadWellFormed(std::string_view text, std::tm& fields) {
+  if (text.size() != kTimeTextLength) return false;
+  int values[5];
+  static constexpr std::size_t kStarts[] = {0, 5, 8, 11, 14};
+  static constexpr std::size_t kLengths[] = {4, 2, 2, 2, 2};
+  for (int i = 0; i < 5; ++i) {
+    int value = 0;
+    for (std::size_t at = kStarts[i]; at < kStarts[i] + kLengths[i]; ++at) {
+      if (text[at] < '0' || text[at] > '9') return false;
+      value = value * 10 + (text[at] - '0');
+    }
+    values[i] = value;
+  }
+  const auto [year, month, day, hour, minute] = values;
+  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour > 23 ||
+      minute > 59)
+    return false;
+  fields = std::tm{};
+  fields.tm_year = year - 1900;
+  fields.tm_mon = month - 1;
+  fields.tm_mday = day;
+  fields.tm_hour = hour;
+  fields.tm_min = minute;
+  return true;
+}
+
+// Local midnight of a day as the C library counts it; -1 when it cannot, or
+// when the day has no midnight (the clock jumps over it, or the whole day).
+std::time_t LocalMidnight(std::int64_t days) {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  CivilFromDays(days, year, month, day);
+  std::tm fields{};
+  fields.tm_year = year - 1900;
+  fields.tm_mon = month - 1;
+  fields.tm_mday = day;
+  fields.tm_isdst = -1;
+  const std::time_t time = std::mktime(&fields);
+  const bool named = fields.tm_year == year - 1900 && fields.tm_mon == month - 1 &&
+                     fields.tm_mday == day && fields.tm_hour == 0 && fields.tm_min == 0;
+  return named ? time : -1;
+}
+
+}  // namespace
+
+std::string WeekAhead::Add(std::string_view text) {
+  std::tm fields;
+  if (!ReadWellFormed(text, fields)) return AddOneWeek(text);
+  const std::int64_t target =
+      DaysFromCivil(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday) + 7;
+  auto [day, isNew] = plainDays_.try_emplace(target, false);
+  if (isNew) {
+    // Exactly 24 hours from midnight to midnight: every clock time of the day
+    // exists once, so the text a week later is the date moved on. A change of
+    // the clock that day, or a day the C library cannot name, makes it 23, 25
+    // or no hours.
+    const std::time_t start = LocalMidnight(target);
+    const std::time_t end = LocalMidnight(target + 1);
+    day->second = start >= 0 && end >= 0 && end - start == 24 * 3600;
+  }
+  if (!day->second) return AddOneWeek(text);
+  CivilFromDays(target, fields.tm_year, fields.tm_mon, fields.tm_mday);
+  fields.tm_year -= 1900;
+  fields.tm_mon -= 1;
+  return TimeTextOf(fields);
+}
+
 }  // namespace mirevo

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "store/clock.h"
 
@@ -34,5 +36,19 @@ std::time_t ParseTimeText(std::string_view text);
 // a daylight-saving change keeps its clock time. Empty when the text names no
 // representable time.
 std::string AddOneWeek(std::string_view text);
+
+// AddOneWeek for the many texts of one fill of the list, with the same
+// results. The C library's local time is costly, so each calendar day met is
+// asked about once: on a day whose local clock runs its plain 24 hours, a
+// well-formed text a week before it needs only calendar arithmetic. Texts
+// landing on a daylight-saving change, or not well formed, go to AddOneWeek.
+// Made for one moment: a changed time zone needs a new one.
+class WeekAhead {
+ public:
+  std::string Add(std::string_view text);
+
+ private:
+  std::unordered_map<std::int64_t, bool> plainDays_;  // by days since 1970-01-01
+};
 
 }  // namespace mirevo
