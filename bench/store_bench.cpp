@@ -51,7 +51,7 @@ const RecordList& ListOf(int works) {
     for (RecordList& list : generated.lists)
       for (SeriesRecord& r : list) {
         r.category = kAnime;
-        single.lists[0].InsertNewRecord() = r;
+        single.lists[0].AppendNewRecord() = r;
       }
     it = lists.emplace(works, std::move(LoadedCopy(single).lists[0])).first;
   }

@@ -9,20 +9,35 @@
 
 namespace mirevo {
 
+RecordList::RecordList(const RecordList& other) {
+  *this = other;
+}
+
+RecordList& RecordList::operator=(const RecordList& other) {
+  if (this == &other) return *this;
+  Slots copies;
+  copies.reserve(other.records_.size());
+  for (const auto& record : other.records_) copies.push_back(std::make_unique<SeriesRecord>(*record));
+  records_.swap(copies);
+  return *this;
+}
+
 SeriesRecord& RecordList::InsertNewRecord() {
-  records_.emplace_front();
-  return records_.front();
+  return **records_.insert(records_.begin(), std::make_unique<SeriesRecord>());
 }
 
 SeriesRecord& RecordList::AppendNewRecord() {
-  records_.emplace_back();
-  return records_.back();
+  return *records_.emplace_back(std::make_unique<SeriesRecord>());
 }
 
-RecordList::const_iterator RecordList::Find(const SeriesRecord& record) const {
-  for (auto it = records_.begin(); it != records_.end(); ++it)
-    if (&*it == &record) return it;
-  return records_.end();
+RecordList::Slots::iterator RecordList::Find(const SeriesRecord& record) {
+  return std::find_if(records_.begin(), records_.end(),
+                      [&record](const auto& slot) { return slot.get() == &record; });
+}
+
+RecordList::Slots::const_iterator RecordList::Find(const SeriesRecord& record) const {
+  return std::find_if(records_.begin(), records_.end(),
+                      [&record](const auto& slot) { return slot.get() == &record; });
 }
 
 bool RecordList::Contains(const SeriesRecord& record) const {
@@ -35,15 +50,24 @@ void RecordList::Remove(const SeriesRecord& record) {
 }
 
 void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
+  if (&source == this) {
+    // Within one list the record only goes to the head.
+    auto it = Find(record);
+    if (it != records_.end()) std::rotate(records_.begin(), it, it + 1);
+    return;
+  }
   auto it = source.Find(record);
-  if (it != source.records_.end()) records_.splice(records_.begin(), source.records_, it);
+  if (it == source.records_.end()) return;
+  std::unique_ptr<SeriesRecord> moved = std::move(*it);
+  source.records_.erase(it);
+  records_.insert(records_.begin(), std::move(moved));
 }
 
 // A key with both parts orders by the number, then the text; the list has
 // always been ordered by two stable passes (text, then number), which equal
 // one stable sort by (number, text), which is what runs here. The keys are copied next to each
-// other first, so that the sort does not chase list nodes through memory; the nodes are then
-// relinked in the sorted order without copying any record.
+// other first, so that the sort does not reach into the records; the records' addresses are
+// then put in the sorted order, no record is copied.
 void RecordList::SortRecords(SortKey sortKey, bool descending) {
   if (records_.size() < 2) return;
 
@@ -51,17 +75,17 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     std::string_view text;
     int number;
     std::uint32_t position;
+    // The text's first eight bytes as one number (zeros past its end), whose
+    // order is theirs: most comparisons end there.
+    std::uint64_t head = 0;
   };
-  std::vector<iterator> nodes;
   std::vector<Key> keys;
-  nodes.reserve(records_.size());
   keys.reserve(records_.size());
   std::size_t textBytes = 0;
-  for (auto it = records_.begin(); it != records_.end(); ++it) {
-    const auto position = static_cast<std::uint32_t>(nodes.size());
-    nodes.push_back(it);
-    Key key{{}, SortNumber(*it, sortKey).value_or(0), position};
-    if (const std::string* text = SortText(*it, sortKey)) {
+  for (const auto& record : records_) {
+    const auto position = static_cast<std::uint32_t>(keys.size());
+    Key key{{}, SortNumber(*record, sortKey).value_or(0), position};
+    if (const std::string* text = SortText(*record, sortKey)) {
       key.text = *text;  // repointed into the arena below
       textBytes += text->size();
     }
@@ -75,24 +99,28 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     char* start = end;
     end = WriteSortKey(key.text, start);
     key.text = std::string_view(start, static_cast<std::size_t>(end - start));
+    for (std::size_t i = 0; i < 8; ++i)
+      key.head = key.head << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
   }
 
   // Equal keys keep their list order through the position: the result is
   // that of a stable sort.
   std::sort(keys.begin(), keys.end(), [descending](const Key& a, const Key& b) {
     int c = (a.number > b.number) - (a.number < b.number);
+    if (c == 0) c = (a.head > b.head) - (a.head < b.head);
     if (c == 0) c = a.text.compare(b.text);
     if (c == 0) return a.position < b.position;
     return descending ? c > 0 : c < 0;
   });
 
-  std::list<SeriesRecord> sorted;
-  for (const Key& key : keys) sorted.splice(sorted.end(), records_, nodes[key.position]);
+  Slots sorted;
+  sorted.reserve(records_.size());
+  for (const Key& key : keys) sorted.push_back(std::move(records_[key.position]));
   records_.swap(sorted);
 }
 
 void RecordList::ClearNextTimes() {
-  for (auto& record : records_) record.nextTime.clear();
+  for (auto& record : records_) record->nextTime.clear();
 }
 
 }  // namespace mirevo
