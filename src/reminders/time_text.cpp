@@ -146,8 +146,10 @@ bool ReadWellFormed(std::string_view text, std::tm& fields) {
     values[i] = value;
   }
   const auto [year, month, day, hour, minute] = values;
-  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour > 23 ||
-      minute > 59)
+  // The Windows runtime refuses a year before 1970 even where a week later
+  // would lie after it.
+  if (year < 1970 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+      hour > 23 || minute > 59)
     return false;
   fields = std::tm{};
   fields.tm_year = year - 1900;
