@@ -1,6 +1,5 @@
 #include "store/data_file.h"
 
-#include <algorithm>
 #include <array>
 #include <cassert>
 #include <charconv>
@@ -151,9 +150,6 @@ class EntryWriter {
   char* out_;
 };
 
-// What the texts of a record usually take, for the first size of the buffer.
-constexpr std::size_t kTypicalTextBytes = 64;
-
 std::size_t TextSizes(const SeriesRecord& r) {
   std::size_t size = 0;
   for (const Field& field : kFields)
@@ -252,27 +248,22 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
 
 std::string FormatData(const RecordStore& store) {
   // The "T" entry and the table's entries of every record: the whole file is
-  // built in one buffer, which is cut to what was written. The records are
-  // visited once: before each is written the buffer is made large enough for
-  // its bound (its texts and every entry's overhead), doubling when it grows.
-  std::size_t records = 0;
-  for (const RecordList& list : store.lists) records += list.size();
-  std::string out(records * (kRecordOverhead + kTypicalTextBytes), '\0');
-  std::size_t used = 0;
+  // built in one buffer, as large as the records' bounds (their texts and
+  // every entry's overhead) together, which is cut to what was written.
+  std::size_t size = 0;
+  for (const RecordList& list : store.lists)
+    for (const SeriesRecord& r : list) size += kRecordOverhead + TextSizes(r);
+  std::string out(size, '\0');
+  EntryWriter writer(out.data());
   for (int index = 0; index < kListCount; ++index) {
     for (const SeriesRecord& r : store.lists[index]) {
-      const std::size_t bound = kRecordOverhead + TextSizes(r);
-      if (used + bound > out.size()) out.resize(std::max(2 * out.size(), used + bound));
-      EntryWriter writer(out.data() + used);
       writer.Number('T', ListTagValue(index, r.category));
       WriteFields(writer, r);
-      const auto written = static_cast<std::size_t>(writer.Position() - (out.data() + used));
-      // The bound is what keeps the writer inside the buffer.
-      assert(written <= bound);
-      used += written;
     }
   }
-  out.resize(used);
+  // The bounds above are what keeps the writer inside the buffer.
+  assert(writer.Position() <= out.data() + out.size());
+  out.resize(static_cast<std::size_t>(writer.Position() - out.data()));
   return out;
 }
 
