@@ -93,9 +93,9 @@ void Run(int works) {
          for (SeriesRecord& record : anime)
            ApplyDueRules(record, kAnime, due, settings.reminders, now);
        }));
-  ListRow row;
+  RowTexts texts;
   Line("row texts, every row", Timed([&] {
-         for (const SeriesRecord& record : anime) SetRecordTexts(record, row);
+         for (const SeriesRecord& record : anime) SetRecordTexts(record, texts);
        }));
   NullListScreen screen;
   MainList list(*store, settings, screen, clock);

@@ -51,8 +51,7 @@ std::string AirTimeColumnText(const SeriesRecord& record) {
   return WeekdayNames()[record.weekday] + record.airTime;
 }
 
-void SetRecordTexts(const SeriesRecord& record, ListRow& row) {
-  auto& t = row.texts;
+void SetRecordTexts(const SeriesRecord& record, RowTexts& t) {
   t[kColumnAirTime] = AirTimeColumnText(record);
   t[kColumnName] = record.name;
   t[kColumnEpisode] = std::to_string(record.episode);

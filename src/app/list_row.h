@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,11 @@ namespace mirevo {
 using RowTexts = std::array<std::string, kColumnCount>;
 
 struct ListRow {
-  // Written from the record when they are first asked for
+  // Made and written from the record when they are first asked for
   // (MainList::TextsOfRow): the list view asks only for the rows it shows,
-  // and a fill of 100,000 rows need not write 1,200,000 texts.
-  RowTexts texts;
+  // and a fill of 100,000 rows need not make 1,200,000 texts. Once made
+  // they are kept, and written again when asked for after a change.
+  std::unique_ptr<RowTexts> texts;
   bool textsWritten = false;
   RowColour colour = kNoColour;
   SeriesRecord* record = nullptr;
@@ -42,6 +44,6 @@ std::string AirTimeColumnText(const SeriesRecord& record);
 
 // Columns 1 to 11 from the record (column 0, the id, is set when the row is
 // made).
-void SetRecordTexts(const SeriesRecord& record, ListRow& row);
+void SetRecordTexts(const SeriesRecord& record, RowTexts& texts);
 
 }  // namespace mirevo

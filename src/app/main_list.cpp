@@ -33,8 +33,8 @@ void MainList::RenewDueThreshold() {
 
 void MainList::FillList(RecordList& list) {
   RenewDueThreshold();
-  // Rows are overwritten in place: their strings keep their buffers, which
-  // matters at tens of thousands of works.
+  // Rows are overwritten in place: the texts of rows already shown keep
+  // their buffers.
   rows_.resize(list.size());
   // One moment for the whole list: formatting the local time per row would
   // cost more than the rules themselves.
@@ -59,11 +59,12 @@ void MainList::WriteRow(int row, std::string_view now) {
 const RowTexts& MainList::TextsOfRow(int row) const {
   ListRow& shown = rows_[row];
   if (!shown.textsWritten) {
-    shown.texts[kColumnId] = std::to_string(shown.record->id);
-    SetRecordTexts(*shown.record, shown);
+    if (!shown.texts) shown.texts = std::make_unique<RowTexts>();
+    (*shown.texts)[kColumnId] = std::to_string(shown.record->id);
+    SetRecordTexts(*shown.record, *shown.texts);
     shown.textsWritten = true;
   }
-  return shown.texts;
+  return *shown.texts;
 }
 
 void MainList::RefreshRow(int row) {
