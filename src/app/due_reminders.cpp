@@ -11,6 +11,10 @@ std::uint32_t DueReminders::Plan() {
 }
 
 bool DueReminders::OnTimer(bool clockJumped, bool windowHidden) {
+  if (startedAt_) {
+    moment_ = NextDueMoment(store_, *startedAt_, settings_.dueByDay.On());
+    startedAt_.reset();
+  }
   if (!clockJumped && clock_.Now() < moment_) return false;
   list_.RecolourRows();
   return windowHidden && settings_.trayBalloons.On() && list_.HasNewlyDue();

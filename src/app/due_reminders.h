@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 
 #include "app/main_list.h"
 #include "store/app_settings.h"
@@ -20,10 +21,14 @@ class DueReminders {
                const Clock& clock)
       : list_(list), store_(store), settings_(settings), clock_(clock) {}
 
-  // Plans the next moment from the works and settings as they are now (at
-  // start, after each moment, after a command or a change of settings);
-  // returns the timer's wait in milliseconds, 0 for at once.
+  // Plans the next moment from the works and settings as they are now (after
+  // each moment, after a command or a change of settings); returns the
+  // timer's wait in milliseconds, 0 for at once.
   std::uint32_t Plan();
+
+  // At the start: the plan reads every work, so it is left to the first
+  // tick, which plans from this moment and then goes on as any tick.
+  void PlanAtFirstTick() { startedAt_ = clock_.Now(); }
 
   // The timer fired. When the planned moment has come, or always when
   // clockJumped (the clock was set, the machine woke from sleep), the shown
@@ -38,6 +43,7 @@ class DueReminders {
   const AppSettings& settings_;
   const Clock& clock_;
   std::time_t moment_ = 0;
+  std::optional<std::time_t> startedAt_;
 };
 
 }  // namespace mirevo

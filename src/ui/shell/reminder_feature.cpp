@@ -30,6 +30,11 @@ bool MayChangeWorks(UINT message, LPARAM lParam) {
 
 }  // namespace
 
+void ReminderFeature::OnStarted() {
+  reminders_.PlanAtFirstTick();
+  timer_.Start(window_.Hwnd(), kPlanAgainMs);
+}
+
 void ReminderFeature::Plan() {
   timer_.Start(window_.Hwnd(), reminders_.Plan());
 }

@@ -27,7 +27,8 @@ class ReminderFeature final : public MainWindowFeature {
                   const AppSettings& settings, const Clock& clock, FeatureRequests& program)
       : window_(window), program_(program), reminders_(list, store, settings, clock) {}
 
-  void OnStarted() override { Plan(); }
+  // The first plan reads every work: it waits until the window has shown.
+  void OnStarted() override;
   // Its timer, the clock set, the machine awake; a command, a tab or the
   // settings dialog's result plan again shortly after (never answered).
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
