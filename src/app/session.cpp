@@ -41,6 +41,7 @@ void Session::LoadDataFile() {
     const std::optional<std::time_t> writtenAt = recoveryFile_.WrittenAt();
     const std::string question = RecoveryQuestion(writtenAt ? FormatTimeText(*writtenAt) : "");
     if (messages_.AskYesNo(question, kAppTitle) == Answer::kYes) {
+      if (preload_ != nullptr) preload_->Take({});  // not wanted: its works go now
       ShowMessages(recoveryFile_.Load(store_));
       store_.MarkChanged();
       // The data file is not read in this run, and the recovery file may
@@ -50,6 +51,14 @@ void Session::LoadDataFile() {
       return;
     }
     recoveryFile_.SetAside();
+  }
+  if (preload_ != nullptr) {
+    if (std::optional<DataPreload::Loaded> loaded = preload_->Take(dataFile_.Path())) {
+      store_ = std::move(loaded->store);
+      if (loaded->needsBackup) dataFile_.MarkDamaged();
+      ShowMessages(loaded->messages);
+      return;
+    }
   }
   ShowMessages(LoadFile(dataFile_, store_));
 }

@@ -11,6 +11,7 @@
 #include "app/views.h"
 #include "store/app_settings.h"
 #include "store/clock.h"
+#include "store/data_preload.h"
 #include "store/file_io_platform.h"
 #include "store/record_store.h"
 #include "store/recovery_file.h"
@@ -43,6 +44,9 @@ class Session {
   // yet) and the data file (they are then set aside as a dated backup).
   void LoadSettingsFile(int screenDpi);
   void LoadDataFile();
+  // The data file as a preload read it, if it read the one the settings
+  // name; otherwise LoadDataFile reads it itself. Set before the start.
+  void UsePreload(DataPreload& preload) { preload_ = &preload; }
 
   // The window's timer, every kRecoveryTimerMs: after a change since the
   // last snapshot, the store's bytes go to the recovery file's writer; the
@@ -107,6 +111,7 @@ class Session {
   RecoveryFile recoveryFile_;
   RecoveryWriter recoveryWriter_{recoveryFile_};
   unsigned snapshotChanges_ = 0;  // the store's changes at the last snapshot
+  DataPreload* preload_ = nullptr;
 };
 
 }  // namespace mirevo

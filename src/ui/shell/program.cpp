@@ -10,6 +10,7 @@
 #include "reminders/time_zone.h"
 
 #include "store/clock.h"
+#include "store/data_preload.h"
 #include "ui/shell/single_instance.h"
 #include "ui/win32/module.h"
 
@@ -62,14 +63,17 @@ int RunProgram(std::string_view instanceName, win32::UiServices& services) {
                            win32::MessageIcon::kNone);
     return 0;
   }
+  static SystemClock clock;
+  // The data file is read while the window is made.
+  DataPreload preload(clock);
   OleSession ole;
   win32::InitCommonControlsForApp();
-  static SystemClock clock;
   // Never taken apart: when the window's run ends, the files are written and
   // the window, its timers and the tray icon are gone. Handing each of
   // 100,000 works' texts back to the heap would only hold up the end of the
   // process, which takes back its memory in one piece.
   auto* program = new Program(services, clock);
+  program->Window().Controller().GetSession().UsePreload(preload);
   // -1: the window could not be made (resources missing from the file).
   return program->Window().RunModal(nullptr) == -1 ? 1 : 0;
 }
