@@ -30,36 +30,27 @@ SeriesRecord& RecordList::AppendNewRecord() {
   return *records_.emplace_back(std::make_unique<SeriesRecord>());
 }
 
-RecordList::Slots::iterator RecordList::Find(const SeriesRecord& record) {
-  return std::find_if(records_.begin(), records_.end(),
-                      [&record](const auto& slot) { return slot.get() == &record; });
-}
-
-RecordList::Slots::const_iterator RecordList::Find(const SeriesRecord& record) const {
-  return std::find_if(records_.begin(), records_.end(),
-                      [&record](const auto& slot) { return slot.get() == &record; });
+std::size_t RecordList::IndexOf(const SeriesRecord& record) const {
+  const auto it = std::find_if(records_.begin(), records_.end(),
+                               [&record](const auto& slot) { return slot.get() == &record; });
+  return static_cast<std::size_t>(it - records_.begin());
 }
 
 bool RecordList::Contains(const SeriesRecord& record) const {
-  return Find(record) != records_.end();
+  return IndexOf(record) < records_.size();
 }
 
 void RecordList::Remove(const SeriesRecord& record) {
-  auto it = Find(record);
-  if (it != records_.end()) records_.erase(it);
+  const std::size_t index = IndexOf(record);
+  if (index < records_.size()) records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
-  if (&source == this) {
-    // Within one list the record only goes to the head.
-    auto it = Find(record);
-    if (it != records_.end()) std::rotate(records_.begin(), it, it + 1);
-    return;
-  }
-  auto it = source.Find(record);
-  if (it == source.records_.end()) return;
-  std::unique_ptr<SeriesRecord> moved = std::move(*it);
-  source.records_.erase(it);
+  const std::size_t index = source.IndexOf(record);
+  if (index >= source.records_.size()) return;
+  const auto slot = source.records_.begin() + static_cast<std::ptrdiff_t>(index);
+  std::unique_ptr<SeriesRecord> moved = std::move(*slot);
+  source.records_.erase(slot);
   records_.insert(records_.begin(), std::move(moved));
 }
 

@@ -93,8 +93,8 @@ class RecordList {
   const SeriesRecord& Head() const { return *records_.front(); }
 
  private:
-  Slots::iterator Find(const SeriesRecord& record);
-  Slots::const_iterator Find(const SeriesRecord& record) const;
+  // The record's place, or size() when the list does not hold it.
+  std::size_t IndexOf(const SeriesRecord& record) const;
 
   Slots records_;
 };
