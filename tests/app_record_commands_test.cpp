@@ -54,7 +54,7 @@ TEST_F(AddTest, AStartedWorkOnAwaitedBringsTheDialogBack) {
     std::tie(form.name, form.episodeText, form.updateTime) =
         std::tuple("X", "3", "2005-01-01 00:00");
   });
-  view.recordDialogs = {started, FakeView::Cancelled(), started,
+  view.recordDialogs = {started, FakeView::Cancelled, started,
                         FakeView::Confirmed([](RecordForm& form) { form.episodeText = "0"; })};
   commands.Add();
   EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged, view.focused),
@@ -142,18 +142,12 @@ TEST_F(UpdateTest, OvaKeepsItsEarliestUpdate) {
             std::tuple("", "2"));
 }
 
-class EditTest : public AppTest {
- protected:
-  void EditWith(std::function<void(RecordForm&)> change) {
-    view.recordDialogs.push_back(FakeView::Confirmed(std::move(change)));
-    commands.Edit();
-  }
-};
+using EditTest = AppTest;
 
 TEST_F(EditTest, OpensWithTheStoredValuesAndKeepsTheUpdateTime) {
   Start(kMondayWork + "0;", kAnime, 0);
   clock.Advance(kOneDay);
-  EditWith([](RecordForm& form) { form.name = "新名"; });
+  EditWork([](RecordForm& form) { form.name = "新名"; });
   const RecordForm& opened = view.openedForms.at(0);
   EXPECT_EQ(std::tie(opened.title, opened.addMode, opened.airHour, opened.airMinute, opened.weekday,
                      opened.rating, opened.episodeText),
@@ -174,7 +168,7 @@ TEST_F(EditTest, ANewNextTimeSetsTheManualFlag) {
   };
   for (const auto& [flags, change, shown, flagsAfter] : cases) {
     Start(kMondayWork + flags + ";", kAnime, 0);
-    EditWith(change);
+    EditWork(change);
     EXPECT_EQ(Text(0, kColumnNextTime), shown);
     EXPECT_TRUE(Saved().ends_with(flagsAfter)) << DataFile();
   }
@@ -182,7 +176,7 @@ TEST_F(EditTest, ANewNextTimeSetsTheManualFlag) {
 
 TEST_F(EditTest, OnAwaitedTheEpisodeStaysZeroAndTheRestIsSaved) {
   Start("T=25;N=1;n=未定;v=0;d=2006-01-31 20:30;", kAwaitedList, 0);
-  EditWith([](RecordForm& form) {
+  EditWork([](RecordForm& form) {
     std::tie(form.episodeText, form.notes) = std::tuple("2", "十月开播");
   });
   EXPECT_EQ(view.messages,
@@ -193,7 +187,7 @@ TEST_F(EditTest, OnAwaitedTheEpisodeStaysZeroAndTheRestIsSaved) {
       << DataFile();
 }
 
-using FinishTest = EditTest;
+using FinishTest = AppTest;
 
 // Finished works have no next time, on screen and in the file, even when
 // edited; back on their tab it is filled again from the update.
@@ -203,7 +197,7 @@ TEST_F(FinishTest, ToFinishedAndBackByTheTypeText) {
   EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back(), view.selected,
                        Text(0, kColumnNextTime)),
             std::tuple(kFinishedList, kFinishedList, 0, ""));
-  EditWith([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
+  EditWork([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
   EXPECT_EQ(Text(0, kColumnNextTime), "");
   const std::string file = Saved();
   EXPECT_TRUE(file.starts_with("T=10;N=5;") && file.ends_with(";D=;k=;W=;c=0;")) << file;
@@ -284,7 +278,7 @@ TEST_F(RefusalTest, RefusedCommandsChangeNothing) {
 // Both record dialogs, cancelled.
 TEST_F(RefusalTest, ACancelledDialogChangesNothing) {
   Start(kMondayWork + "0;", kAnime, 0);
-  view.recordDialogs = {FakeView::Cancelled(), FakeView::Cancelled()};
+  view.recordDialogs = {FakeView::Cancelled, FakeView::Cancelled};
   commands.Add();
   commands.OnListDoubleClick();
   EXPECT_EQ(
