@@ -30,36 +30,28 @@ TEST_F(ListTest, RowTextsFollowTheColumns) {
   EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
 }
 
-// The clock's moments colour the rows again without a fill: the selection
-// stays, only the rows that changed are redrawn (an empty next time is filled
-// in as a fill would), and nothing counts as a change of the data.
-TEST_F(ListTest, RecolouringFollowsTheClockAndKeepsTheSelection) {
+// The timer waits for the next due moment; then the rows are coloured
+// again without a fill: the selection stays, only the rows that changed are
+// redrawn (an empty next time is filled in as a fill would), and nothing
+// counts as a change of the data. The summary comes by itself, once, to a
+// window in the tray with "AllowTrayBTip" on.
+TEST_F(ListTest, ADueMomentRecoloursTheChangedRowsAndBringsTheSummaryOnce) {
   Start("T=0;N=1;n=a;d=2006-01-30 20:00;D=2006-01-31 20:45;T=0;N=2;n=b;d=2006-01-30 20:00;D=;",
         kAnime, 1);
+  DueReminders reminders(list, store, settings, clock);
+  EXPECT_EQ(reminders.Plan(), 15u * 60 * 1000);
   list.RecolourRows();
   EXPECT_EQ(view.changedRows, std::vector<int>{}) << "nothing changed yet";
   list.RecordOfRow(1).nextTime.clear();
-  clock.Advance(15 * 60);
-  list.RecolourRows();
-  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.Rows()[1].colour, view.changedRows,
-                       view.selected, store.dataChanged, Text(1, kColumnNextTime)),
-            std::tuple(0xFF0000, kNoColour, std::vector<int>{0, 1}, 1, false, "2006-02-06 20:00"));
-}
-
-// The timer waits for the next due moment; then the rows are coloured again,
-// and the summary comes by itself, once, to a window in the tray with
-// "AllowTrayBTip" on.
-TEST_F(ListTest, ADueMomentRecoloursAndBringsTheSummaryOnce) {
-  Start("T=0;N=1;n=a;d=2006-01-30 20:00;D=2006-01-31 20:45;", kAnime);
-  DueReminders reminders(list, store, settings, clock);
-  EXPECT_EQ(reminders.Plan(), 15u * 60 * 1000);
   clock.Advance(15 * 60 - 1);
   EXPECT_FALSE(reminders.OnTimer(false, true));
-  EXPECT_EQ(list.Rows()[0].colour, kNoColour) << "not yet";
+  EXPECT_EQ(view.changedRows, std::vector<int>{}) << "not yet";
   clock.Advance(1);
   settings.trayBalloons = 0;
   EXPECT_FALSE(reminders.OnTimer(false, true));
-  EXPECT_EQ(list.Rows()[0].colour, 0xFF0000);
+  EXPECT_EQ(std::tuple(list.Rows()[0].colour, list.Rows()[1].colour, view.changedRows,
+                       view.selected, store.dataChanged, Text(1, kColumnNextTime)),
+            std::tuple(0xFF0000, kNoColour, std::vector<int>{0, 1}, 1, false, "2006-02-06 20:00"));
   settings.trayBalloons = 1;
   EXPECT_FALSE(reminders.OnTimer(false, false)) << "the window is shown";
   EXPECT_TRUE(reminders.OnTimer(false, true));

@@ -83,20 +83,6 @@ TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
   }
 }
 
-TEST(SettingsForm, ApplyEnabledAfterOpeningExactlyWhenASearchBoxWasFilled) {
-  const std::tuple<int, std::string, std::string, bool> cases[] = {
-      {2, "", "", false}, {2, "p", "", true}, {2, "", "q", true},
-      {1, "", "", true},  {7, "", "", false},
-  };
-  for (const auto& [source, prefix, postfix, enabled] : cases) {
-    AppSettings current;
-    std::tie(current.searchSource, current.searchPrefix, current.searchPostfix) =
-        std::tie(source, prefix, postfix);
-    SettingsForm form = Opened(current);
-    EXPECT_EQ(form.applyEnabled, enabled) << source << prefix << postfix;
-  }
-}
-
 TEST(SettingsForm, ReminderPageChangesTheCopyAtOnce) {
   SettingsForm form = Opened(AppSettings());
   form.applyEnabled = false;
@@ -138,14 +124,6 @@ TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
   }
 }
 
-SearchPageForm OpenedPage(int source, int encoding, std::string prefix, std::string postfix) {
-  SearchPageForm page;
-  std::tie(page.source, page.encoding, page.prefix, page.postfix) =
-      std::tuple(source, encoding, prefix, postfix);
-  page.Open();
-  return page;
-}
-
 using Shown = std::tuple<int, int, std::optional<std::string>, std::optional<std::string>, bool>;
 
 Shown ShownBy(const SearchPageForm& page) {
@@ -159,19 +137,37 @@ Shown Service(int index) {
           false};
 }
 
+// The page opens on what the settings hold: a built-in service brings its
+// own values back, a custom address shows as it was, and an unknown source
+// is complained of. "应用" is enabled exactly when the opening wrote a box.
 TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
-  for (int service : {0, 1})
-    EXPECT_EQ(ShownBy(OpenedPage(service, 2, "http://old/?q=", "&old")), Service(service));
-  EXPECT_EQ(ShownBy(OpenedPage(2, 1, "http://mine/?s=", "")),
-            Shown(2, 1, "http://mine/?s=", "", true));
-  SearchPageForm page;
-  page.source = 3;
-  EXPECT_EQ(page.Open().message, kBadSearchSource);
-  EXPECT_EQ(std::tuple(page.SelectedSourceButton(), page.customEditable), std::tuple(-1, true));
+  // Read: source, encoding, prefix, postfix -> shown, "应用" enabled, message.
+  using Case =
+      std::tuple<int, int, std::string, std::string, Shown, bool, std::optional<std::string>>;
+  const Case cases[] = {
+      {0, 2, "http://old/?q=", "&old", Service(0), true, {}},
+      {1, 2, "http://old/?q=", "&old", Service(1), true, {}},
+      {1, 2, "", "", Service(1), true, {}},
+      {2, 1, "http://mine/?s=", "", Shown(2, 1, "http://mine/?s=", "", true), true, {}},
+      {2, 1, "", "q", Shown(2, 1, "", "q", true), true, {}},
+      {2, 1, "", "", Shown(2, 1, "", "", true), false, {}},
+      {3, 1, "", "", Shown(-1, 1, "", "", true), false, kBadSearchSource},
+  };
+  for (const auto& [source, encoding, prefix, postfix, shown, applyEnabled, message] : cases) {
+    AppSettings current;
+    std::tie(current.searchSource, current.searchEncoding, current.searchPrefix,
+             current.searchPostfix) = std::tie(source, encoding, prefix, postfix);
+    SettingsForm form;
+    EXPECT_EQ(form.Open(current), message) << source << prefix << postfix;
+    EXPECT_EQ(std::tuple(ShownBy(form.search), form.applyEnabled), std::tuple(shown, applyEnabled))
+        << source << prefix << postfix;
+  }
 }
 
 TEST(SearchPage, ButtonsReportOnlyARealChange) {
-  SearchPageForm page = OpenedPage(1, 3, "", "");
+  SearchPageForm page;
+  std::tie(page.source, page.encoding) = std::tuple(1, 3);
+  page.Open();
   EXPECT_FALSE(page.ClickSource(1)) << "the chosen service again";
   EXPECT_TRUE(page.ClickSource(2));
   EXPECT_EQ(ShownBy(page), Shown(2, 3, std::string(BuiltInSearchSources()[1].prefix), "", true));
