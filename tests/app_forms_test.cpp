@@ -20,16 +20,6 @@ class FormTest : public ChinaTimeTest {
   FixedClock clock{kChinaTuesdayEvening};  // 2006-01-31 20:30
 };
 
-// A stored air time too short or out of range (a hand-edited file) shows
-// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add tests'.)
-TEST_F(FormTest, AirTimeFieldsMissingOrOutOfRangeAreZero) {
-  RecordForm form = Opened();
-  form.SetAirTime("7");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
-  form.SetAirTime("99:99");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
-}
-
 TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
   const std::pair<std::string, std::optional<int>> cases[] = {
       {"0", 0}, {"999", 999}, {" 7 ", 7}, {"007", 7},         {"1000", {}},
@@ -72,8 +62,15 @@ TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
   }
 }
 
-TEST_F(FormTest, TimeTextsLongerThan16BytesAreRefused) {
+// A stored air time too short or out of range (a hand-edited file) shows
+// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
+// tests'.) A time text longer than 16 bytes is refused.
+TEST_F(FormTest, TimesOutOfRangeAreZeroOrRefused) {
   RecordForm form = Opened();
+  form.SetAirTime("7");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
+  form.SetAirTime("99:99");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
   form.nextTime = "2006-01-31 20:30x";
   EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
   form.nextTime = "2006-01-31 20:30";
@@ -83,21 +80,35 @@ TEST_F(FormTest, TimeTextsLongerThan16BytesAreRefused) {
 
 // The check box opens ticked for a stored keyword. The keyword box proposes
 // the keyword, else the name; afterwards the check box shows whether a
-// keyword exists, whatever the click did to it.
-TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
+// keyword exists, whatever the click did to it. "立即搜索" trims the text
+// and needs one, and the search settings the record form hands on.
+TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
   RecordForm stored;
-  std::tie(stored.addMode, stored.keyword) = std::tuple(false, "kw");
+  stored.keyword = "kw";
   stored.Open(clock);
   EXPECT_TRUE(stored.keywordSet);
   RecordForm form = Opened();
   EXPECT_FALSE(form.keywordSet);
-  form.name = "灼眼";
+  form.name = "  a b  ";
   KeywordForm keyword = form.MakeKeywordForm();
-  EXPECT_EQ(keyword.text, "灼眼");
+  EXPECT_EQ(keyword.text, "  a b  ");
+  EXPECT_EQ(keyword.SearchNow().message, kSearchNowFailed) << "no settings handed in";
+  EXPECT_EQ(keyword.text, "a b");
+  AppSettings settings;
+  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncoding) =
+      std::tuple("http://s/?q=", "&x", 1);
+  form.searchSettings = &settings;
+  keyword = form.MakeKeywordForm();
+  EXPECT_EQ(keyword.SearchNow().address, "http://s/?q=a+b&x");
+  keyword.text = "   ";
+  const auto outcome = keyword.SearchNow();
+  EXPECT_EQ(std::tuple(outcome.address, outcome.message),
+            std::tuple(std::nullopt, kSearchNowFailed));
   keyword.text = "a;b=c";
   EXPECT_TRUE(keyword.Confirm().value_or("").starts_with("关键词"));
   keyword.text = std::nullopt;
   EXPECT_TRUE(keyword.Confirm());
+  EXPECT_TRUE(keyword.SearchNow().message.starts_with("关键词中含有无法用GBK"));
   keyword.text = " shana; ";
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);
@@ -113,22 +124,6 @@ TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);
   EXPECT_EQ(std::tie(form.keyword, form.keywordSet), std::tuple("", false));
-}
-
-TEST_F(FormTest, SearchNowTrimsAndNeedsTextAndSettings) {
-  AppSettings settings;
-  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncoding) =
-      std::tuple("http://s/?q=", "&x", 1);
-  KeywordForm form;
-  form.text = "  a b  ";
-  EXPECT_EQ(form.SearchNow().message, kSearchNowFailed) << "no settings handed in";
-  EXPECT_EQ(form.text, "a b");
-  form.searchSettings = &settings;
-  EXPECT_EQ(form.SearchNow().address, "http://s/?q=a+b&x");
-  form.text = "   ";
-  const auto outcome = form.SearchNow();
-  EXPECT_EQ(std::tuple(outcome.address, outcome.message),
-            std::tuple(std::nullopt, kSearchNowFailed));
 }
 
 // The update time is edited against now ("清零" not offered), the next time
