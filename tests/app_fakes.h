@@ -58,7 +58,6 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   int selected = -1;
   bool ended = false;
   std::optional<Rect> rect = Rect{10, 20, 610, 420};  // nullopt: minimised
-  ColumnWidths widths = DefaultColumnWidths();
   const std::vector<ListRow>* rows = nullptr;
 
   void ShowMessage(const std::string& text, const std::string& caption) override {
@@ -73,7 +72,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
   }
   bool RunRecordDialog(RecordForm& form) override {
     openedForms.push_back(form);
-    return Next<RecordScript>(recordDialogs, "record dialog", Cancelled())(form);
+    return Next<RecordScript>(recordDialogs, "record dialog", Cancelled)(form);
   }
   bool RunTypeDialog(TypeForm& form) override {
     std::optional<int> choice = Next<std::optional<int>>(typeDialogs, "type dialog", {});
@@ -92,7 +91,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
     selected = rows && row >= 0 && row < static_cast<int>(rows->size()) ? row : -1;
   }
   void FocusList() override { ++focused; }
-  ColumnWidths CurrentColumnWidths() const override { return widths; }
+  ColumnWidths CurrentColumnWidths() const override { return DefaultColumnWidths(); }
   void SetCurrentTab(int tab) override { tabSwitches.push_back(tab); }
   void OpenAddress(const std::string& address) override { addresses.push_back(address); }
   std::optional<Rect> RectToKeep() const override { return rect; }
@@ -107,9 +106,7 @@ class FakeView : public MessageView, public ListScreen, public DialogView, publi
       return !refusal;
     };
   }
-  static RecordScript Cancelled() {
-    return [](RecordForm&) { return false; };
-  }
+  static bool Cancelled(RecordForm&) { return false; }
 };
 
 class AppTest : public ::testing::Test {
@@ -152,6 +149,11 @@ class AppTest : public ::testing::Test {
       std::tie(form.name, form.episodeText) = std::tuple(name, std::to_string(episode));
     }));
     commands.Add();
+  }
+  // Edits the selected work through the record dialog.
+  void EditWork(std::function<void(RecordForm&)> change) {
+    view.recordDialogs.push_back(FakeView::Confirmed(std::move(change)));
+    commands.Edit();
   }
 
   ScopedTimeZone zone{kChinaZone};

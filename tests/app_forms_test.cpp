@@ -1,11 +1,20 @@
-// The record, time and keyword dialogs' logic, and the data-file check on
-// typed texts.
+// The dialogs' logic without their windows: the record, time and keyword
+// dialogs with the data-file check on typed texts; the settings dialog's
+// general and reminder pages, "应用" and the search page; and applying the
+// dialog's copy to the window.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/keyword_form.h"
 #include "app/record_form.h"
+#include "app/settings_apply.h"
+#include "app/settings_form.h"
 #include "app/time_form.h"
 #include "app_fakes.h"
+#include "search/search_sources.h"
 
 namespace mirevo::testing {
 namespace {
@@ -19,16 +28,6 @@ class FormTest : public ChinaTimeTest {
   }
   FixedClock clock{kChinaTuesdayEvening};  // 2006-01-31 20:30
 };
-
-// A stored air time too short or out of range (a hand-edited file) shows
-// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add tests'.)
-TEST_F(FormTest, AirTimeFieldsMissingOrOutOfRangeAreZero) {
-  RecordForm form = Opened();
-  form.SetAirTime("7");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
-  form.SetAirTime("99:99");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
-}
 
 TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
   const std::pair<std::string, std::optional<int>> cases[] = {
@@ -72,8 +71,15 @@ TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
   }
 }
 
-TEST_F(FormTest, TimeTextsLongerThan16BytesAreRefused) {
+// A stored air time too short or out of range (a hand-edited file) shows
+// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
+// tests'.) A time text longer than 16 bytes is refused.
+TEST_F(FormTest, TimesOutOfRangeAreZeroOrRefused) {
   RecordForm form = Opened();
+  form.SetAirTime("7");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
+  form.SetAirTime("99:99");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
   form.nextTime = "2006-01-31 20:30x";
   EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
   form.nextTime = "2006-01-31 20:30";
@@ -83,21 +89,35 @@ TEST_F(FormTest, TimeTextsLongerThan16BytesAreRefused) {
 
 // The check box opens ticked for a stored keyword. The keyword box proposes
 // the keyword, else the name; afterwards the check box shows whether a
-// keyword exists, whatever the click did to it.
-TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
+// keyword exists, whatever the click did to it. "立即搜索" trims the text
+// and needs one, and the search settings the record form hands on.
+TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
   RecordForm stored;
-  std::tie(stored.addMode, stored.keyword) = std::tuple(false, "kw");
+  stored.keyword = "kw";
   stored.Open(clock);
   EXPECT_TRUE(stored.keywordSet);
   RecordForm form = Opened();
   EXPECT_FALSE(form.keywordSet);
-  form.name = "灼眼";
+  form.name = "  a b  ";
   KeywordForm keyword = form.MakeKeywordForm();
-  EXPECT_EQ(keyword.text, "灼眼");
+  EXPECT_EQ(keyword.text, "  a b  ");
+  EXPECT_EQ(keyword.SearchNow().message, kSearchNowFailed) << "no settings handed in";
+  EXPECT_EQ(keyword.text, "a b");
+  AppSettings settings;
+  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncoding) =
+      std::tuple("http://s/?q=", "&x", 1);
+  form.searchSettings = &settings;
+  keyword = form.MakeKeywordForm();
+  EXPECT_EQ(keyword.SearchNow().address, "http://s/?q=a+b&x");
+  keyword.text = "   ";
+  const auto outcome = keyword.SearchNow();
+  EXPECT_EQ(std::tuple(outcome.address, outcome.message),
+            std::tuple(std::nullopt, kSearchNowFailed));
   keyword.text = "a;b=c";
   EXPECT_TRUE(keyword.Confirm().value_or("").starts_with("关键词"));
   keyword.text = std::nullopt;
   EXPECT_TRUE(keyword.Confirm());
+  EXPECT_TRUE(keyword.SearchNow().message.starts_with("关键词中含有无法用GBK"));
   keyword.text = " shana; ";
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);
@@ -113,22 +133,6 @@ TEST_F(FormTest, KeywordDialogProposesChecksAndTicksTheBox) {
   ASSERT_FALSE(keyword.Confirm());
   form.FinishKeyword(keyword, true);
   EXPECT_EQ(std::tie(form.keyword, form.keywordSet), std::tuple("", false));
-}
-
-TEST_F(FormTest, SearchNowTrimsAndNeedsTextAndSettings) {
-  AppSettings settings;
-  std::tie(settings.searchPrefix, settings.searchPostfix, settings.searchEncoding) =
-      std::tuple("http://s/?q=", "&x", 1);
-  KeywordForm form;
-  form.text = "  a b  ";
-  EXPECT_EQ(form.SearchNow().message, kSearchNowFailed) << "no settings handed in";
-  EXPECT_EQ(form.text, "a b");
-  form.searchSettings = &settings;
-  EXPECT_EQ(form.SearchNow().address, "http://s/?q=a+b&x");
-  form.text = "   ";
-  const auto outcome = form.SearchNow();
-  EXPECT_EQ(std::tuple(outcome.address, outcome.message),
-            std::tuple(std::nullopt, kSearchNowFailed));
 }
 
 // The update time is edited against now ("清零" not offered), the next time
@@ -164,6 +168,229 @@ TEST_F(FormTest, TimeDialogChecksUpdateTimesAgainstNowAndNextTimesAgainstTheUpda
             std::tuple("Unknown", "2006-01-31 20:30"));
   record.nextTime = record.updateTime;  // equal to the update time: edited as one
   EXPECT_TRUE(record.NextTimeForm().IsUpdateTimeMode());
+}
+
+using namespace std::string_literals;
+
+SettingsForm Opened(const AppSettings& current) {
+  SettingsForm form;
+  form.Open(current);
+  return form;
+}
+
+// The edge-hiding and slide boxes checked, then the two enabled.
+std::string EdgeBoxes(const SettingsForm& f) {
+  return {char('0' + f.general.autoHide), char('0' + f.general.slideWhenHiding),
+          char('0' + f.autoHideEnabled), char('0' + f.slideWhenHidingEnabled)};
+}
+
+enum Box { kTopmost, kAutoHide, kSlide, kTrayBalloons };
+
+// A click on a box of the general page, as the window forwards it.
+void Click(SettingsForm& form, Box box, bool checked) {
+  GeneralValues read = form.general;
+  if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
+  if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
+  if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
+  if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
+}
+
+TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
+  AppSettings current;
+  std::tie(current.topmost, current.autoHide, current.slideWhenHiding, current.trayBalloons) =
+      std::tuple(0, 1, 1, 0);
+  SettingsForm form = Opened(current);
+  EXPECT_EQ(EdgeBoxes(form), "0000");
+  EXPECT_FALSE(form.summaryKindsEnabled);
+  ASSERT_FALSE(form.Confirm(form.general));
+  EXPECT_EQ(std::tie(form.copy.autoHide, form.copy.slideWhenHiding), std::tuple(0, 0));
+
+  // Box clicked, checked after the click -> the edge boxes.
+  const std::tuple<Box, bool, std::string> clicks[] = {
+      {kTopmost, true, "0010"},      {kAutoHide, true, "1011"}, {kSlide, true, "1111"},
+      {kAutoHide, false, "0010"},    {kAutoHide, true, "1011"}, {kTopmost, false, "0000"},
+      {kTrayBalloons, true, "0000"},
+  };
+  for (const auto& [box, checked, edgeBoxes] : clicks) {
+    form.applyEnabled = false;
+    Click(form, box, checked);
+    EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << box << checked;
+    EXPECT_TRUE(form.applyEnabled);
+  }
+  EXPECT_TRUE(form.summaryKindsEnabled);
+}
+
+TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
+  // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then the remember box is clicked.
+  for (int mask = 0; mask < 64; ++mask) {
+    AppSettings current;
+    current.summarySections = 0;
+    std::array<bool, kSummaryKindCount> kinds{};
+    for (int kind = 0, digit = 10000; kind < kSummaryKindCount; ++kind, digit /= 10)
+      if ((kinds[kind] = mask >> kind & 1)) current.summarySections += digit;
+    bool remembered = !(mask & 32);
+    current.rememberedTab = remembered ? 3 : kNoRememberedTab;
+    SettingsForm form = Opened(current);
+    EXPECT_EQ(std::tie(form.general.summaryKinds, form.general.rememberTab),
+              std::tie(kinds, remembered));
+    form.general.rememberTab = !remembered;
+    ASSERT_FALSE(form.Confirm(form.general));
+    EXPECT_EQ(std::tie(form.copy.summarySections, form.copy.rememberedTab),
+              std::tuple(current.summarySections, remembered ? kNoRememberedTab : 0));
+  }
+}
+
+TEST(SettingsForm, ReminderPageChangesTheCopyAtOnce) {
+  SettingsForm form = Opened(AppSettings());
+  form.applyEnabled = false;
+  form.ClickReminderSwitch(kWeekdayRule, true);
+  EXPECT_EQ(std::tuple(form.copy.reminders.rules[kWeekdayRule].enabled, form.applyEnabled),
+            std::tuple(1, true));
+  const ReminderSettings before = form.copy.reminders;
+  form.applyEnabled = false;
+  form.FinishReminderColour(kEarliestUpdateRule, std::nullopt);  // cancelled
+  EXPECT_EQ(std::tie(form.applyEnabled, form.copy.reminders), std::tuple(false, before));
+  form.FinishReminderColour(kEarliestUpdateRule, 0x123456);
+  EXPECT_EQ(std::tuple(form.applyEnabled, form.ReminderColour(kEarliestUpdateRule)),
+            std::tuple(true, 0x123456));
+}
+
+TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
+  // The typed prefix and postfix -> the box refused, if any.
+  using Typed = std::optional<std::string>;
+  const std::tuple<Typed, Typed, std::optional<SearchBox>> cases[] = {
+      {"http://x/?k=", "&c=动画", std::nullopt}, {";", ";", SearchBox::kPrefix},
+      {"a", "x;y", SearchBox::kPostfix},         {"a\0"s, "", SearchBox::kPrefix},
+      {"a", std::nullopt, SearchBox::kPostfix},
+  };
+  for (const auto& [prefix, postfix, refused] : cases) {
+    AppSettings current;
+    current.searchSource = kCustomSearchSource;
+    SettingsForm form = Opened(current);
+    form.ChangeSearchText(SearchBox::kPrefix, prefix);
+    form.ChangeSearchText(SearchBox::kPostfix, postfix);
+    auto refusal = form.Apply(form.general);
+    ASSERT_EQ(refusal ? std::optional(refusal->box) : std::nullopt, refused);
+    // Refused: the box is named, "应用" stays, the copy keeps what it had.
+    std::string label = refused == SearchBox::kPostfix ? kSearchPostfixLabel : kSearchPrefixLabel;
+    EXPECT_EQ(refusal ? refusal->message.rfind(label, 0) : 0u, 0u);
+    EXPECT_EQ(form.applyEnabled, refusal.has_value());
+    EXPECT_EQ(std::tie(form.copy.searchPrefix, form.copy.searchPostfix),
+              refusal ? std::tie(current.searchPrefix, current.searchPostfix)
+                      : std::tie(*prefix, *postfix));
+  }
+}
+
+using PageShown =
+    std::tuple<int, int, std::optional<std::string>, std::optional<std::string>, bool>;
+
+PageShown ShownBy(const SearchPageForm& page) {
+  return {page.SelectedSourceButton(), page.encoding, page.prefixBox, page.postfixBox,
+          page.customEditable};
+}
+
+PageShown Service(int index) {
+  const SearchSource& service = BuiltInSearchSources()[index];
+  return {index, service.encoding, std::string(service.prefix), std::string(service.postfix),
+          false};
+}
+
+// The page opens on what the settings hold: a built-in service brings its
+// own values back, a custom address shows as it was, and an unknown source
+// is complained of. "应用" is enabled exactly when the opening wrote a box.
+TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
+  // Read: source, encoding, prefix, postfix -> shown, "应用" enabled, message.
+  using Case =
+      std::tuple<int, int, std::string, std::string, PageShown, bool, std::optional<std::string>>;
+  const Case cases[] = {
+      {0, 2, "http://old/?q=", "&old", Service(0), true, {}},
+      {1, 2, "http://old/?q=", "&old", Service(1), true, {}},
+      {1, 2, "", "", Service(1), true, {}},
+      {2, 1, "http://mine/?s=", "", PageShown(2, 1, "http://mine/?s=", "", true), true, {}},
+      {2, 1, "", "q", PageShown(2, 1, "", "q", true), true, {}},
+      {2, 1, "", "", PageShown(2, 1, "", "", true), false, {}},
+      {3, 1, "", "", PageShown(-1, 1, "", "", true), false, kBadSearchSource},
+  };
+  for (const auto& [source, encoding, prefix, postfix, shown, applyEnabled, message] : cases) {
+    AppSettings current;
+    std::tie(current.searchSource, current.searchEncoding, current.searchPrefix,
+             current.searchPostfix) = std::tie(source, encoding, prefix, postfix);
+    SettingsForm form;
+    EXPECT_EQ(form.Open(current), message) << source << prefix << postfix;
+    EXPECT_EQ(std::tuple(ShownBy(form.search), form.applyEnabled), std::tuple(shown, applyEnabled))
+        << source << prefix << postfix;
+  }
+}
+
+TEST(SearchPage, ButtonsReportOnlyARealChange) {
+  SearchPageForm page;
+  std::tie(page.source, page.encoding) = std::tuple(1, 3);
+  page.Open();
+  EXPECT_FALSE(page.ClickSource(1)) << "the chosen service again";
+  EXPECT_TRUE(page.ClickSource(2));
+  EXPECT_EQ(ShownBy(page),
+            PageShown(2, 3, std::string(BuiltInSearchSources()[1].prefix), "", true));
+  EXPECT_TRUE(page.ChangeText(SearchBox::kPostfix, "&x"));
+  EXPECT_FALSE(page.ClickSource(2));
+  EXPECT_EQ(page.postfix, "&x");
+
+  // Button clicked -> change reported, encoding after.
+  const std::tuple<int, bool, int> encodings[] = {
+      {3, false, 3}, {0, true, 0}, {2, true, 2}, {4, false, 2}};
+  for (const auto& [clicked, changed, after] : encodings) {
+    EXPECT_EQ(page.ClickEncoding(clicked), changed) << clicked;
+    EXPECT_EQ(page.SelectedEncodingButton(), after) << clicked;
+  }
+  EXPECT_TRUE(page.ClickSource(0));
+  EXPECT_EQ(ShownBy(page), Service(0));
+}
+
+using Calls = std::vector<std::string>;
+
+class RecordingTarget : public WindowSettingsTarget {
+ public:
+  Calls calls;
+  void SetTopmost(bool topmost) override { calls.push_back("topmost " + std::to_string(topmost)); }
+  void SetTransparency(int level) override { calls.push_back("alpha " + std::to_string(level)); }
+  void ClosePreviewPopup() override { calls.push_back("close preview"); }
+  void RunInitialEdgeStep() override { calls.push_back("edge step"); }
+};
+
+TEST(ApplySettings, EveryStepInItsOrder) {
+  AppSettings current;
+  AppSettings copy = current;
+  std::tie(copy.dueByDay, copy.previewOn, copy.transparency, copy.trayBalloons, copy.topmost) =
+      std::tuple(1, 0, 3, 0, 1);
+  std::tie(copy.summarySections, copy.rememberedTab, copy.slideWhenHiding, copy.searchSource,
+           copy.searchEncoding, copy.searchPrefix) =
+      std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
+  copy.columnWidths[2] = 1;  // older than the list: never taken
+  RecordingTarget target;
+  EXPECT_TRUE(ApplySettings(copy, current, target));
+  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "topmost 1", "edge step"}));
+  copy.columnWidths = current.columnWidths;
+  EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
+}
+
+TEST(ApplySettings, TheDueThresholdAndTheReminderRulesRefillTheList) {
+  // Edge hiding stays on, so a change that asks nothing of the window calls nothing.
+  const std::tuple<std::function<void(AppSettings&)>, bool, Calls> cases[] = {
+      {[](auto& s) { s.dueByDay = 1; }, true, {}},
+      {[](auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; }, true, {}},
+      {[](auto& s) { s.summarySections = 10; }, false, {}},
+      {[](auto& s) { s.previewOn = 1; }, false, {}},
+      {[](auto& s) { s.autoHide = 0; }, false, {"edge step"}},
+  };
+  for (const auto& [change, refill, calls] : cases) {
+    AppSettings current;
+    std::tie(current.previewOn, current.autoHide) = std::tuple(0, 1);
+    AppSettings copy = current;
+    change(copy);
+    RecordingTarget target;
+    EXPECT_EQ(ApplySettings(copy, current, target), refill);
+    EXPECT_EQ(target.calls, calls);
+    EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
+  }
 }
 
 }  // namespace
