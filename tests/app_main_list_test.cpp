@@ -61,6 +61,17 @@ TEST_F(ListTest, ADueMomentRecoloursTheChangedRowsAndBringsTheSummaryOnce) {
   EXPECT_FALSE(reminders.OnTimer(true, true)) << "listed already";
 }
 
+// At the start the plan is left to the first tick, which plans from the
+// start: a work that fell due in between comes with that tick.
+TEST_F(ListTest, TheFirstTickPlansFromTheStart) {
+  Start("T=0;N=1;n=a;d=2006-01-30 20:00;D=2006-01-31 20:45;", kAnime, 0);
+  DueReminders reminders(list, store, settings, clock);
+  reminders.PlanAtFirstTick();
+  clock.Advance(15 * 60);
+  EXPECT_TRUE(reminders.OnTimer(false, true));
+  EXPECT_EQ(list.Rows()[0].colour, 0xFF0000);
+}
+
 // Values of a hand-edited file outside the tables show as none; Saturday,
 // the table's last weekday, shows.
 TEST(RowTexts, OddValuesShowAsNone) {
