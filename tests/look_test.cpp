@@ -16,6 +16,8 @@
 namespace mirevo {
 namespace {
 
+using ::testing::PrintToString;
+
 constexpr Colour kFace = MakeColour(212, 208, 200);
 constexpr Colour kText = MakeColour(0, 0, 0);
 constexpr Colour kRed = MakeColour(255, 0, 0);
@@ -34,7 +36,7 @@ TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRange) {
                           {255, 255, 255, -255, 0, 0, 0}};
   for (const auto& c : cases)
     EXPECT_EQ(OffsetColour(MakeColour(c[0], c[1], c[2]), c[3]), MakeColour(c[4], c[5], c[6]))
-        << c[0] << "," << c[1] << "," << c[2] << " " << c[3];
+        << PrintToString(c);
   for (int outside : {256, -256}) EXPECT_FALSE(OffsetColour(kFace, outside)) << outside;
 }
 
@@ -122,8 +124,7 @@ TEST(SystemKindTest, FromVersion) {
                           {1, 5, 0, 6},  {1, 5, 1, 7}, {1, 5, 2, 1},  {1, 0, 0, 1}};
   for (const auto& c : cases) {
     const SystemFamily family = c[0] ? SystemFamily::kWindowsNt : SystemFamily::kWindows9x;
-    EXPECT_EQ(static_cast<int>(SystemKindOf(family, c[1], c[2])), c[3])
-        << c[0] << " " << c[1] << "." << c[2];
+    EXPECT_EQ(static_cast<int>(SystemKindOf(family, c[1], c[2])), c[3]) << PrintToString(c);
   }
 }
 
@@ -142,28 +143,21 @@ TEST(MenuLookTest, XpLookOnlyOnThemedXp) {
             std::tuple(MenuLook::kXp, MenuLook::kClassic));
 }
 
-TEST(MenuMetricsTest, MeasuresItemsAndSeparators) {
-  // XP look?, SM_CYMENU, DPI -> item width for text 50, item height, separator height.
-  // At 150 %: cell 24 × 23, spacing 6 or 11, gap 12, extra 2.
-  const int cases[][6] = {{0, 19, 96, 83, 19, 9},    {0, 24, 96, 83, 24, 12},
-                          {1, 19, 96, 81, 22, 11},   {1, 30, 96, 81, 30, 15},
-                          {0, 28, 144, 100, 29, 14}, {1, 28, 144, 97, 34, 17}};
+TEST(MenuMetricsTest, MeasuresItemsSeparatorsAndColumns) {
+  // XP look?, SM_CYMENU, DPI -> item width for text 50, item height, separator
+  // height; cell left, icon column, text left, so that the text ends inside
+  // the measured width. At 150 %: cell 24 × 23, spacing 6 or 11, gap 12, extra 2.
+  const int cases[][9] = {{0, 19, 96, 83, 19, 9, 2, 0, 22},    {0, 24, 96, 83, 24, 12, 2, 0, 22},
+                          {1, 19, 96, 81, 22, 11, 3, 23, 26},  {1, 30, 96, 81, 30, 15, 3, 23, 26},
+                          {0, 28, 144, 100, 29, 14, 3, 0, 33}, {1, 28, 144, 97, 34, 17, 5, 35, 40}};
   for (const auto& c : cases) {
     const MenuLook look = c[0] ? MenuLook::kXp : MenuLook::kClassic;
-    EXPECT_EQ(MeasureMenuItem(look, 50, c[1], c[2]), (MenuItemSize{c[3], c[4]})) << c[0] << c[1];
-    EXPECT_EQ(MeasureMenuSeparator(look, c[1], c[2]), (MenuItemSize{0, c[5]})) << c[0] << c[1];
-  }
-}
-
-TEST(MenuMetricsTest, ColumnsLeaveTheTextInsideTheMeasuredWidth) {
-  // XP look?, DPI -> cell left, icon column, text left; the text then ends
-  // before the measured width (text left + 50 < MeasureMenuItem's width).
-  const int cases[][5] = {
-      {0, 96, 2, 0, 22}, {1, 96, 3, 23, 26}, {0, 144, 3, 0, 33}, {1, 144, 5, 35, 40}};
-  for (const auto& c : cases) {
-    const MenuLook look = c[0] ? MenuLook::kXp : MenuLook::kClassic;
-    EXPECT_EQ(MenuColumnsFor(look, c[1]), (MenuItemColumns{c[2], c[3], c[4]})) << c[0] << c[1];
-    EXPECT_LT(c[4] + 50, MeasureMenuItem(look, 50, 19, c[1]).width) << c[0] << c[1];
+    const MenuItemSize item = MeasureMenuItem(look, 50, c[1], c[2]);
+    const MenuItemColumns columns = MenuColumnsFor(look, c[2]);
+    EXPECT_EQ(item, (MenuItemSize{c[3], c[4]})) << PrintToString(c);
+    EXPECT_EQ(MeasureMenuSeparator(look, c[1], c[2]), (MenuItemSize{0, c[5]})) << PrintToString(c);
+    EXPECT_EQ(columns, (MenuItemColumns{c[6], c[7], c[8]})) << PrintToString(c);
+    EXPECT_LT(columns.textLeft + 50, item.width) << PrintToString(c);
   }
 }
 
@@ -190,10 +184,12 @@ TEST(FitPictureTest, KeepsProportionsAgainstFourToThree) {
       {300, 100, 400, 300, 0, 0, 300, 100},  {300, 100, 200, 100, 0, -25, 300, 125}};
   for (const auto& c : cases)
     EXPECT_EQ(FitPicture(c[0], c[1], c[2], c[3]), (Rect{c[4], c[5], c[6], c[7]}))
-        << c[0] << "x" << c[1] << " " << c[2] << "x" << c[3];
+        << PrintToString(c);
   EXPECT_FALSE(FitPicture(240, 180, 0, 300) || FitPicture(240, 180, 400, 0));
 }
 
+// Within a rounding of the one-pixel gap the popup ends left of the window,
+// never over it.
 TEST(PlacePreviewPopupTest, StandsLeftOfTheWindowAndStaysAboveItsBottom) {
   // window left, top, bottom, row offset, DPI -> popup left, top
   const int cases[][7] = {{500, 100, 300, 11, 96, 258, 110},
@@ -202,14 +198,10 @@ TEST(PlacePreviewPopupTest, StandsLeftOfTheWindowAndStaysAboveItsBottom) {
                           {500, 100, 300, 150, 144, 137, 15}};
   for (const auto& c : cases)
     EXPECT_EQ(PlacePreviewPopup({c[0], c[1], c[0] + 400, c[2]}, c[3], c[4]), (Point{c[5], c[6]}))
-        << c[1] << "-" << c[2] << " " << c[3] << " at " << c[4];
-}
-
-TEST(PlacePreviewPopupTest, PopupEndsJustLeftOfTheWindow) {
+        << PrintToString(c);
   for (int dpi : {96, 120, 144, 192}) {
     const Size size = PreviewPopupSize(dpi);
     const Point place = PlacePreviewPopup({500, 100, 900, 700}, 0, dpi);
-    // Within a rounding of the one-pixel gap, never over the window.
     EXPECT_LT(place.x + size.width, 500) << dpi;
     EXPECT_GE(place.x + size.width, 500 - ScaleForDpi(2, dpi)) << dpi;
     EXPECT_LE(size.height, ScaleForDpi(kPreviewPopupKeptHeight, dpi)) << dpi;

@@ -24,14 +24,11 @@ constexpr std::time_t Sunday(int hour, int minute = 0) {
   return kSunday + hour * kHour + minute * kMinute;
 }
 
-// The weekday names' bytes are pinned by the earliest updates the app
-// tests write.
-TEST_F(ChinaTimeTest, FormatsLocalTimeAsSixteenZeroPaddedBytesDroppingSeconds) {
+// Local time as sixteen zero-padded bytes, the seconds dropped. The weekday
+// names' bytes are pinned by the earliest updates the app tests write.
+TEST_F(ChinaTimeTest, TimeTextIsLocalTimeReadNoFurtherThanItsEnd) {
   EXPECT_EQ(FormatTimeText(kChinaTuesdayEvening + 59), "2006-01-31 20:30");
   EXPECT_EQ(FormatTimeText(kChinaTuesdayEvening - 20 * 3600 - 25 * 60), "2006-01-31 00:05");
-}
-
-TEST_F(ChinaTimeTest, ParsesTimeTextAsLocalTimeReadingNoFurtherThanItsEnd) {
   EXPECT_EQ(ParseTimeText("2006-01-31 20:30"), kChinaTuesdayEvening);
   // Digits follow in memory but lie outside the text; missing fields are 0,
   // and day 0 is the day before the first of the month.
@@ -116,19 +113,6 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
   }
 }
 
-class ApplyDueRulesTest : public ChinaTimeTest {
- protected:
-  // The colour, then the flags weekdayDue, earliestDue, manualNextTime.
-  std::pair<RowColour, std::string> Apply(SeriesRecord& r, int tab = kAnime) {
-    RowColour colour = ApplyDueRules(r, tab, ComputeDueThreshold(clock_, 0), settings_, clock_);
-    return {colour, std::to_string(r.weekdayDue.value) + std::to_string(r.earliestDue.value) +
-                        std::to_string(r.manualNextTime.value)};
-  }
-
-  FixedClock clock_{kTuesdayMorning};
-  ReminderSettings settings_{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
-};
-
 // A work shown on Tuesday 2006-02-07 10:00, last updated on Wednesday
 // (unless `update` says otherwise), with one change at a time.
 struct ApplyCase {
@@ -141,13 +125,15 @@ struct ApplyCase {
   const char* flagsAfter;
   const char* nextAfter = nullptr;  // unchanged
   const char* update = "2006-02-01 20:30";
+  ReminderSettings settings{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
 };
 
 constexpr char kWed[] = "2006-02-08 20:30";
 constexpr char kMarch[] = "2006-03-01 00:00";
 constexpr char kTue61[] = "周二(火)20:31 61";
+const ReminderSettings kSomeOff{{{{1, kNext}, {0, kWeekday}, {2, kEarliest}}}};
 
-TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
+TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
   const ApplyCase cases[] = {
       // An empty next time becomes a week after the update on the kind tabs only.
       {kDrama, 3, "", "", "000", kNoColour, "000", kWed},
@@ -175,26 +161,25 @@ TEST_F(ApplyDueRulesTest, ColoursAndFlagsPerCase) {
       // Next time beats earliest update beats weekday.
       {kAnime, 2, kWed, kTue61, "000", kEarliest, "110"},
       {kAnime, 2, "2006-02-07 09:00", kTue61, "000", kNext, "110"},
+      // Switched-off rules still set their flags; only 1 switches a rule on.
+      {kAnime, 2, kWed, kTue61, "000", kNoColour, "110", nullptr, "2006-02-01 20:30", kSomeOff},
   };
+  const FixedClock clock(kTuesdayMorning);
   for (const ApplyCase& c : cases) {
     SeriesRecord r;
     std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
         std::tuple(c.update, c.next, c.weekday, c.earliest);
     std::tie(r.weekdayDue, r.earliestDue, r.manualNextTime) =
         std::tuple(Switch{c.flags[0] - '0'}, Switch{c.flags[1] - '0'}, Switch{c.flags[2] - '0'});
-    EXPECT_EQ(Apply(r, c.tab), std::pair(c.colour, std::string(c.flagsAfter)))
+    const RowColour colour =
+        ApplyDueRules(r, c.tab, ComputeDueThreshold(clock, false), c.settings, clock);
+    const std::string flags = std::to_string(r.weekdayDue.value) +
+                              std::to_string(r.earliestDue.value) +
+                              std::to_string(r.manualNextTime.value);
+    EXPECT_EQ(std::pair(colour, flags), std::pair(c.colour, std::string(c.flagsAfter)))
         << "case " << (&c - cases);
     EXPECT_EQ(r.nextTime, c.nextAfter ? c.nextAfter : c.next) << "case " << (&c - cases);
   }
-}
-
-TEST_F(ApplyDueRulesTest, SwitchedOffRulesStillSetTheirFlags) {
-  settings_.rules[kWeekdayRule].enabled = 0;
-  settings_.rules[kEarliestUpdateRule].enabled = 2;  // only 1 is on
-  SeriesRecord r;
-  std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
-      std::tuple("2006-02-01 20:30", kWed, 2, kTue61);
-  EXPECT_EQ(Apply(r), std::pair(kNoColour, std::string("110")));
 }
 
 constexpr char kThreshold[] = "2006-02-07 10:00";
@@ -333,11 +318,9 @@ TEST_F(DaylightSavingTest, NextDueMomentAcrossTheChanges) {
 TEST_F(ChinaTimeTest, EachDueWorkPromptsOnceWhateverTheClockDoes) {
   RecordStore store = StoreOf({{{"2006-02-05 10:00"}, {}, {}, {"2006-02-05 11:00"}}});
   SeenDueWorks seen;
-  auto threshold = [](std::time_t now) {
-    return ComputeDueThreshold(FixedClock(now), false).threshold;
-  };
-  auto newlyDue = [&](std::time_t now) { return seen.HasNewlyDue(store, 11111, threshold(now)); };
-  auto show = [&](std::time_t now) { seen.MarkSeen(store, 11111, threshold(now)); };
+  // The threshold of a moment is its time text.
+  auto newlyDue = [&](std::time_t t) { return seen.HasNewlyDue(store, 11111, FormatTimeText(t)); };
+  auto show = [&](std::time_t t) { seen.MarkSeen(store, 11111, FormatTimeText(t)); };
   const std::time_t moment = NextDueMoment(store, Sunday(9), false);
   EXPECT_EQ(MillisecondsUntil(moment, Sunday(9)), 3600000u);
   EXPECT_FALSE(newlyDue(Sunday(9)));

@@ -31,7 +31,9 @@ class StoreFileTest : public ::testing::Test {
  protected:
   Names Files() const { return folder.FileNames(); }
   std::string Path(const char* name) const { return folder.File(name); }
-  std::string Recovered() const { return ReadBytes(Path("data.mvd.unsaved")); }
+  std::string Read(const char* name) const { return ReadBytes(Path(name)); }
+  void Write(const char* name, const std::string& bytes) { WriteBytes(Path(name), bytes); }
+  std::string Recovered() const { return Read("data.mvd.unsaved"); }
 
   testing::ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC
   testing::TempFolder folder;
@@ -98,32 +100,31 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
 
 TEST_F(StoreFileTest, FirstSaveAfterADamagedLoadKeepsTheOldFile) {
   const std::string damaged = "T=0;N=1;n=kept;v=2;\r\nT=0 N=2 n=unread";
-  WriteBytes(Path("data.mvd"), damaged);
+  Write("data.mvd", damaged);
   StoreFile file(Path("data.mvd"), clock);
   RecordStore store, other;
   EXPECT_FALSE(LoadFile(file, store).empty());
   ASSERT_EQ(SaveData(file, store), Messages{});
   ASSERT_EQ(SaveData(file, store), Messages{});  // only the first save of the run keeps a copy
   EXPECT_EQ(Files(), (Names{"data.mvd", "data.mvd.20261206-2015.bak"}));
-  EXPECT_EQ(ReadBytes(Path("data.mvd.20261206-2015.bak")), damaged);
-  EXPECT_EQ(ReadBytes(Path("data.mvd")), FormatData(store));
+  EXPECT_EQ(Read("data.mvd.20261206-2015.bak"), damaged);
+  EXPECT_EQ(Read("data.mvd"), FormatData(store));
 
   // A later damaged run in the same minute never overwrites that backup.
-  WriteBytes(Path("data.mvd"), "garbage");
+  Write("data.mvd", "garbage");
   StoreFile next(Path("data.mvd"), clock);
   EXPECT_FALSE(LoadFile(next, other).empty());
   ASSERT_EQ(SaveData(next, other), Messages{});
-  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")),
-                       ReadBytes(Path("data.mvd.20261206-2015-1.bak"))),
+  EXPECT_EQ(std::tuple(Read("data.mvd.20261206-2015.bak"), Read("data.mvd.20261206-2015-1.bak")),
             std::tuple(damaged, "garbage"));
 
   // The settings file is kept the same way.
-  WriteBytes(Path("mv.ini"), "topshow=1;NoSuchKey=2;");
+  Write("mv.ini", "topshow=1;NoSuchKey=2;");
   StoreFile ini(Path("mv.ini"), clock);
   AppSettings settings;
   EXPECT_EQ(LoadFile(ini, settings), Messages{"文件错误"});
   ASSERT_EQ(SaveSettings(ini, settings, settings.columnWidths, 0), Messages{});
-  EXPECT_EQ(ReadBytes(Path("mv.ini.20261206-2015.bak")), "topshow=1;NoSuchKey=2;");
+  EXPECT_EQ(Read("mv.ini.20261206-2015.bak"), "topshow=1;NoSuchKey=2;");
 }
 
 // A path that cannot be replaced (a non-empty folder) is left as it is, and
@@ -149,20 +150,18 @@ TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
   for (const auto& [refusal, messages] : {std::pair{FaultyFiles::kOpen, Messages{}},
                                           {FaultyFiles::kRead, Messages{"读取时出现未知错误"}}}) {
     std::filesystem::remove(Path("data.mvd.20261206-2015.bak"));
-    WriteBytes(Path("data.mvd"), locked);
+    Write("data.mvd", locked);
     files.failing = refusal;
     StoreFile file(Path("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(LoadFile(file, store), messages);
     EXPECT_TRUE(std::ranges::all_of(store.lists, &RecordList::empty));
     EXPECT_EQ(SaveData(file, store), Messages{kWriteFailed});
-    EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd")), Files()),
-              std::tuple(locked, Names{"data.mvd"}));
+    EXPECT_EQ(std::tuple(Read("data.mvd"), Files()), std::tuple(locked, Names{"data.mvd"}));
     files.failing = FaultyFiles::kNoStep;
     ASSERT_EQ(SaveData(file, store), Messages{});
-    EXPECT_EQ(
-        std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")), ReadBytes(Path("data.mvd"))),
-        std::tuple(locked, ""));
+    EXPECT_EQ(std::tuple(Read("data.mvd.20261206-2015.bak"), Read("data.mvd")),
+              std::tuple(locked, ""));
   }
 }
 
@@ -190,12 +189,12 @@ TEST_F(RecoveryTest, AFailedStepLeavesTheOldFileOrNone) {
   using Step = FaultyFiles::Step;
   for (bool hadOne : {false, true}) {
     for (Step step : {Step::kCreate, Step::kWrite, Step::kFlush, Step::kReplace}) {
-      WriteBytes(Path("data.mvd"), "data");
+      Write("data.mvd", "data");
       std::filesystem::remove(Path("data.mvd.unsaved"));
-      if (hadOne) WriteBytes(Path("data.mvd.unsaved"), "old");
+      if (hadOne) Write("data.mvd.unsaved", "old");
       files.failing = step;
       EXPECT_FALSE(recovery.Write("new")) << step;
-      EXPECT_EQ(std::tuple(Files(), Recovered(), ReadBytes(Path("data.mvd"))),
+      EXPECT_EQ(std::tuple(Files(), Recovered(), Read("data.mvd")),
                 std::tuple(hadOne ? kDataAndRecovery : kDataOnly, hadOne ? "old" : "", "data"))
           << hadOne << " " << step;
     }
@@ -217,23 +216,23 @@ TEST_F(RecoveryTest, AFailedStepLeavesTheOldFileOrNone) {
 TEST_F(RecoveryTest, SetAsideKeepsADatedBackupAndNeverOverwritesOne) {
   EXPECT_TRUE(recovery.SetAside()) << "with none there, none is left";
   for (const char* bytes : {"first", "second"}) {
-    WriteBytes(Path("data.mvd.unsaved"), bytes);
+    Write("data.mvd.unsaved", bytes);
     EXPECT_TRUE(recovery.SetAside());
   }
   EXPECT_EQ(Files(),
             (Names{"data.mvd.unsaved.20261206-2015-1.bak", "data.mvd.unsaved.20261206-2015.bak"}));
-  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.unsaved.20261206-2015.bak")),
-                       ReadBytes(Path("data.mvd.unsaved.20261206-2015-1.bak"))),
+  EXPECT_EQ(std::tuple(Read("data.mvd.unsaved.20261206-2015.bak"),
+                       Read("data.mvd.unsaved.20261206-2015-1.bak")),
             std::tuple("first", "second"));
 
-  WriteBytes(Path("data.mvd.unsaved"), "third");
+  Write("data.mvd.unsaved", "third");
   files.failing = FaultyFiles::kCreate;
   EXPECT_FALSE(recovery.SetAside());
   EXPECT_FALSE(recovery.Write("new"));
   EXPECT_EQ(std::tuple(Recovered(), Files().size()), std::tuple("third", 3u));
   files.failing = FaultyFiles::kNoStep;
   ASSERT_TRUE(recovery.Write("new"));
-  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.unsaved.20261206-2015-2.bak")), Recovered()),
+  EXPECT_EQ(std::tuple(Read("data.mvd.unsaved.20261206-2015-2.bak"), Recovered()),
             std::tuple("third", "new"));
 }
 
@@ -243,7 +242,7 @@ TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
   const std::string damaged = "T=0;N=4;n=kept;\r\nT=0 N=5";
   for (bool thenWrite : {true, false}) {
     std::filesystem::remove(Path("data.mvd.unsaved.20261206-2015.bak"));
-    WriteBytes(Path("data.mvd.unsaved"), damaged);
+    Write("data.mvd.unsaved", damaged);
     RecoveryFile again(Path("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(again.Load(store), Names{"mvd文件内部出错,此时请不要按保存按钮"});
@@ -251,7 +250,7 @@ TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
     EXPECT_EQ(std::tuple(store.lists[kAnime].begin()->name, store.idCounter),
               std::tuple("kept", 4));
     ASSERT_TRUE(thenWrite ? again.Write("T=0;") : again.Remove());
-    EXPECT_EQ(ReadBytes(Path("data.mvd.unsaved.20261206-2015.bak")), damaged) << thenWrite;
+    EXPECT_EQ(Read("data.mvd.unsaved.20261206-2015.bak"), damaged) << thenWrite;
     EXPECT_EQ(again.Exists(), thenWrite);
   }
 }

@@ -29,7 +29,7 @@ TEST(EdgeAutoHideTest, Steps) {
     int x, y;
     DockState state;
     Point cursor;
-    int slideWhenHiding;
+    bool slideWhenHiding;
     bool visible;
     EdgeAutoHideResult expected;
   };
@@ -69,9 +69,7 @@ TEST(EdgeAutoHideTest, Steps) {
     EdgeAutoHideInput input{
         c.state, {c.x, c.y, c.x + kW, c.y + kH}, kScreen, c.cursor, c.visible, c.slideWhenHiding,
         c.mode};
-    EXPECT_EQ(EdgeAutoHide(input), c.expected)
-        << "line " << (&c - cases) << ": mode " << static_cast<int>(c.mode) << " at " << c.x << ","
-        << c.y;
+    EXPECT_EQ(EdgeAutoHide(input), c.expected) << "case " << (&c - cases);
   }
 }
 
