@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
 #include "store/data_file.h"
 #include "store/file_io.h"
 #include "store/file_io_platform.h"
+#include "store/recovery_file.h"
+#include "store/recovery_writer.h"
 #include "store/store_file.h"
 #include "support/faulty_files.h"
 #include "support/random_store.h"
@@ -28,23 +31,46 @@ class StoreFileTest : public ::testing::Test {
  protected:
   Names Files() const { return folder.FileNames(); }
   std::string Path(const char* name) const { return folder.File(name); }
+  std::string Read(const char* name) const { return ReadBytes(Path(name)); }
+  void Write(const char* name, const std::string& bytes) { WriteBytes(Path(name), bytes); }
+  std::string Recovered() const { return Read("data.mvd.unsaved"); }
 
   testing::ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC
   testing::TempFolder folder;
   FixedClock clock{1796588100};  // 2026-12-06 20:15 UTC
+  FaultyFiles files;
+  RecoveryFile recovery{folder.File("data.mvd"), clock, files};
 };
 
-// An empty store gives an empty file, which loads quietly (a missing one
-// too: every app test starts without one).
-TEST_F(StoreFileTest, SaveThenLoadGivesTheSameBytesAgain) {
-  for (int works : {0, 300}) {
-    RecordStore original = StoreGenerator(7).Make(works, /*hostile=*/true), loaded;
+// Every field of every record, list by list in list order.
+auto Fields(const SeriesRecord& r) {
+  return std::tie(r.earliestDue, r.weekdayDue, r.manualNextTime, r.id, r.notes, r.updateTime,
+                  r.nextTime, r.episode, r.name, r.airTime, r.weekday, r.category, r.rating,
+                  r.previewPath, r.keyword, r.earliestUpdate);
+}
+void ExpectSameStore(const RecordStore& a, const RecordStore& b) {
+  EXPECT_EQ(a.idCounter, b.idCounter);
+  for (int list = 0; list < kListCount; ++list) {
+    ASSERT_EQ(a.lists[list].size(), b.lists[list].size()) << "list " << list;
+    auto it = b.lists[list].begin();
+    for (const SeriesRecord& r : a.lists[list])
+      EXPECT_TRUE(Fields(r) == Fields(*it++)) << "list " << list << " id " << r.id;
+  }
+}
+
+// Stores of up to 300 works whose texts hold every byte the data file can
+// carry come back whole. An empty store gives an empty file, which loads
+// quietly (a missing one too: every app test starts without one).
+TEST_F(StoreFileTest, SaveThenLoadGivesTheSameStoreAndBytesAgain) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    RecordStore original = StoreGenerator(seed).Make(seed % 13 * 25, /*hostile=*/true), loaded;
     StoreFile file(Path("data.mvd"), clock);
     ASSERT_EQ(SaveData(file, original), Messages{});
     const std::string firstBytes = ReadBytes(file.Path());
     EXPECT_EQ(firstBytes, FormatData(original));
     StoreFile again(Path("data.mvd"), clock);
-    ASSERT_EQ(LoadFile(again, loaded), Messages{});
+    ASSERT_EQ(LoadFile(again, loaded), Messages{}) << "seed " << seed;
+    ExpectSameStore(original, loaded);
     ASSERT_EQ(SaveData(again, loaded), Messages{});
     EXPECT_EQ(std::tuple(ReadBytes(file.Path()), Files()),
               std::tuple(firstBytes, Names{"data.mvd"}))
@@ -74,32 +100,31 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
 
 TEST_F(StoreFileTest, FirstSaveAfterADamagedLoadKeepsTheOldFile) {
   const std::string damaged = "T=0;N=1;n=kept;v=2;\r\nT=0 N=2 n=unread";
-  WriteBytes(Path("data.mvd"), damaged);
+  Write("data.mvd", damaged);
   StoreFile file(Path("data.mvd"), clock);
   RecordStore store, other;
   EXPECT_FALSE(LoadFile(file, store).empty());
   ASSERT_EQ(SaveData(file, store), Messages{});
   ASSERT_EQ(SaveData(file, store), Messages{});  // only the first save of the run keeps a copy
   EXPECT_EQ(Files(), (Names{"data.mvd", "data.mvd.20261206-2015.bak"}));
-  EXPECT_EQ(ReadBytes(Path("data.mvd.20261206-2015.bak")), damaged);
-  EXPECT_EQ(ReadBytes(Path("data.mvd")), FormatData(store));
+  EXPECT_EQ(Read("data.mvd.20261206-2015.bak"), damaged);
+  EXPECT_EQ(Read("data.mvd"), FormatData(store));
 
   // A later damaged run in the same minute never overwrites that backup.
-  WriteBytes(Path("data.mvd"), "garbage");
+  Write("data.mvd", "garbage");
   StoreFile next(Path("data.mvd"), clock);
   EXPECT_FALSE(LoadFile(next, other).empty());
   ASSERT_EQ(SaveData(next, other), Messages{});
-  EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")),
-                       ReadBytes(Path("data.mvd.20261206-2015-1.bak"))),
+  EXPECT_EQ(std::tuple(Read("data.mvd.20261206-2015.bak"), Read("data.mvd.20261206-2015-1.bak")),
             std::tuple(damaged, "garbage"));
 
   // The settings file is kept the same way.
-  WriteBytes(Path("mv.ini"), "topshow=1;NoSuchKey=2;");
+  Write("mv.ini", "topshow=1;NoSuchKey=2;");
   StoreFile ini(Path("mv.ini"), clock);
   AppSettings settings;
   EXPECT_EQ(LoadFile(ini, settings), Messages{"文件错误"});
   ASSERT_EQ(SaveSettings(ini, settings, settings.columnWidths, 0), Messages{});
-  EXPECT_EQ(ReadBytes(Path("mv.ini.20261206-2015.bak")), "topshow=1;NoSuchKey=2;");
+  EXPECT_EQ(Read("mv.ini.20261206-2015.bak"), "topshow=1;NoSuchKey=2;");
 }
 
 // A path that cannot be replaced (a non-empty folder) is left as it is, and
@@ -125,21 +150,18 @@ TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
   for (const auto& [refusal, messages] : {std::pair{FaultyFiles::kOpen, Messages{}},
                                           {FaultyFiles::kRead, Messages{"读取时出现未知错误"}}}) {
     std::filesystem::remove(Path("data.mvd.20261206-2015.bak"));
-    WriteBytes(Path("data.mvd"), locked);
-    FaultyFiles files;
+    Write("data.mvd", locked);
     files.failing = refusal;
     StoreFile file(Path("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(LoadFile(file, store), messages);
     EXPECT_TRUE(std::ranges::all_of(store.lists, &RecordList::empty));
     EXPECT_EQ(SaveData(file, store), Messages{kWriteFailed});
-    EXPECT_EQ(std::tuple(ReadBytes(Path("data.mvd")), Files()),
-              std::tuple(locked, Names{"data.mvd"}));
+    EXPECT_EQ(std::tuple(Read("data.mvd"), Files()), std::tuple(locked, Names{"data.mvd"}));
     files.failing = FaultyFiles::kNoStep;
     ASSERT_EQ(SaveData(file, store), Messages{});
-    EXPECT_EQ(
-        std::tuple(ReadBytes(Path("data.mvd.20261206-2015.bak")), ReadBytes(Path("data.mvd"))),
-        std::tuple(locked, ""));
+    EXPECT_EQ(std::tuple(Read("data.mvd.20261206-2015.bak"), Read("data.mvd")),
+              std::tuple(locked, ""));
   }
 }
 
@@ -148,12 +170,126 @@ TEST_F(StoreFileTest, AFileThatCouldNotBeReadIsReplacedOnlyOnceItIsKept) {
 TEST_F(StoreFileTest, AnAtomicSaveWritesAndFlushesBeforeItReplaces) {
   const std::string path = Path("data.mvd");
   WriteBytes(path, "old");
-  FaultyFiles files;
   ASSERT_TRUE(ReplaceFileAtomically(path, "new", files));
   EXPECT_EQ(files.steps, (Names{"create", "flush new", "replace old"}));
   files.failing = FaultyFiles::kWrite;
   EXPECT_FALSE(ReplaceFileAtomically(path, "newer", files));
   EXPECT_EQ(std::tuple(ReadBytes(path), Files()), std::tuple("new", Names{"data.mvd"}));
+}
+
+// The recovery file beside the data file, and the thread that writes it.
+using RecoveryTest = StoreFileTest;
+
+const Names kDataOnly{"data.mvd"};
+const Names kDataAndRecovery{"data.mvd", "data.mvd.unsaved"};
+
+// Whichever step fails, the recovery file is the old one or none, nothing
+// else is left behind, and the data file is never touched.
+TEST_F(RecoveryTest, AFailedStepLeavesTheOldFileOrNone) {
+  using Step = FaultyFiles::Step;
+  for (bool hadOne : {false, true}) {
+    for (Step step : {Step::kCreate, Step::kWrite, Step::kFlush, Step::kReplace}) {
+      Write("data.mvd", "data");
+      std::filesystem::remove(Path("data.mvd.unsaved"));
+      if (hadOne) Write("data.mvd.unsaved", "old");
+      files.failing = step;
+      EXPECT_FALSE(recovery.Write("new")) << step;
+      EXPECT_EQ(std::tuple(Files(), Recovered(), Read("data.mvd")),
+                std::tuple(hadOne ? kDataAndRecovery : kDataOnly, hadOne ? "old" : "", "data"))
+          << hadOne << " " << step;
+    }
+  }
+  files.failing = Step::kNoStep;
+  ASSERT_TRUE(recovery.Write("new"));
+  EXPECT_EQ(std::tuple(recovery.Exists(), Recovered()), std::tuple(true, "new"));
+  files.failing = Step::kRemove;
+  EXPECT_FALSE(recovery.Remove());
+  EXPECT_EQ(std::tuple(Files(), Recovered()), std::tuple(kDataAndRecovery, "new"));
+  files.failing = Step::kNoStep;
+  EXPECT_TRUE(recovery.Remove());
+  EXPECT_TRUE(recovery.Remove()) << "with none there, none is left";
+  EXPECT_EQ(Files(), kDataOnly);
+}
+
+// A file set aside becomes a dated backup, never in place of another; one
+// that cannot be kept stays, and is replaced only once it is kept.
+TEST_F(RecoveryTest, SetAsideKeepsADatedBackupAndNeverOverwritesOne) {
+  EXPECT_TRUE(recovery.SetAside()) << "with none there, none is left";
+  for (const char* bytes : {"first", "second"}) {
+    Write("data.mvd.unsaved", bytes);
+    EXPECT_TRUE(recovery.SetAside());
+  }
+  EXPECT_EQ(Files(),
+            (Names{"data.mvd.unsaved.20261206-2015-1.bak", "data.mvd.unsaved.20261206-2015.bak"}));
+  EXPECT_EQ(std::tuple(Read("data.mvd.unsaved.20261206-2015.bak"),
+                       Read("data.mvd.unsaved.20261206-2015-1.bak")),
+            std::tuple("first", "second"));
+
+  Write("data.mvd.unsaved", "third");
+  files.failing = FaultyFiles::kCreate;
+  EXPECT_FALSE(recovery.SetAside());
+  EXPECT_FALSE(recovery.Write("new"));
+  EXPECT_EQ(std::tuple(Recovered(), Files().size()), std::tuple("third", 3u));
+  files.failing = FaultyFiles::kNoStep;
+  ASSERT_TRUE(recovery.Write("new"));
+  EXPECT_EQ(std::tuple(Read("data.mvd.unsaved.20261206-2015-2.bak"), Recovered()),
+            std::tuple("third", "new"));
+}
+
+// A damaged recovery file reads as a damaged data file does, and what was
+// not read is kept before the file is replaced or removed.
+TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
+  const std::string damaged = "T=0;N=4;n=kept;\r\nT=0 N=5";
+  for (bool thenWrite : {true, false}) {
+    std::filesystem::remove(Path("data.mvd.unsaved.20261206-2015.bak"));
+    Write("data.mvd.unsaved", damaged);
+    RecoveryFile again(Path("data.mvd"), clock, files);
+    RecordStore store;
+    EXPECT_EQ(again.Load(store), Names{"mvd文件内部出错,此时请不要按保存按钮"});
+    ASSERT_EQ(store.lists[kAnime].size(), 1u);
+    EXPECT_EQ(std::tuple(store.lists[kAnime].begin()->name, store.idCounter),
+              std::tuple("kept", 4));
+    ASSERT_TRUE(thenWrite ? again.Write("T=0;") : again.Remove());
+    EXPECT_EQ(Read("data.mvd.unsaved.20261206-2015.bak"), damaged) << thenWrite;
+    EXPECT_EQ(again.Exists(), thenWrite);
+  }
+}
+
+using RecoveryWriterTest = RecoveryTest;
+
+// Snapshots that come while a write is under way fold into the newest, and
+// the end of the writer still writes the one that waits.
+TEST_F(RecoveryWriterTest, WritesTheNewestSnapshotAndWhatWaitsAtTheEnd) {
+  {
+    RecoveryWriter writer(recovery);
+    files.SetGate(false);
+    writer.Write("a");
+    files.WaitUntilHeld();
+    writer.Write("b");
+    writer.Write("c");
+    files.SetGate(true);
+  }
+  EXPECT_EQ(files.replacedWith, (Names{"a", "c"}));
+  EXPECT_EQ(std::tuple(Files(), Recovered()), std::tuple(Names{"data.mvd.unsaved"}, "c"));
+}
+
+// Discard waits for a write under way, drops what waits, and leaves no file;
+// the writer goes on working afterwards.
+TEST_F(RecoveryWriterTest, DiscardLeavesNoFileEvenWithAWriteUnderWay) {
+  RecoveryWriter writer(recovery);
+  files.SetGate(false);
+  writer.Write("a");
+  files.WaitUntilHeld();
+  writer.Write("b");
+  bool removed = false;
+  std::thread discarding([&] { removed = writer.Discard(); });
+  files.SetGate(true);
+  discarding.join();
+  writer.WaitIdle();
+  EXPECT_EQ(std::tuple(removed, Files()), std::tuple(true, Names{}));
+  writer.Write("d");
+  writer.WaitIdle();
+  EXPECT_EQ(Recovered(), "d");
 }
 
 }  // namespace

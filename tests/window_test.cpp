@@ -1,8 +1,12 @@
-#include "window/edge_docking.h"
-
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
+#include <vector>
+
+#include "window/edge_docking.h"
+#include "window/layout_anchors.h"
+#include "window/window_placement.h"
 
 namespace mirevo {
 namespace {
@@ -25,7 +29,7 @@ TEST(EdgeAutoHideTest, Steps) {
     int x, y;
     DockState state;
     Point cursor;
-    int slideWhenHiding;
+    bool slideWhenHiding;
     bool visible;
     EdgeAutoHideResult expected;
   };
@@ -65,9 +69,7 @@ TEST(EdgeAutoHideTest, Steps) {
     EdgeAutoHideInput input{
         c.state, {c.x, c.y, c.x + kW, c.y + kH}, kScreen, c.cursor, c.visible, c.slideWhenHiding,
         c.mode};
-    EXPECT_EQ(EdgeAutoHide(input), c.expected)
-        << "line " << (&c - cases) << ": mode " << static_cast<int>(c.mode) << " at " << c.x << ","
-        << c.y;
+    EXPECT_EQ(EdgeAutoHide(input), c.expected) << "case " << (&c - cases);
   }
 }
 
@@ -91,6 +93,55 @@ TEST(EdgeAutoHideTest, WhoRunsTheStep) {
     EXPECT_EQ(TimerRunsEdgeAutoHide(autoHide, state, maximised), timer) << autoHide << maximised;
     EXPECT_EQ(MoveRunsEdgeAutoHide(autoHide, maximised), move) << autoHide << maximised;
     EXPECT_EQ(OpenMainWindowRunsEdgeAutoHide(autoHide, state), open) << autoHide << state.hidden;
+  }
+}
+
+TEST(LayoutTest, ControlsFollowOnlyThePartBeyondTheDesignSize) {
+  // Client sizes in turn, with a control of each kind of anchoring.
+  const std::tuple<Size, SizeChange> steps[] = {
+      {{300, 200}, {0, 0}},      {{500, 330}, {20, 10}},  {{700, 330}, {200, 0}},
+      {{100, 900}, {-220, 570}}, {{480, 320}, {0, -580}},
+  };
+  LayoutTracker tracker;
+  EXPECT_EQ(tracker.Resize({900, 900}), (SizeChange{0, 0})) << "sized before it starts";
+  tracker.Start({480, 320});
+  for (auto [now, change] : steps) EXPECT_EQ(tracker.Resize(now), change) << now.width;
+
+  const Rect control{10, 20, 110, 70};
+  const std::pair<unsigned, Rect> flags[] = {
+      {kAnchorNone, {10, 20, 110, 70}},
+      {kAnchorMoveWithRight, {40, 20, 140, 70}},
+      {kAnchorMoveWithBottom, {10, 27, 110, 77}},
+      {kAnchorStretchRight, {10, 20, 140, 70}},
+      {kAnchorStretchBottom, {10, 20, 110, 77}},
+      {kAnchorStretchRight | kAnchorStretchBottom, {10, 20, 140, 77}},
+  };
+  for (auto [f, expected] : flags) EXPECT_EQ(ApplyAnchors(control, f, {30, 7}), expected) << f;
+}
+
+// Rect::Intersects is Win32's: sharing an edge is not enough ("just past
+// the edge" below).
+TEST(OpeningPlacementTest, AWindowOutOfReachOpensAtTheDefaultPosition) {
+  const Rect primary{0, 0, 1280, 984}, second{1280, -200, 2560, 824};
+  const std::vector<Rect> both{primary, second}, one{primary};
+  // left, top, width, height stored; the monitors; where the window opens
+  const std::tuple<std::array<int, 4>, const std::vector<Rect>&, std::array<int, 4>> cases[] = {
+      {{300, 200, 500, 400}, one, {300, 200, 500, 400}},
+      {{1600, -100, 500, 400}, both, {1600, -100, 500, 400}},
+      {{1600, -100, 500, 400}, one, {250, 150, 500, 400}},   // monitor removed
+      {{1270, 970, 500, 400}, one, {1270, 970, 500, 400}},   // a corner on screen
+      {{1280, 100, 500, 400}, one, {250, 150, 500, 400}},    // just past the edge
+      {{5000, 100, 1400, 400}, both, {250, 150, 480, 355}},  // too wide for the primary
+      {{5000, 0, 1280, 984}, both, {250, 150, 1280, 984}},
+      {{5000, 100, 0, 400}, both, {250, 150, 480, 355}},
+      {{-472, 150, 480, 355}, one, {-472, 150, 480, 355}},  // docked hidden: the strip
+  };
+  for (const auto& [stored, areas, expected] : cases) {
+    const auto [left, top, width, height] = stored;
+    EXPECT_EQ(ChooseOpeningPlacement(Rect::At(left, top, width, height),
+                                     Rect::At(250, 150, 480, 355), areas, primary),
+              Rect::At(expected[0], expected[1], expected[2], expected[3]))
+        << left << "," << top << " " << width << "x" << height;
   }
 }
 

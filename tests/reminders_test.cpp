@@ -1,0 +1,358 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "reminders/due_rules.h"
+#include "reminders/due_summary.h"
+#include "reminders/earliest_update.h"
+#include "reminders/reminder_schedule.h"
+#include "reminders/time_text.h"
+#include "reminders_time_zone.h"
+
+namespace mirevo {
+namespace {
+
+using testing::ChinaTimeTest;
+using testing::DaylightSavingTest;
+using testing::kChinaTuesdayEvening;
+using testing::kOneDay;
+
+// Sunday 2006-02-05 00:00 in China, counted independently of the code under test.
+constexpr std::time_t kSunday = 1139068800, kMinute = 60, kHour = 3600;
+constexpr std::time_t Sunday(int hour, int minute = 0) {
+  return kSunday + hour * kHour + minute * kMinute;
+}
+
+// Local time as sixteen zero-padded bytes, the seconds dropped. The weekday
+// names' bytes are pinned by the earliest updates the app tests write.
+TEST_F(ChinaTimeTest, TimeTextIsLocalTimeReadNoFurtherThanItsEnd) {
+  EXPECT_EQ(FormatTimeText(kChinaTuesdayEvening + 59), "2006-01-31 20:30");
+  EXPECT_EQ(FormatTimeText(kChinaTuesdayEvening - 20 * 3600 - 25 * 60), "2006-01-31 00:05");
+  EXPECT_EQ(ParseTimeText("2006-01-31 20:30"), kChinaTuesdayEvening);
+  // Digits follow in memory but lie outside the text; missing fields are 0,
+  // and day 0 is the day before the first of the month.
+  const std::string_view full = "2006-01-31 20:3099";
+  EXPECT_EQ(ParseTimeText(full.substr(0, 15)), ParseTimeText("2006-01-31 20:03"));
+  EXPECT_EQ(ParseTimeText(full.substr(0, 12)), ParseTimeText("2006-01-31 02:00"));
+  EXPECT_EQ(ParseTimeText(full.substr(0, 10)), ParseTimeText("2006-01-31 00:00"));
+  EXPECT_EQ(ParseTimeText(full.substr(0, 7)), ParseTimeText("2005-12-31 00:00"));
+  // Nothing before 1970 has a local time (the Windows runtime knows none):
+  // an empty update time gives no next time.
+  EXPECT_EQ(ParseTimeText(""), -1);
+  EXPECT_EQ(ParseTimeText("1969-12-31 23:00"), -1);
+  EXPECT_EQ(AddOneWeek(""), "");
+  EXPECT_EQ(FormatTimeText(-60), "");
+}
+
+// The same clock time seven days later: exactly 604800 seconds without
+// daylight saving, an hour less or more across a change.
+void ExpectWeeks(std::initializer_list<std::tuple<const char*, const char*, long long>> weeks) {
+  for (auto [from, to, seconds] : weeks) {
+    EXPECT_EQ(AddOneWeek(from), to);
+    EXPECT_EQ(ParseTimeText(to) - ParseTimeText(from), seconds) << from;
+  }
+}
+
+TEST_F(ChinaTimeTest, AddOneWeekAcrossMonthsYearsAndLeapDays) {
+  ExpectWeeks({{"2006-01-31 20:30", "2006-02-07 20:30", 604800},
+               {"2006-12-28 23:59", "2007-01-04 23:59", 604800},
+               {"2008-02-26 00:00", "2008-03-04 00:00", 604800},
+               {"2007-02-26 12:00", "2007-03-05 12:00", 604800}});
+}
+
+// The last Sundays of March and October in Europe; the second Sunday of
+// March and the first of November under the US rules of the Windows runtime.
+TEST_F(DaylightSavingTest, AddOneWeekKeepsTheClockTimeAcrossTheChange) {
+#ifdef _WIN32
+  ExpectWeeks({{"2024-03-08 20:30", "2024-03-15 20:30", 604800 - 3600},
+               {"2024-11-01 20:30", "2024-11-08 20:30", 604800 + 3600},
+               {"2024-06-07 20:30", "2024-06-14 20:30", 604800}});
+  EXPECT_EQ(ParseTimeText("2024-07-01 12:00"), 1719860400);  // summer
+  EXPECT_EQ(ParseTimeText("2024-01-15 12:00"), 1705348800);  // winter
+#else
+  ExpectWeeks({{"2024-03-29 20:30", "2024-04-05 20:30", 604800 - 3600},
+               {"2024-10-25 20:30", "2024-11-01 20:30", 604800 + 3600},
+               {"2024-06-07 20:30", "2024-06-14 20:30", 604800}});
+  EXPECT_EQ(ParseTimeText("2024-07-01 12:00"), 1719828000);
+  EXPECT_EQ(ParseTimeText("2024-01-15 12:00"), 1705316400);
+#endif
+  EXPECT_EQ(FormatTimeText(ParseTimeText("2024-07-01 12:00")), "2024-07-01 12:00");
+}
+
+// 2006-02-07 10:00 in China, a Tuesday (weekday 2).
+constexpr std::time_t kTuesdayMorning = kChinaTuesdayEvening + 7 * kOneDay - 37800;
+constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
+
+// With accuracy a next time anywhere in today is due all day.
+TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
+  FixedClock clock(kTuesdayMorning + 59);
+  const DueThreshold due = ComputeDueThreshold(clock, false);
+  EXPECT_EQ(std::tie(due.threshold, due.todayWeekday), std::tuple("2006-02-07 10:00", 2));
+  EXPECT_EQ(ComputeDueThreshold(clock, true).threshold, "2006-02-07 23:59");
+  EXPECT_EQ(ComputeDueThreshold(FixedClock(Sunday(9, 15)), false).todayWeekday, 0);
+}
+
+TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMinute) {
+  // Stored before the update, seconds since the previous update, stored after.
+  const std::tuple<const char*, std::time_t, const char*> cases[] = {
+      {"", 60, ""},
+      {"", 61, "周二(火)20:31 61"},
+      {"", 604799, "周二(火)20:29 604799"},
+      {"", 604800, ""},
+      {"", -7200, ""},                                     // the clock set back
+      {"周日(日)09:15 3600", 3600, "周日(日)09:15 3600"},  // the same gap is no news
+      {"周日(日)09:15 3600", 3599, "周二(火)21:29 3599"},
+      {"周日(日)09:15 ", 604799, "周二(火)20:29 604799"},  // no number: a week is the best
+  };
+  for (auto [stored, gap, expected] : cases) {
+    SeriesRecord record;
+    std::tie(record.updateTime, record.earliestUpdate) = std::tuple("2006-01-31 20:30", stored);
+    RecordEarliestUpdate(record, FixedClock(kChinaTuesdayEvening + gap));
+    EXPECT_EQ(record.earliestUpdate, expected) << stored << " " << gap;
+  }
+}
+
+// A work shown on Tuesday 2006-02-07 10:00, last updated on Wednesday
+// (unless `update` says otherwise), with one change at a time.
+struct ApplyCase {
+  int tab;
+  int weekday;
+  const char* next;
+  const char* earliest;
+  const char* flags;  // weekdayDue, earliestDue, manualNextTime
+  RowColour colour;
+  const char* flagsAfter;
+  const char* nextAfter = nullptr;  // unchanged
+  const char* update = "2006-02-01 20:30";
+  ReminderSettings settings{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
+};
+
+constexpr char kWed[] = "2006-02-08 20:30";
+constexpr char kMarch[] = "2006-03-01 00:00";
+constexpr char kTue61[] = "周二(火)20:31 61";
+const ReminderSettings kSomeOff{{{{1, kNext}, {0, kWeekday}, {2, kEarliest}}}};
+
+TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
+  const ApplyCase cases[] = {
+      // An empty next time becomes a week after the update on the kind tabs only.
+      {kDrama, 3, "", "", "000", kNoColour, "000", kWed},
+      {kAwaitedList, 3, "", "", "000", kNoColour, "000", ""},
+      {kFinishedList, 3, "", "", "000", kNoColour, "000", ""},
+      // Updated a week ago: due from its minute on.
+      {kAnime, 3, "", "", "000", kNext, "000", "2006-02-07 10:00", "2006-01-31 10:00"},
+      {kAnime, 3, "", "", "000", kNoColour, "000", "2006-02-07 10:01", "2006-01-31 10:01"},
+      // The finished tab clears every flag and never colours.
+      {kFinishedList, 2, "2006-01-01 00:00", kTue61, "111", kNoColour, "000"},
+      // Updated today: never marked, the flags wait for tomorrow.
+      {kAnime, 2, "2006-02-01 00:00", kTue61, "110", kNoColour, "110", nullptr, "2006-02-07 08:00"},
+      // Only today's weekday starts the weekday rule; set flags stick on the
+      // following days.
+      {kAnime, 2, kMarch, "", "000", kWeekday, "100"},
+      {kAnime, 5, kMarch, "", "100", kWeekday, "100"},
+      {kAnime, 5, kMarch, "", "010", kEarliest, "010"},
+      // A manual next time keeps both weekday rules from starting; set flags still apply.
+      {kAnime, 2, kWed, kTue61, "001", kNoColour, "001"},
+      {kAnime, 2, kWed, kTue61, "101", kWeekday, "101"},
+      // The earliest update matches on the weekday name only.
+      {kAnime, 3, kWed, "周二(火)", "000", kEarliest, "010"},
+      {kAnime, 3, kWed, "周三(水)10:00 100", "000", kNoColour, "000"},
+      {kAnime, 3, kWed, "周二", "000", kNoColour, "000"},
+      // Next time beats earliest update beats weekday.
+      {kAnime, 2, kWed, kTue61, "000", kEarliest, "110"},
+      {kAnime, 2, "2006-02-07 09:00", kTue61, "000", kNext, "110"},
+      // Switched-off rules still set their flags; only 1 switches a rule on.
+      {kAnime, 2, kWed, kTue61, "000", kNoColour, "110", nullptr, "2006-02-01 20:30", kSomeOff},
+  };
+  const FixedClock clock(kTuesdayMorning);
+  for (const ApplyCase& c : cases) {
+    SeriesRecord r;
+    std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
+        std::tuple(c.update, c.next, c.weekday, c.earliest);
+    std::tie(r.weekdayDue, r.earliestDue, r.manualNextTime) =
+        std::tuple(Switch{c.flags[0] - '0'}, Switch{c.flags[1] - '0'}, Switch{c.flags[2] - '0'});
+    const RowColour colour =
+        ApplyDueRules(r, c.tab, ComputeDueThreshold(clock, false), c.settings, clock);
+    const std::string flags = std::to_string(r.weekdayDue.value) +
+                              std::to_string(r.earliestDue.value) +
+                              std::to_string(r.manualNextTime.value);
+    EXPECT_EQ(std::pair(colour, flags), std::pair(c.colour, std::string(c.flagsAfter)))
+        << "case " << (&c - cases);
+    EXPECT_EQ(r.nextTime, c.nextAfter ? c.nextAfter : c.next) << "case " << (&c - cases);
+  }
+}
+
+constexpr char kThreshold[] = "2006-02-07 10:00";
+constexpr char kPassed[] = "2006-02-07 09:00";
+// "\n……以下省略" as the balloon receives it.
+constexpr char kCutMark[] = "\n\xA1\xAD\xA1\xAD\xD2\xD4\xCF\xC2\xCA\xA1\xC2\xD4";
+
+void Add(RecordList& list, std::string name, std::string nextTime, int episode = 1) {
+  SeriesRecord& record = list.InsertNewRecord();
+  std::tie(record.name, record.nextTime, record.episode) = std::tuple(name, nextTime, episode);
+}
+
+TEST(ListDueLinesTest, ListsPassedConcreteTimesInListOrder) {
+  RecordList list;
+  Add(list, "late", "2006-02-07 10:01");
+  Add(list, "unknown", "Unknown");
+  Add(list, "empty", "");
+  Add(list, "exact", kThreshold, 0);
+  Add(list, "动画", kPassed, 3);  // added last, so first in the list
+  EXPECT_EQ(ListDueLines(list, kThreshold), "动画     4\nexact     1\n");
+}
+
+// Each decimal digit of tipShowType chooses a section, anime the
+// ten-thousands (and whatever lies above), awaited the units; a section's
+// header appears even with nothing due.
+TEST(DueSummaryTest, TipShowTypeDigitsChooseTheSections) {
+  RecordStore store;  // one due work in every list, finished included
+  const char* names[kListCount] = {"anime", "manga", "ova", "drama", "finished", "awaited"};
+  for (int list = 0; list < kListCount; ++list) Add(store.lists[list], names[list], kPassed);
+  Add(store.lists[kOva], "later", "2006-02-08 00:00");
+  const std::pair<int, std::string> cases[] = {
+      {11111,
+       "===动画===\nanime     2\n===漫画===\nmanga     2\n===OVA====\nova     2\n"
+       "===日剧===\ndrama     2\n===期待===\nawaited     2\n"},
+      {21010, "===动画===\nanime     2\n===漫画===\nmanga     2\n===日剧===\ndrama     2\n"},
+      {102, "===OVA====\nova     2\n===期待===\nawaited     2\n"},
+      {0, ""},
+      {-11111, ""},
+  };
+  for (const auto& [tip, expected] : cases)
+    EXPECT_EQ(BuildDueSummary(store, tip, kThreshold), expected) << tip;
+  RecordStore nothingDue;
+  Add(nothingDue.lists[kAnime], "later", "2006-02-08 00:00");
+  EXPECT_EQ(BuildDueSummary(nothingDue, 10001, kThreshold), "===动画===\n===期待===\n");
+}
+
+// A text of 250 bytes or more keeps its first 240 bytes, less half a
+// two-byte character, and gets the mark. The anime header is 11 bytes, a
+// line is the name and 7 bytes.
+TEST(DueSummaryTest, LongTextsAreCutAtACharacterBoundary) {
+  const std::string a(300, 'a');
+  const std::tuple<std::string, int, std::size_t> cases[] = {
+      {a.substr(0, 231), 10000, std::string::npos},             // 249 bytes stay whole
+      {a.substr(0, 232), 10000, 240},                           // 250 bytes
+      {a.substr(0, 231), 10001, 240},                           // the next section reaches 250
+      {a.substr(0, 228) + "中" + a.substr(0, 60), 10000, 239},  // 中 at bytes 239 and 240
+      {a.substr(0, 227) + "中" + a.substr(0, 60), 10000, 240},  // 中 ends at byte 240
+  };
+  for (const auto& [name, tip, kept] : cases) {
+    RecordStore store;
+    Add(store.lists[kAnime], name, kPassed);
+    const std::string whole =
+        "===动画===\n" + name + "     2\n" + (tip == 10001 ? "===期待===\n" : "");
+    const std::string expected =
+        kept == std::string::npos ? whole : whole.substr(0, kept) + kCutMark;
+    EXPECT_EQ(BuildDueSummary(store, tip, kThreshold), expected) << name.size() << " " << tip;
+  }
+}
+
+using NextTimes = std::array<std::vector<const char*>, kListCount>;  // by list
+
+RecordStore StoreOf(const NextTimes& nextTimes) {
+  RecordStore store;
+  for (int list = 0; list < kListCount; ++list)
+    for (const char* next : nextTimes[list]) {
+      SeriesRecord& record = store.lists[list].InsertNewRecord();
+      std::tie(record.id, record.nextTime) = std::tuple(++store.idCounter, next);
+    }
+  return store;
+}
+
+// One store asked at many moments, in any order as after a clock set back.
+// Damaged next times name no moment; a minute past 59 is due from the next
+// hour on, as the bytes compare.
+TEST_F(ChinaTimeTest, NextDueMomentIsTheEarliestNextTimeAheadOrTheDayChange) {
+  const RecordStore store = StoreOf({{
+      {"2006-02-05 08:00", "2006-02-05 10:0", "2006-02-05 10:000", "Unknown", ""},  // anime
+      {"2006-02-06 08:00"},                                                         // manga
+      {"2006-02-05 10:75", "2006-02-05 1-:00"},                                     // OVA
+      {"2006-02-05 23:30", "2006-02-05 10.00"},                                     // drama
+      {"2006-02-05 10:00"},                                                         // finished
+      {"2006-02-05 19:00"},                                                         // awaited
+  }});
+  const std::tuple<std::time_t, bool, std::time_t> cases[] = {
+      {kSunday - 30, false, kSunday},  // 23:59:30 on Saturday
+      {Sunday(7), false, Sunday(8)},
+      {Sunday(9), false, Sunday(11)},
+      {Sunday(11), false, Sunday(19)},
+      {Sunday(19), false, Sunday(23, 30)},
+      {Sunday(23, 30) - 1, false, Sunday(23, 30)},
+      {Sunday(23, 30), false, kSunday + kOneDay},  // due from now on
+      {Sunday(9), true, kSunday + kOneDay},
+      {1167580800 - 2 * kHour, false, 1167580800},  // to 2007-01-01
+  };
+  for (const auto& [now, byDay, expected] : cases)
+    EXPECT_EQ(NextDueMoment(store, now, byDay), expected) << now - kSunday << " " << byDay;
+}
+
+// Skipped and repeated hours: the moment the clock first shows the next
+// time. The last Sundays of March and October in Europe; the second Sunday of
+// March and the first of November under the Windows runtime's US rules.
+TEST_F(DaylightSavingTest, NextDueMomentAcrossTheChanges) {
+#ifdef _WIN32
+  constexpr std::time_t kJump = 1710064800, kFirstPass = 1730622600;
+  constexpr const char *kSkipped = "2024-03-10 02:30", *kRepeated = "2024-11-03 01:30";
+#else
+  constexpr std::time_t kJump = 1711846800, kFirstPass = 1729989000;
+  constexpr const char *kSkipped = "2024-03-31 02:30", *kRepeated = "2024-10-27 02:30";
+#endif
+  const std::tuple<std::time_t, const char*, std::time_t> cases[] = {
+      {kJump - 1800, kSkipped, kJump},
+      {kFirstPass - 3600, kRepeated, kFirstPass},
+      {kFirstPass + 2400, kRepeated, kFirstPass + 3600},  // in the second pass
+  };
+  for (const auto& [now, next, expected] : cases)
+    EXPECT_EQ(NextDueMoment(StoreOf({{{next}}}), now, false), expected) << next;
+#ifndef _WIN32
+  // A day that starts at 01:00: the date turns at the jump.
+  testing::ScopedTimeZone brazil("America/Sao_Paulo");
+  EXPECT_EQ(NextDueMoment(RecordStore{}, 1162692000, false), 1162695600);
+#endif
+}
+
+// The window's round: wait; sleep through two due times and prompt once; the
+// clock set back; a summary shown by hand; a work updated and due again.
+TEST_F(ChinaTimeTest, EachDueWorkPromptsOnceWhateverTheClockDoes) {
+  RecordStore store = StoreOf({{{"2006-02-05 10:00"}, {}, {}, {"2006-02-05 11:00"}}});
+  SeenDueWorks seen;
+  // The threshold of a moment is its time text.
+  auto newlyDue = [&](std::time_t t) { return seen.HasNewlyDue(store, 11111, FormatTimeText(t)); };
+  auto show = [&](std::time_t t) { seen.MarkSeen(store, 11111, FormatTimeText(t)); };
+  const std::time_t moment = NextDueMoment(store, Sunday(9), false);
+  EXPECT_EQ(MillisecondsUntil(moment, Sunday(9)), 3600000u);
+  EXPECT_FALSE(newlyDue(Sunday(9)));
+  EXPECT_EQ(MillisecondsUntil(moment, Sunday(12)), 0u);  // slept through both: check now
+  EXPECT_TRUE(newlyDue(Sunday(12)));
+  show(Sunday(12));
+  EXPECT_FALSE(newlyDue(Sunday(12)));
+  EXPECT_FALSE(newlyDue(moment));  // the clock set back: seen already
+  show(moment);                    // by hand, listing only the first work
+  EXPECT_TRUE(newlyDue(Sunday(12)));
+  show(Sunday(12));
+  SeriesRecord& first = store.lists[kAnime].Head();
+  first.nextTime = "2006-02-12 10:00";  // updated: due again a week later
+  EXPECT_TRUE(newlyDue(Sunday(10) + 7 * kOneDay));
+  std::tie(first.id, first.nextTime) = std::tuple(5, "2006-02-05 10:00");  // another work
+  EXPECT_TRUE(newlyDue(Sunday(12)));
+  EXPECT_EQ(MillisecondsUntil(Sunday(12) + 30 * kOneDay, Sunday(12)), 2147483000u);
+}
+
+TEST(ScheduleSeenDueWorksTest, OnlyWorksOfTheSelectedSectionsPrompt) {
+  const std::tuple<int, int, bool> cases[] = {
+      {kAnime, 10000, true},   {kManga, 10000, false},       {kOva, 100, true},
+      {kAwaitedList, 1, true}, {kAwaitedList, 11110, false}, {kFinishedList, 11111, false},
+  };
+  for (const auto& [list, sections, expected] : cases) {
+    NextTimes nextTimes;
+    nextTimes[list] = {"2006-02-05 10:00"};
+    EXPECT_EQ(SeenDueWorks().HasNewlyDue(StoreOf(nextTimes), sections, "2006-02-05 12:00"),
+              expected)
+        << list << " " << sections;
+  }
+}
+
+}  // namespace
+}  // namespace mirevo

@@ -1,0 +1,227 @@
+// The two file formats: the data file's records and the settings file's keys.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "search/search_sources.h"
+#include "store/app_settings.h"
+#include "store/data_file.h"
+
+namespace mirevo {
+namespace {
+
+constexpr char kDamaged[] = "mvd文件内部出错,此时请不要按保存按钮";
+constexpr char kFileError[] = "文件错误";
+using Messages = std::vector<std::string>;
+
+// The exact bytes of the format, the flags and the id counter read from a
+// file are the app tests' (the data file after each command); this file
+// covers what a hand-edited file can hold.
+TEST(DataFileTest, CarriesEveryTextButThoseTheReaderWouldCutOrMisread) {
+  // ";" first, ";" + one byte + "=" anywhere (also at the very end and after
+  // a GBK character), a zero byte.
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},   {"a;b", true},   {"ab;", true},     {"a;bc=d", true},
+      {";", false}, {"a;b=", false}, {"周;x=1", false}, {std::string("a\0b", 3), false}};
+  for (const auto& [text, carried] : cases) {
+    EXPECT_EQ(CanDataFileCarry(text), carried) << ::testing::PrintToString(text);
+    if (!carried) continue;
+    // What the check lets through comes back as it was.
+    RecordStore store, loaded;
+    store.lists[0].InsertNewRecord().name = text;
+    ASSERT_EQ(ParseData(FormatData(store), loaded), Messages{});
+    EXPECT_EQ(loaded.lists[0].Head().name, text);
+  }
+}
+
+// The values the writer uses come back from the round trip. Beyond them,
+// no index may leave the six lists and no list may get a category it cannot
+// hold: such records wait on the awaited list for a kind, with one message
+// for the file. Fields before the first record are skipped, also with one.
+TEST(DataFileTest, TValuesChooseListAndCategoryOrAwaitAKind) {
+  RecordStore read;
+  EXPECT_EQ(ParseData("T=30;N=1;", read), Messages{});
+  EXPECT_EQ(std::tuple(read.lists[kAwaitedList].size(), read.lists[kAwaitedList].Head().category),
+            std::tuple(1u, 0));
+  for (int t : {-1, 4, 14, 24, 26}) {
+    RecordStore store;
+    const std::string odd = "T=" + std::to_string(t) + ";N=5;n=x;v=3;";
+    EXPECT_EQ(ParseData("n=a;v=1;" + odd + "T=1;N=6;" + odd, store),
+              (Messages{kFileError, kDamaged}))
+        << t;
+    ASSERT_EQ(store.lists[kAwaitedList].size(), 2u) << t;
+    for (const SeriesRecord& kept : store.lists[kAwaitedList])
+      EXPECT_EQ(std::tuple(kept.id, kept.name, kept.episode, kept.category),
+                std::tuple(5, "x", 3, kCategoryNotChosen))
+          << t;
+    EXPECT_EQ(std::tuple(store.lists[1].size(), store.lists[1].Head().name), std::tuple(1u, ""));
+    EXPECT_EQ(FormatData(store),
+              "T=1;N=6;w=0;t=;n=;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;"
+              "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;"
+              "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;")
+        << t;
+  }
+}
+
+TEST(DataFileTest, DamagedTextsStopReadingAndKeepWhatWasRead) {
+  // After one complete record: a line break added by hand, a tag at the very
+  // end, a tag without "=", values that run to the end without ";"; an
+  // unknown tag is skipped and reading goes on. ";" + one byte + "=" inside
+  // a value starts an entry of its own.
+  const std::tuple<std::string, Messages, std::string> cases[] = {
+      {"T", {kDamaged}, ""},           {"Tx0", {kDamaged}, ""},
+      {"T=1", {kDamaged}, ""},         {"v=2;\r\nx", {kDamaged}, ""},
+      {"Q=1;m=y;", {kFileError}, "y"}, {"m=x;n=y;", {}, "x"},
+      {"m=a;;b;;", {}, "a;;b;"},       {"", {}, ""},
+  };
+  for (const auto& [tail, messages, notes] : cases) {
+    RecordStore store;
+    EXPECT_EQ(ParseData("T=0;N=1;n=first;" + tail, store), messages) << '"' << tail << '"';
+    ASSERT_GE(store.lists[0].size(), 1u);
+    EXPECT_EQ(store.lists[0].Head().notes, notes) << '"' << tail << '"';
+    EXPECT_EQ(store.lists[0].Head().name, tail == "m=x;n=y;" ? "y" : "first");
+  }
+  RecordStore store;
+  EXPECT_EQ(ParseData(";", store), Messages{kDamaged});
+}
+
+// The three reminder flags share the data file's "c" entry: whichever flag
+// the program turns on, after whatever number the file held, a save and a
+// read give it back on, and the others as they were.
+using Flags = std::tuple<bool, bool, bool>;
+
+Flags FlagsOf(const SeriesRecord& r) {
+  return {r.weekdayDue.On(), r.earliestDue.On(), r.manualNextTime.On()};
+}
+
+TEST(FlagsTest, AFlagTurnedOnSurvivesASaveWhateverTheFileHeld) {
+  Switch SeriesRecord::*const flags[] = {&SeriesRecord::weekdayDue, &SeriesRecord::earliestDue,
+                                         &SeriesRecord::manualNextTime};
+  for (const char* held : {"-1", "-1010", "-999", "0", "101", "999", "2147483647"}) {
+    for (Switch SeriesRecord::*flag : flags) {
+      RecordStore read;
+      ASSERT_TRUE(ParseData(std::string("T=0;N=1;c=") + held + ";", read).empty());
+      SeriesRecord& record = *read.lists[kAnime].begin();
+      record.*flag = kOn;
+      const Flags expected = FlagsOf(record);
+      RecordStore again;
+      ASSERT_TRUE(ParseData(FormatData(read), again).empty());
+      EXPECT_EQ(FlagsOf(*again.lists[kAnime].begin()), expected) << held;
+    }
+  }
+}
+
+constexpr char kIniDamaged[] = "ini文件内部出错,此时请不要按保存按钮";
+
+TEST(SettingsTest, DefaultFileBytes) {
+  AppSettings settings;
+  std::string expected =
+      "0=0;1=90;2=202;3=36;4=36;5=49;6=110;7=80;8=100;9=110;10=100;m_path=.//data.mvd;"
+      "accuracy=0;alpha=0;pos[0]=250;pos[1]=150;pos[2]=480;pos[3]=355;preview=1;topshow=0;"
+      "AllowTrayBTip=1;default_type=0;tipshowtype=11111;AutoHide=0;AniWin=0;MaxSign=0;"
+      "ColorSet=116711680#065280#0255#;11=90;SearchSource=0;SearchEncode=0;SearchPrefix=" +
+      std::string(BuiltInSearchSources()[0].prefix) + ";SearchPostfix=&c=gs_all;";
+  EXPECT_EQ(FormatSettings(settings), expected);
+
+  // Reading changes only what the file holds.
+  EXPECT_EQ(ParseSettings("", settings), Messages{});
+  EXPECT_EQ(ParseSettings("topshow=1;", settings), Messages{});
+  EXPECT_EQ(FormatSettings(settings), expected.replace(expected.find("topshow=0"), 9, "topshow=1"));
+}
+
+// A value of its own in every key: each is written from its own setting and
+// read back into it.
+TEST(SettingsTest, EveryKeyHoldsItsOwnSetting) {
+  AppSettings settings;
+  for (int column = 0; column < kColumnCount; ++column) settings.columnWidths[column] = 50 + column;
+  std::tie(settings.dataPath, settings.dueByDay, settings.transparency, settings.windowRect,
+           settings.previewOn, settings.topmost, settings.trayBalloons, settings.rememberedTab,
+           settings.summarySections, settings.autoHide, settings.slideWhenHiding,
+           settings.maximised) =
+      std::tuple("d.mvd", 2, 3, Rect::At(4, 5, 6, 7), 8, 9, 10, 11, 12, 13, 14, 15);
+  settings.reminders.rules = {{{1, 16}, {0, 17}, {1, 18}}};
+  std::tie(settings.searchSource, settings.searchEncoding, settings.searchPrefix,
+           settings.searchPostfix) = std::tuple(19, 20, "pre", "post");
+  const std::string text =
+      "0=50;1=51;2=52;3=53;4=54;5=55;6=56;7=57;8=58;9=59;10=60;m_path=d.mvd;accuracy=2;alpha=3;"
+      "pos[0]=4;pos[1]=5;pos[2]=6;pos[3]=7;preview=8;topshow=9;AllowTrayBTip=10;default_type=11;"
+      "tipshowtype=12;AutoHide=13;AniWin=14;MaxSign=15;ColorSet=116#017#118#;11=61;"
+      "SearchSource=19;SearchEncode=20;SearchPrefix=pre;SearchPostfix=post;";
+  EXPECT_EQ(FormatSettings(settings), text);
+  AppSettings read;
+  EXPECT_EQ(ParseSettings(text, read), Messages{});
+  EXPECT_EQ(read, settings);
+}
+
+TEST(SettingsTest, AliasesReadAndAreWrittenUnderTheirKeys) {
+  const std::pair<std::string, std::string> aliases[] = {
+      {"p", "m_path"},      {"z", "pos[0]"},  {"x", "pos[1]"},        {"c", "pos[2]"},
+      {"v", "pos[3]"},      {"k", "10"},      {"a", "accuracy"},      {"l", "alpha"},
+      {"w", "preview"},     {"t", "topshow"}, {"b", "AllowTrayBTip"}, {"d", "default_type"},
+      {"B", "tipshowtype"},
+  };
+  for (const auto& [alias, key] : aliases) {
+    AppSettings settings;
+    EXPECT_EQ(ParseSettings(alias + "=9;", settings), Messages{}) << alias;
+    std::string file = FormatSettings(settings);
+    EXPECT_NE(file.find(";" + key + "=9;"), std::string::npos) << alias << " -> " << file;
+  }
+}
+
+// Keys of up to 14 bytes are read (an unknown one is reported and reading
+// goes on); a longer key, or a text outside the format, stops reading with
+// what was read before kept. The last of repeated keys wins.
+TEST(SettingsTest, KeyLengthsUnknownKeysAndDamage) {
+  // Text -> messages, then "alpha" and "topshow" after reading.
+  const std::tuple<std::string, Messages, int, int> cases[] = {
+      {"abcdefghijklmn=1;topshow=1;", {kFileError}, 0, 1},  // 14 bytes
+      {"alpha=3;SearchPostfixAB=1;topshow=1;", {kIniDamaged}, 3, 0},
+      {"autohide=1;topshow=1;", {kFileError}, 0, 1},  // keys are case-sensitive
+      {"alpha=3;l=4;alpha=5;topshow=12px;", {}, 5, 12},
+      {"alpha=1;topshow", {kIniDamaged}, 1, 0},
+      {"topshow=1", {kIniDamaged}, 0, 0},
+      {"ColorSet=015#;topshow=1;", {kFileError}, 0, 1},  // two of the three rules
+  };
+  for (const auto& [text, messages, alpha, topmost] : cases) {
+    AppSettings settings;
+    EXPECT_EQ(ParseSettings(text, settings), messages) << text;
+    EXPECT_EQ(std::tuple(settings.transparency, settings.topmost), std::tuple(alpha, topmost))
+        << text;
+  }
+}
+
+TEST(SettingsTest, ColorSetTextForm) {
+  // "-" is the switch byte of the third rule in "x15#2#-1#"; a group's first
+  // byte is its switch even when it is "#".
+  const std::tuple<const char*, ReminderSettings, bool> cases[] = {
+      {"116711680#065280#0255#", ReminderSettings(), true},
+      {"015#10#1255#", {{{{0, 15}, {1, 0}, {1, 255}}}}, true},
+      {"x15#2#-1#", {{{{0, 15}, {2, 0}, {0, 1}}}}, true},
+      {"#15#1255#0#", {{{{0, 15}, {1, 255}, {0, 0}}}}, true},
+      {"07#", {{{{0, 7}, {0, 0x00FF00}, {0, 0x0000FF}}}}, false},
+  };
+  for (const auto& [text, expected, complete] : cases) {
+    ReminderSettings settings;
+    EXPECT_EQ(ParseColorSet(text, settings), complete) << text;
+    EXPECT_EQ(settings, expected) << text;
+  }
+  ReminderSettings odd{{{{2, 1}, {-1, 2}, {1, 3}}}};
+  EXPECT_EQ(FormatColorSet(odd), "01#02#13#");  // only 1 is written as on
+}
+
+// "default_type" 9 (and anything outside the six tabs) opens the first tab.
+TEST(SettingsTest, OnlyTabsAndLevelsInRangeAreUsed) {
+  // Stored value -> tab, level.
+  const std::tuple<int, int, int> cases[] = {
+      {5, 5, 5}, {9, 0, 9}, {-1, 0, 0}, {6, 0, 6}, {10, 0, 0}};
+  for (const auto& [stored, tab, level] : cases) {
+    AppSettings settings;
+    settings.rememberedTab = settings.transparency = stored;
+    EXPECT_EQ(std::tuple(settings.StartTab(), settings.TransparencyLevel()), std::tuple(tab, level))
+        << stored;
+  }
+}
+
+}  // namespace
+}  // namespace mirevo
