@@ -162,7 +162,7 @@ Saved Run(MemoryFiles& files, bool recover) {
   for (int tab = 0; tab < kListCount; ++tab) {
     list.OnTabSelected(tab);
     for (int row = 0; row < static_cast<int>(list.Rows().size()); ++row) {
-      for (const std::string& text : list.Rows()[row].texts) window.touched += Touch(text);
+      for (const std::string& text : list.TextsOfRow(row)) window.touched += Touch(text);
       window.selected = row;
       for (int each : kEncodings) {
         settings.searchEncoding = each;
