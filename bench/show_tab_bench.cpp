@@ -41,7 +41,7 @@ void FillAnimeTab(Tab& tab) {
   std::mt19937 rng(42);
   RecordList& list = tab.store.lists[kAnime];
   for (int i = 0; i < kWorks; ++i) {
-    SeriesRecord& r = list.InsertNewRecord();
+    SeriesRecord& r = list.AppendNewRecord();
     r.id = tab.store.TakeNewId();
     r.weekday = std::uniform_int_distribution<int>(-1, 6)(rng);
     r.airTime = "23:30";

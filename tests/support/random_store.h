@@ -22,7 +22,7 @@ class StoreGenerator {
     RecordStore store;
     for (int i = 0; i < works; ++i) {
       int list = Uniform(0, kListCount - 1);
-      SeriesRecord& r = store.lists[list].InsertNewRecord();
+      SeriesRecord& r = store.lists[list].AppendNewRecord();
       r.id = ++store.idCounter;
       r.category = list <= kDrama ? list : Uniform(0, 3);
       if (list == kAwaitedList && Uniform(0, 1)) r.category = kCategoryNotChosen;
