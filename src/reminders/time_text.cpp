@@ -1,6 +1,7 @@
 #include "reminders/time_text.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "text/gbk.h"
 
@@ -129,18 +130,24 @@ int DaysInMonth(int year, int month) {
   return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-// The fields of "YYYY-MM-DD HH:MM" when every one is digits in its place (the
-// separators are not read, as FieldsOf does not read them) and names a real
-// date and clock time; false otherwise.
-bool ReadWellFormed(std::string_view text, std::tm& fields) {
-  if (text.size() != kTimeTextLength) return false;
+struct PlainTime {
+  std::int64_t day;  // since 1970-01-01
+  int hour;
+  int minute;
+};
+
+// "YYYY-MM-DD HH:MM" when every field is digits in its place (the separators
+// are not read, as FieldsOf does not read them) and names a real date and
+// clock time; nothing otherwise.
+std::optional<PlainTime> ReadPlainTime(std::string_view text) {
+  if (text.size() != kTimeTextLength) return std::nullopt;
   int values[5];
   static constexpr std::size_t kStarts[] = {0, 5, 8, 11, 14};
   static constexpr std::size_t kLengths[] = {4, 2, 2, 2, 2};
   for (int i = 0; i < 5; ++i) {
     int value = 0;
     for (std::size_t at = kStarts[i]; at < kStarts[i] + kLengths[i]; ++at) {
-      if (text[at] < '0' || text[at] > '9') return false;
+      if (text[at] < '0' || text[at] > '9') return std::nullopt;
       value = value * 10 + (text[at] - '0');
     }
     values[i] = value;
@@ -150,19 +157,12 @@ bool ReadWellFormed(std::string_view text, std::tm& fields) {
   // would lie after it.
   if (year < 1970 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
       hour > 23 || minute > 59)
-    return false;
-  fields = std::tm{};
-  fields.tm_year = year - 1900;
-  fields.tm_mon = month - 1;
-  fields.tm_mday = day;
-  fields.tm_hour = hour;
-  fields.tm_min = minute;
-  return true;
+    return std::nullopt;
+  return PlainTime{DaysFromCivil(year, month, day), hour, minute};
 }
 
-// Local midnight of a day as the C library counts it; -1 when it cannot, or
-// when the day has no midnight (the clock jumps over it, or the whole day).
-std::time_t LocalMidnight(std::int64_t days) {
+// The broken-down fields of a day, at midnight.
+std::tm DateOf(std::int64_t days) {
   int year = 0;
   int month = 0;
   int day = 0;
@@ -171,20 +171,28 @@ std::time_t LocalMidnight(std::int64_t days) {
   fields.tm_year = year - 1900;
   fields.tm_mon = month - 1;
   fields.tm_mday = day;
+  return fields;
+}
+
+// Local midnight of a day as the C library counts it; -1 when it cannot, or
+// when the day has no midnight (the clock jumps over it, or the whole day).
+std::time_t LocalMidnight(std::int64_t days) {
+  const std::tm midnight = DateOf(days);
+  std::tm fields = midnight;
   fields.tm_isdst = -1;
   const std::time_t time = std::mktime(&fields);
-  const bool named = fields.tm_year == year - 1900 && fields.tm_mon == month - 1 &&
-                     fields.tm_mday == day && fields.tm_hour == 0 && fields.tm_min == 0;
+  const bool named = fields.tm_year == midnight.tm_year && fields.tm_mon == midnight.tm_mon &&
+                     fields.tm_mday == midnight.tm_mday && fields.tm_hour == 0 &&
+                     fields.tm_min == 0;
   return named ? time : -1;
 }
 
 }  // namespace
 
 std::string WeekAhead::Add(std::string_view text) {
-  std::tm fields;
-  if (!ReadWellFormed(text, fields)) return AddOneWeek(text);
-  const std::int64_t target =
-      DaysFromCivil(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday) + 7;
+  const std::optional<PlainTime> plain = ReadPlainTime(text);
+  if (!plain) return AddOneWeek(text);
+  const std::int64_t target = plain->day + 7;
   auto [day, isNew] = plainDays_.try_emplace(target, false);
   if (isNew) {
     // Exactly 24 hours from midnight to midnight: every clock time of the day
@@ -196,9 +204,9 @@ std::string WeekAhead::Add(std::string_view text) {
     day->second = start >= 0 && end >= 0 && end - start == 24 * 3600;
   }
   if (!day->second) return AddOneWeek(text);
-  CivilFromDays(target, fields.tm_year, fields.tm_mon, fields.tm_mday);
-  fields.tm_year -= 1900;
-  fields.tm_mon -= 1;
+  std::tm fields = DateOf(target);
+  fields.tm_hour = plain->hour;
+  fields.tm_min = plain->minute;
   return TimeTextOf(fields);
 }
 
