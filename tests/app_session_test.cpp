@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, WayOutTest, ::testing::ValuesIn(kWaysOut));
 class ElsewhereFiles final : public FileSystem {
  public:
   std::FILE* OpenForReading(const std::string& path, bool& missing) override {
-    const std::string elsewhere = path == ".//data.mvd" ? "preloaded.mvd"
+    const std::string elsewhere = path == ".//data.mvd"   ? "preloaded.mvd"
                                   : path == kSettingsPath ? "preloaded.ini"
                                                           : path;
     return real.OpenForReading(elsewhere, missing);

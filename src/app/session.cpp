@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include <utility>
+
 #include "app/app_title.h"
 #include "app/command_texts.h"
 #include "reminders/time_text.h"
@@ -37,14 +39,16 @@ void Session::LoadSettingsFile(int screenDpi) {
 }
 
 void Session::LoadDataFile() {
+  // Used once: the preload lives only through the start.
+  DataPreload* preload = std::exchange(preload_, nullptr);
   if (recoveryFile_.Exists()) {
     const std::optional<std::time_t> writtenAt = recoveryFile_.WrittenAt();
     const std::string question = RecoveryQuestion(writtenAt ? FormatTimeText(*writtenAt) : "");
     if (messages_.AskYesNo(question, kAppTitle) == Answer::kYes) {
-      if (preload_ != nullptr) preload_->Take({});  // not wanted: its works go now
+      if (preload != nullptr) preload->Take({});  // not wanted: its works go now
       ShowMessages(recoveryFile_.Load(store_));
       store_.MarkChanged();
-      // The data file is not read in this run, and the recovery file may
+      // The data file's bytes are not used in this run, and the recovery file may
       // not have given everything: what the data file holds is kept before
       // the first save replaces it.
       dataFile_.MarkDamaged();
@@ -52,8 +56,8 @@ void Session::LoadDataFile() {
     }
     recoveryFile_.SetAside();
   }
-  if (preload_ != nullptr) {
-    if (std::optional<DataPreload::Loaded> loaded = preload_->Take(dataFile_.Path())) {
+  if (preload != nullptr) {
+    if (std::optional<DataPreload::Loaded> loaded = preload->Take(dataFile_.Path())) {
       store_ = std::move(loaded->store);
       if (loaded->needsBackup) dataFile_.MarkDamaged();
       ShowMessages(loaded->messages);

@@ -17,7 +17,8 @@ RecordList& RecordList::operator=(const RecordList& other) {
   if (this == &other) return *this;
   Slots copies;
   copies.reserve(other.records_.size());
-  for (const auto& record : other.records_) copies.push_back(std::make_unique<SeriesRecord>(*record));
+  for (const auto& record : other.records_)
+    copies.push_back(std::make_unique<SeriesRecord>(*record));
   records_.swap(copies);
   return *this;
 }
@@ -42,7 +43,8 @@ bool RecordList::Contains(const SeriesRecord& record) const {
 
 void RecordList::Remove(const SeriesRecord& record) {
   const std::size_t index = IndexOf(record);
-  if (index < records_.size()) records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (index < records_.size())
+    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
@@ -91,7 +93,8 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     end = WriteSortKey(key.text, start);
     key.text = std::string_view(start, static_cast<std::size_t>(end - start));
     for (std::size_t i = 0; i < 8; ++i)
-      key.head = key.head << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
+      key.head =
+          key.head << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
   }
 
   // Equal keys keep their list order through the position: the result is
