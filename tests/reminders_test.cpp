@@ -93,12 +93,6 @@ std::vector<const char*> Zones() {
   return zones;
 }
 
-std::string Text(int year, int month, int day, int hour, int minute) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", year, month, day, hour, minute);
-  return text;
-}
-
 // Every half hour of three years, with the text a week later by the calendar
 // alone: China's clock has not changed since 1991.
 std::vector<std::pair<std::string, std::string>> WeekLaterByTheCalendar() {
@@ -108,7 +102,9 @@ std::vector<std::pair<std::string, std::string>> WeekLaterByTheCalendar() {
     for (int month = 1; month <= 12; ++month)
       for (int day = 1; day <= 31; ++day)
         for (int minutes = 0; minutes < 24 * 60; minutes += 30) {
-          std::string text = Text(year, month, day, minutes / 60, minutes % 60);
+          char text[32];
+          std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", year, month, day,
+                        minutes / 60, minutes % 60);
           weeks.emplace_back(text, AddOneWeek(text));
         }
   return weeks;
@@ -272,29 +268,24 @@ void Add(RecordList& list, std::string name, std::string nextTime, int episode =
   std::tie(record.name, record.nextTime, record.episode) = std::tuple(name, nextTime, episode);
 }
 
-TEST(ListDueLinesTest, ListsPassedConcreteTimesInListOrder) {
-  RecordList list;
-  Add(list, "late", "2006-02-07 10:01");
-  Add(list, "unknown", "Unknown");
-  Add(list, "empty", "");
-  Add(list, "exact", kThreshold, 0);
-  Add(list, "动画", kPassed, 3);  // added last, so first in the list
-  EXPECT_EQ(ListDueLines(list, kThreshold), "动画     4\nexact     1\n");
-}
-
 // Each decimal digit of tipShowType chooses a section, anime the
 // ten-thousands (and whatever lies above), awaited the units; a section's
-// header appears even with nothing due.
+// header appears even with nothing due. A section lists its works whose
+// concrete next time has come, in list order, with the episode after theirs.
 TEST(DueSummaryTest, TipShowTypeDigitsChooseTheSections) {
   RecordStore store;  // one due work in every list, finished included
+  Add(store.lists[kAnime], "unknown", "Unknown");
+  Add(store.lists[kAnime], "empty", "");
+  Add(store.lists[kAnime], "exact", kThreshold, 0);
   const char* names[kListCount] = {"anime", "manga", "ova", "drama", "finished", "awaited"};
   for (int list = 0; list < kListCount; ++list) Add(store.lists[list], names[list], kPassed);
-  Add(store.lists[kOva], "later", "2006-02-08 00:00");
+  Add(store.lists[kOva], "later", "2006-02-07 10:01");
   const std::pair<int, std::string> cases[] = {
       {11111,
-       "===动画===\nanime     2\n===漫画===\nmanga     2\n===OVA====\nova     2\n"
+       "===动画===\nanime     2\nexact     1\n===漫画===\nmanga     2\n===OVA====\nova     2\n"
        "===日剧===\ndrama     2\n===期待===\nawaited     2\n"},
-      {21010, "===动画===\nanime     2\n===漫画===\nmanga     2\n===日剧===\ndrama     2\n"},
+      {21010,
+       "===动画===\nanime     2\nexact     1\n===漫画===\nmanga     2\n===日剧===\ndrama     2\n"},
       {102, "===OVA====\nova     2\n===期待===\nawaited     2\n"},
       {0, ""},
       {-11111, ""},
