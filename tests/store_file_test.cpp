@@ -254,7 +254,8 @@ TEST_F(RecoveryWriterTest, WritesTheNewestSnapshotAndWhatWaitsAtTheEnd) {
     writer.Write("c");
     files.SetGate(true);
   }
-  EXPECT_EQ(files.replacedWith, (Names{"a", "c"}));
+  EXPECT_EQ(files.steps,
+            (Names{"create", "flush a", "replace ", "create", "flush c", "replace a"}));
   EXPECT_EQ(std::tuple(Files(), Recovered()), std::tuple(Names{"data.mvd.unsaved"}, "c"));
 }
 

@@ -46,9 +46,7 @@ class FaultyFiles final : public FileSystem {
   }
   bool ReplaceWith(const std::string& from, const std::string& to) override {
     steps.push_back("replace " + ReadBytes(to));
-    if (failing == kReplace) return false;
-    replacedWith.push_back(ReadBytes(from));
-    return real.ReplaceWith(from, to);
+    return failing != kReplace && real.ReplaceWith(from, to);
   }
   // Only a recovery file refuses to go; a failed write's temporary file is
   // cleaned up.
@@ -73,8 +71,6 @@ class FaultyFiles final : public FileSystem {
   Step failing = kNoStep;
   // "create", "flush <the new bytes>", "replace <the old bytes>", in order.
   std::vector<std::string> steps;
-  // The bytes each replacement brought.
-  std::vector<std::string> replacedWith;
 
  private:
   std::mutex mutex_;
