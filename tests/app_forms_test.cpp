@@ -46,6 +46,7 @@ TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
 
 // A text the data file cannot carry, and one the window could not convert
 // (nullopt; never for the keyword), are refused with the field's label.
+// (Which texts the file carries is the data file's test.)
 TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
   using Text = std::optional<std::string>;
   const std::tuple<void (*)(RecordForm&, Text), RecordField, std::string> cases[] = {
@@ -65,9 +66,6 @@ TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
       EXPECT_TRUE(refusal->message.starts_with(label + (notGbk ? "中含有无法用GBK" : "不能")))
           << refusal->message;
     }
-    RecordForm form = Opened();
-    set(form, "a;b;");
-    EXPECT_FALSE(form.Confirm()) << label << " accepts a ; the file carries";
   }
 }
 
@@ -110,11 +108,7 @@ TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
   keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.SearchNow().address, "http://s/?q=a+b&x");
   keyword.text = "   ";
-  const auto outcome = keyword.SearchNow();
-  EXPECT_EQ(std::tuple(outcome.address, outcome.message),
-            std::tuple(std::nullopt, kSearchNowFailed));
-  keyword.text = "a;b=c";
-  EXPECT_TRUE(keyword.Confirm().value_or("").starts_with("关键词"));
+  EXPECT_EQ(keyword.SearchNow().address, std::nullopt);
   keyword.text = std::nullopt;
   EXPECT_TRUE(keyword.Confirm());
   EXPECT_TRUE(keyword.SearchNow().message.starts_with("关键词中含有无法用GBK"));

@@ -239,40 +239,28 @@ class ElsewhereFiles final : public FileSystem {
   FileSystem& real = NativeFileSystem();
 };
 
-class PreloadTest : public AppTest {
- protected:
-  void StartWithPreload() {
-    DataPreload preload(clock, files);
-    controller.GetSession().UsePreload(preload);
-    Start();
-  }
-  ElsewhereFiles files;
-};
-
 // Its works, its messages (once) and its damage, which keeps the file's
-// bytes before the first save.
-TEST_F(PreloadTest, TheStartTakesWhatThePreloadRead) {
+// bytes before the first save. When the settings name another data file
+// than the preload found (the settings file changed in between), the start
+// reads that one itself.
+TEST_F(SessionTest, TheStartTakesWhatThePreloadReadOfItsDataFile) {
+  ElsewhereFiles files;
   WriteBytes("data.mvd", "T=0;N=1;n=read at the start;");
   WriteBytes("preloaded.mvd", "T=0;N=1;n=preloaded;N=");
-  StartWithPreload();
-  list.OnTabSelected(kAnime);
-  EXPECT_EQ(Text(0, kColumnName), "preloaded");
+  for (const char* shown : {"preloaded", "other"}) {
+    DataPreload preload(clock, files);
+    controller.GetSession().UsePreload(preload);
+    Start({}, kAnime);
+    EXPECT_EQ(Text(0, kColumnName), shown);
+    Saved();
+    WriteBytes("preloaded.ini", "");
+    WriteBytes("mv.ini", "p=.//other.mvd;");
+    WriteBytes("other.mvd", "T=0;N=1;n=other;");
+  }
   EXPECT_EQ(view.messages, (ShownList{{"mvd文件内部出错,此时请不要按保存按钮", kAppTitle}}));
-  Saved();
-  EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"data.mvd", "data.mvd.20060131-2030.bak",
-                                                          "mv.ini", "preloaded.mvd"}));
-}
-
-// The settings name another data file than the preload found (the settings
-// file changed in between): the start reads that one itself.
-TEST_F(PreloadTest, AnotherDataFileIsReadAtTheStart) {
-  WriteBytes("preloaded.ini", "");
-  WriteBytes("preloaded.mvd", "T=0;N=1;n=preloaded;");
-  WriteBytes("mv.ini", "p=.//other.mvd;");
-  WriteBytes("other.mvd", "T=0;N=1;n=other;");
-  StartWithPreload();
-  list.OnTabSelected(kAnime);
-  EXPECT_EQ(Text(0, kColumnName), "other");
+  EXPECT_EQ(folder.FileNames(),
+            (std::vector<std::string>{"data.mvd", "data.mvd.20060131-2030.bak", "mv.ini",
+                                      "other.mvd", "preloaded.ini", "preloaded.mvd"}));
 }
 
 }  // namespace
