@@ -110,21 +110,20 @@ void UnpackFlags(int value, SeriesRecord& r) {
 
 constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
 
-// The most an entry takes besides its text: tag, "=", a number for a number
-// entry, ";".
-constexpr std::size_t EntryOverhead(FieldKind kind) {
-  return kind == FieldKind::kText ? 3 : 3 + kMaxDigits;
+// The bytes to_chars writes for a value.
+std::size_t DecimalDigits(int value) {
+  std::size_t digits = value < 0 ? 2 : 1;
+  // Through unsigned, so that the most negative value has a magnitude.
+  auto magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  while (magnitude >= 10) {
+    magnitude /= 10;
+    ++digits;
+  }
+  return digits;
 }
 
-// The most a record takes besides its texts: its "T" entry and the table's.
-constexpr std::size_t kRecordOverhead = [] {
-  std::size_t size = EntryOverhead(FieldKind::kNumber);
-  for (const Field& field : kFields) size += EntryOverhead(field.kind);
-  return size;
-}();
-
-// Writes entries one after another into a buffer that the caller made large
-// enough from the table (every entry's overhead plus the texts).
+// Writes entries one after another into a buffer that the caller made as
+// large as RecordBytes of the records to come.
 class EntryWriter {
  public:
   explicit EntryWriter(char* out) : out_(out) {}
@@ -132,7 +131,11 @@ class EntryWriter {
   void Number(char tag, int value) {
     *out_++ = tag;
     *out_++ = '=';
-    out_ = std::to_chars(out_, out_ + kMaxDigits, value).ptr;
+    // Most numbers of a record (weekday, stars, flags) are one digit.
+    if (value >= 0 && value <= 9)
+      *out_++ = static_cast<char>('0' + value);
+    else
+      out_ = std::to_chars(out_, out_ + kMaxDigits, value).ptr;
     *out_++ = ';';
   }
 
@@ -150,10 +153,23 @@ class EntryWriter {
   char* out_;
 };
 
-std::size_t TextSizes(const SeriesRecord& r) {
+// What WriteFields writes of a record after its "T" entry; each entry is
+// its tag, "=", its value and ";".
+std::size_t FieldBytes(const SeriesRecord& r) {
   std::size_t size = 0;
-  for (const Field& field : kFields)
-    if (field.kind == FieldKind::kText) size += (r.*field.text).size();
+  for (const Field& field : kFields) {
+    switch (field.kind) {
+      case FieldKind::kNumber:
+        size += 3 + DecimalDigits(r.*field.number);
+        break;
+      case FieldKind::kText:
+        size += 3 + (r.*field.text).size();
+        break;
+      case FieldKind::kFlags:
+        size += 3 + DecimalDigits(PackedFlags(r));
+        break;
+    }
+  }
   return size;
 }
 
@@ -248,11 +264,12 @@ std::vector<std::string> ParseData(std::string_view text, RecordStore& store) {
 
 std::string FormatData(const RecordStore& store) {
   // The "T" entry and the table's entries of every record: the whole file is
-  // built in one buffer, as large as the records' bounds (their texts and
-  // every entry's overhead) together, which is cut to what was written.
+  // built in one buffer of exactly its size, so that no more memory is
+  // touched than the file needs.
   std::size_t size = 0;
-  for (const RecordList& list : store.lists)
-    for (const SeriesRecord& r : list) size += kRecordOverhead + TextSizes(r);
+  for (int index = 0; index < kListCount; ++index)
+    for (const SeriesRecord& r : store.lists[index])
+      size += 3 + DecimalDigits(ListTagValue(index, r.category)) + FieldBytes(r);
   std::string out(size, '\0');
   EntryWriter writer(out.data());
   for (int index = 0; index < kListCount; ++index) {
@@ -261,9 +278,8 @@ std::string FormatData(const RecordStore& store) {
       WriteFields(writer, r);
     }
   }
-  // The bounds above are what keeps the writer inside the buffer.
-  assert(writer.Position() <= out.data() + out.size());
-  out.resize(static_cast<std::size_t>(writer.Position() - out.data()));
+  // The sizes above are what keeps the writer inside the buffer.
+  assert(writer.Position() == out.data() + out.size());
   return out;
 }
 
