@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text/gbk.h"
@@ -75,10 +76,11 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
   std::vector<Key> keys;
   keys.reserve(records_.size());
   std::size_t textBytes = 0;
-  for (const auto& record : records_) {
+  // Through the list's own walk, which fetches the records ahead.
+  for (const SeriesRecord& record : std::as_const(*this)) {
     const auto position = static_cast<std::uint32_t>(keys.size());
-    Key key{{}, SortNumber(*record, sortKey).value_or(0), position};
-    if (const std::string* text = SortText(*record, sortKey)) {
+    Key key{{}, SortNumber(record, sortKey).value_or(0), position};
+    if (const std::string* text = SortText(record, sortKey)) {
       key.text = *text;  // repointed into the arena below
       textBytes += text->size();
     }
