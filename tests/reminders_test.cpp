@@ -129,21 +129,11 @@ TEST(WeekAheadTest, GivesWhatAddOneWeekGivesInEveryZone) {
 // out of range, before the runtime's first day, past the last year of four
 // digits.
 TEST(WeekAheadTest, LeavesTextsThatAreNotPlainDatesToAddOneWeek) {
-  const char* texts[] = {"",
-                         "2006-01-31 20:3",
-                         "2006-01-31 20:30x",
-                         "2006-02-30 10:00",
-                         "2006-13-01 10:00",
-                         "2006-01-31 24:00",
-                         "2006-01-31 20:60",
-                         "2006/01/31 20:30",
-                         "2006-01-3a 20:30",
-                         "1969-12-20 10:00",
-                         "1969-12-25 10:00",
-                         "1970-01-01 00:00",
-                         "9999-12-30 12:00",
-                         "2008-02-29 23:59",
-                         "2100-02-28 08:00"};
+  const char* texts[] = {"2006-01-31 20:3",  "2006-01-31 20:30x", "2006-02-30 10:00",
+                         "2006-13-01 10:00", "2006-01-31 24:00",  "2006-01-31 20:60",
+                         "2006/01/31 20:30", "2006-01-3a 20:30",  "1969-12-20 10:00",
+                         "1969-12-25 10:00", "1970-01-01 00:00",  "9999-12-30 12:00",
+                         "2008-02-29 23:59", "2100-02-28 08:00",  ""};
   for (const char* zone : Zones()) {
     testing::ScopedTimeZone pinned(zone);
     WeekAhead weekAhead;
