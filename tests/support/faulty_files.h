@@ -54,9 +54,10 @@ class FaultyFiles final : public FileSystem {
 
   void SetGate(bool open) {
     open_ = open;
+    held_ = false;
     open_.notify_all();
   }
-  // Waits until a write has reached the gate.
+  // Waits until a write has reached the gate since it was last set.
   void WaitUntilHeld() { held_.wait(false); }
 
   FileSystem& real = NativeFileSystem();
