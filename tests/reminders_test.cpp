@@ -133,15 +133,6 @@ TEST(WeekAheadTest, GivesWhatAddOneWeekGivesInEveryZone) {
 constexpr std::time_t kTuesdayMorning = kChinaTuesdayEvening + 7 * kOneDay - 37800;
 constexpr RowColour kNext = 0xFF0000, kWeekday = 0x00FF00, kEarliest = 0x0000FF;
 
-// With accuracy a next time anywhere in today is due all day.
-TEST_F(ChinaTimeTest, DueThresholdIsTheMinuteOrWithAccuracyTheEndOfToday) {
-  FixedClock clock(kTuesdayMorning + 59);
-  const DueThreshold due = ComputeDueThreshold(clock, false);
-  EXPECT_EQ(std::tie(due.threshold, due.todayWeekday), std::tuple("2006-02-07 10:00", 2));
-  EXPECT_EQ(ComputeDueThreshold(clock, true).threshold, "2006-02-07 23:59");
-  EXPECT_EQ(ComputeDueThreshold(FixedClock(Sunday(9, 15)), false).todayWeekday, 0);
-}
-
 TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMinute) {
   // Stored before the update, seconds since the previous update, stored after.
   const std::tuple<const char*, std::time_t, const char*> cases[] = {
@@ -162,8 +153,9 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
   }
 }
 
-// A work shown on Tuesday 2006-02-07 10:00, last updated on Wednesday
-// (unless `update` says otherwise), with one change at a time.
+// A work shown on Tuesday 2006-02-07 10:00:59, last updated on Wednesday
+// (unless `update` says otherwise), with one change at a time. The due
+// threshold is the minute, or with accuracy (`byDay`) the end of today.
 struct ApplyCase {
   int tab;
   int weekday;
@@ -175,6 +167,7 @@ struct ApplyCase {
   const char* nextAfter = nullptr;  // unchanged
   const char* update = "2006-02-01 20:30";
   ReminderSettings settings{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
+  bool byDay = false;
 };
 
 constexpr char kWed[] = "2006-02-08 20:30";
@@ -191,6 +184,14 @@ TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
       // Updated a week ago: due from its minute on.
       {kAnime, 3, "", "", "000", kNext, "000", "2006-02-07 10:00", "2006-01-31 10:00"},
       {kAnime, 3, "", "", "000", kNoColour, "000", "2006-02-07 10:01", "2006-01-31 10:01"},
+      {.tab = kAnime,
+       .weekday = 3,
+       .next = "2006-02-07 23:59",
+       .earliest = "",
+       .flags = "000",
+       .colour = kNext,
+       .flagsAfter = "000",
+       .byDay = true},
       // The finished tab clears every flag and never colours.
       {kFinishedList, 2, "2006-01-01 00:00", kTue61, "111", kNoColour, "000"},
       // Updated today: never marked, the flags wait for tomorrow.
@@ -213,7 +214,7 @@ TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
       // Switched-off rules still set their flags; only 1 switches a rule on.
       {kAnime, 2, kWed, kTue61, "000", kNoColour, "110", nullptr, "2006-02-01 20:30", kSomeOff},
   };
-  const FixedClock clock(kTuesdayMorning);
+  const FixedClock clock(kTuesdayMorning + 59);
   for (const ApplyCase& c : cases) {
     SeriesRecord r;
     std::tie(r.updateTime, r.nextTime, r.weekday, r.earliestUpdate) =
@@ -221,7 +222,7 @@ TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
     std::tie(r.weekdayDue, r.earliestDue, r.manualNextTime) =
         std::tuple(Switch{c.flags[0] - '0'}, Switch{c.flags[1] - '0'}, Switch{c.flags[2] - '0'});
     const RowColour colour =
-        ApplyDueRules(r, c.tab, ComputeDueThreshold(clock, false), c.settings, clock);
+        ApplyDueRules(r, c.tab, ComputeDueThreshold(clock, c.byDay), c.settings, clock);
     const std::string flags = std::to_string(r.weekdayDue.value) +
                               std::to_string(r.earliestDue.value) +
                               std::to_string(r.manualNextTime.value);
