@@ -153,6 +153,8 @@ TEST_F(ChinaTimeTest, RecordEarliestUpdateKeepsOnlyAStrictlyQuickerGapAboveOneMi
   }
 }
 
+constexpr char kUpdate[] = "2006-02-01 20:30";
+
 // A work shown on Tuesday 2006-02-07 10:00:59, last updated on Wednesday
 // (unless `update` says otherwise), with one change at a time. The due
 // threshold is the minute, or with accuracy (`byDay`) the end of today.
@@ -165,9 +167,9 @@ struct ApplyCase {
   RowColour colour;
   const char* flagsAfter;
   const char* nextAfter = nullptr;  // unchanged
-  const char* update = "2006-02-01 20:30";
-  ReminderSettings settings{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
+  const char* update = kUpdate;
   bool byDay = false;
+  ReminderSettings settings{{{{1, kNext}, {1, kWeekday}, {1, kEarliest}}}};
 };
 
 constexpr char kWed[] = "2006-02-08 20:30";
@@ -184,14 +186,7 @@ TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
       // Updated a week ago: due from its minute on.
       {kAnime, 3, "", "", "000", kNext, "000", "2006-02-07 10:00", "2006-01-31 10:00"},
       {kAnime, 3, "", "", "000", kNoColour, "000", "2006-02-07 10:01", "2006-01-31 10:01"},
-      {.tab = kAnime,
-       .weekday = 3,
-       .next = "2006-02-07 23:59",
-       .earliest = "",
-       .flags = "000",
-       .colour = kNext,
-       .flagsAfter = "000",
-       .byDay = true},
+      {kAnime, 3, "2006-02-07 23:59", "", "000", kNext, "000", nullptr, kUpdate, true},
       // The finished tab clears every flag and never colours.
       {kFinishedList, 2, "2006-01-01 00:00", kTue61, "111", kNoColour, "000"},
       // Updated today: never marked, the flags wait for tomorrow.
@@ -212,7 +207,7 @@ TEST_F(ChinaTimeTest, ApplyDueRulesColoursAndSetsFlags) {
       {kAnime, 2, kWed, kTue61, "000", kEarliest, "110"},
       {kAnime, 2, "2006-02-07 09:00", kTue61, "000", kNext, "110"},
       // Switched-off rules still set their flags; only 1 switches a rule on.
-      {kAnime, 2, kWed, kTue61, "000", kNoColour, "110", nullptr, "2006-02-01 20:30", kSomeOff},
+      {kAnime, 2, kWed, kTue61, "000", kNoColour, "110", nullptr, kUpdate, false, kSomeOff},
   };
   const FixedClock clock(kTuesdayMorning + 59);
   for (const ApplyCase& c : cases) {
