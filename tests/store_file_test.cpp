@@ -65,7 +65,6 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
     AppSettings settings, loaded;
     std::tie(settings.dataPath, settings.searchPostfix, settings.rememberedTab) =
         std::tuple("番组\\my.mvd", "", defaultType);
-    settings.reminders.rules[kEarliestUpdateRule] = {1, 0x123456};
     ColumnWidths dragged = settings.columnWidths;
     std::tie(dragged[0], dragged[11]) = std::tuple(25, 333);
     StoreFile file(Path("mv.ini"), clock);
@@ -74,7 +73,6 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
     EXPECT_EQ(
         std::tie(loaded.dataPath, loaded.searchPostfix, loaded.columnWidths, loaded.rememberedTab),
         std::tuple(settings.dataPath, "", dragged, defaultType == 3 ? 2 : kNoRememberedTab));
-    EXPECT_EQ(loaded.reminders, settings.reminders);
   }
   StoreFile missingFolder(Path("no-such-folder/mv.ini"), clock);
   AppSettings settings;
