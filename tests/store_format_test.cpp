@@ -24,15 +24,8 @@ TEST(DataFileTest, CarriesEveryTextButThoseTheReaderWouldCutOrMisread) {
   const std::pair<std::string, bool> cases[] = {
       {"", true},   {"a;b", true},   {"ab;", true},     {"a;bc=d", true},
       {";", false}, {"a;b=", false}, {"周;x=1", false}, {std::string("a\0b", 3), false}};
-  for (const auto& [text, carried] : cases) {
+  for (const auto& [text, carried] : cases)
     EXPECT_EQ(CanDataFileCarry(text), carried) << ::testing::PrintToString(text);
-    if (!carried) continue;
-    // What the check lets through comes back as it was.
-    RecordStore store, loaded;
-    store.lists[0].InsertNewRecord().name = text;
-    ASSERT_EQ(ParseData(FormatData(store), loaded), Messages{});
-    EXPECT_EQ(loaded.lists[0].Head().name, text);
-  }
 }
 
 // The values the writer uses come back from the round trip. Beyond them,
