@@ -350,39 +350,43 @@ class RecordingTarget : public WindowSettingsTarget {
   void RunInitialEdgeStep() override { calls.push_back("edge step"); }
 };
 
-TEST(ApplySettings, EveryStepInItsOrder) {
-  AppSettings current;
-  AppSettings copy = current;
-  std::tie(copy.dueByDay, copy.previewOn, copy.transparency, copy.trayBalloons, copy.topmost) =
-      std::tuple(1, 0, 3, 0, 1);
-  std::tie(copy.summarySections, copy.rememberedTab, copy.slideWhenHiding, copy.searchSource,
-           copy.searchEncoding, copy.searchPrefix) =
-      std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
-  copy.columnWidths[2] = 1;  // older than the list: never taken
-  RecordingTarget target;
-  EXPECT_TRUE(ApplySettings(copy, current, target));
-  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "topmost 1", "edge step"}));
-  copy.columnWidths = current.columnWidths;
-  EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
-}
+// From no preview and edge hiding on, so that a change which asks nothing of
+// the window calls nothing; the column widths are the list's, never the copy's.
+struct ApplyCase {
+  void (*change)(AppSettings& current, AppSettings& copy);
+  bool refill = false;
+  Calls calls = {};
+};
 
-TEST(ApplySettings, TheDueThresholdAndTheReminderRulesRefillTheList) {
-  // Edge hiding stays on, so a change that asks nothing of the window calls nothing.
-  const std::tuple<std::function<void(AppSettings&)>, bool, Calls> cases[] = {
-      {[](auto& s) { s.dueByDay = 1; }, true, {}},
-      {[](auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; }, true, {}},
-      {[](auto& s) { s.summarySections = 10; }, false, {}},
-      {[](auto& s) { s.previewOn = 1; }, false, {}},
-      {[](auto& s) { s.autoHide = 0; }, false, {"edge step"}},
+TEST(ApplySettings, TheWindowTakesEachStepInItsOrderAndTheListRefillsForDueRules) {
+  const ApplyCase cases[] = {
+      {.change = [](auto&, auto& s) { s.dueByDay = 1; }, .refill = true},
+      {.change = [](auto&, auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; },
+       .refill = true},
+      {.change = [](auto&, auto& s) { s.summarySections = 10; }},
+      {.change = [](auto&, auto& s) { s.previewOn = 1; }},
+      {.change = [](auto&, auto& s) { s.autoHide = 0; }, .calls = {"edge step"}},
+      {.change =
+           [](auto& current, auto& s) {
+             current.previewOn = s.previewOn = 1;
+             std::tie(s.previewOn, s.transparency, s.trayBalloons, s.topmost, s.autoHide,
+                      s.rememberedTab, s.slideWhenHiding, s.searchSource, s.searchEncoding,
+                      s.searchPrefix) =
+                 std::tuple(0, 3, 0, 1, 0, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
+             s.columnWidths[2] = 1;
+           },
+       .calls = {"close preview", "alpha 3", "topmost 1", "edge step"}},
   };
-  for (const auto& [change, refill, calls] : cases) {
+  for (const ApplyCase& c : cases) {
     AppSettings current;
     std::tie(current.previewOn, current.autoHide) = std::tuple(0, 1);
     AppSettings copy = current;
-    change(copy);
+    c.change(current, copy);
     RecordingTarget target;
-    EXPECT_EQ(ApplySettings(copy, current, target), refill);
-    EXPECT_EQ(target.calls, calls);
+    EXPECT_EQ(ApplySettings(copy, current, target), c.refill);
+    EXPECT_EQ(target.calls, c.calls);
+    EXPECT_EQ(current.columnWidths, DefaultColumnWidths());
+    copy.columnWidths = current.columnWidths;
     EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
   }
 }
