@@ -368,7 +368,7 @@ TEST(ApplySettings, TheWindowTakesEachStepInItsOrderAndTheListRefillsForDueRules
       {.change = [](auto&, auto& s) { s.autoHide = 0; }, .calls = {"edge step"}},
       {.change =
            [](auto& current, auto& s) {
-             current.previewOn = s.previewOn = 1;
+             current.previewOn = 1;
              std::tie(s.previewOn, s.transparency, s.trayBalloons, s.topmost, s.autoHide,
                       s.rememberedTab, s.slideWhenHiding, s.searchSource, s.searchEncoding,
                       s.searchPrefix) =
