@@ -29,7 +29,7 @@ class FormTest : public ChinaTimeTest {
   FixedClock clock{kChinaTuesdayEvening};  // 2006-01-31 20:30
 };
 
-TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
+TEST_F(FormTest, EpisodeAndTimesMustFitTheirFields) {
   const std::pair<std::string, std::optional<int>> cases[] = {
       {"0", 0}, {"999", 999}, {" 7 ", 7}, {"007", 7},         {"1000", {}},
       {"", {}}, {"-1", {}},   {"3a", {}}, {"99999999999", {}}};
@@ -42,6 +42,19 @@ TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
     EXPECT_EQ(refusal ? refusal->message : "", episode ? "" : kEpisodeOutOfRange) << typed;
     EXPECT_TRUE(!refusal || refusal->field == RecordField::kEpisode);
   }
+  // A stored air time too short or out of range (a hand-edited file) shows
+  // what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
+  // tests'.) A time text longer than 16 bytes is refused.
+  RecordForm form = Opened();
+  form.SetAirTime("7");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
+  form.SetAirTime("99:99");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
+  form.nextTime = "2006-01-31 20:30x";
+  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
+  form.nextTime = "2006-01-31 20:30";
+  form.updateTime = "2006-01-31 20:30:00";
+  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kUpdateTime);
 }
 
 // A text the data file cannot carry, and one the window could not convert
@@ -69,31 +82,11 @@ TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
   }
 }
 
-// A stored air time too short or out of range (a hand-edited file) shows
-// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
-// tests'.) A time text longer than 16 bytes is refused.
-TEST_F(FormTest, TimesOutOfRangeAreZeroOrRefused) {
-  RecordForm form = Opened();
-  form.SetAirTime("7");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
-  form.SetAirTime("99:99");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
-  form.nextTime = "2006-01-31 20:30x";
-  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
-  form.nextTime = "2006-01-31 20:30";
-  form.updateTime = "2006-01-31 20:30:00";
-  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kUpdateTime);
-}
-
 // The check box opens ticked for a stored keyword. The keyword box proposes
 // the keyword, else the name; afterwards the check box shows whether a
 // keyword exists, whatever the click did to it. "立即搜索" trims the text
 // and needs one, and the search settings the record form hands on.
 TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
-  RecordForm stored;
-  stored.keyword = "kw";
-  stored.Open(clock);
-  EXPECT_TRUE(stored.keywordSet);
   RecordForm form = Opened();
   EXPECT_FALSE(form.keywordSet);
   form.name = "  a b  ";
@@ -118,6 +111,9 @@ TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
   EXPECT_EQ(std::tie(form.keyword, form.keywordSet), std::tuple(" shana; ", true))
       << "the keyword is taken untrimmed";
 
+  form.keywordSet = false;
+  form.Open(clock);
+  EXPECT_TRUE(form.keywordSet) << "opened with a stored keyword";
   form.keywordSet = false;  // the click unticked it, then the user cancels
   keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.text, " shana; ");
@@ -299,7 +295,6 @@ TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
   const Case cases[] = {
       {0, 2, "http://old/?q=", "&old", Service(0), true, {}},
       {1, 2, "http://old/?q=", "&old", Service(1), true, {}},
-      {1, 2, "", "", Service(1), true, {}},
       {2, 1, "http://mine/?s=", "", PageShown(2, 1, "http://mine/?s=", "", true), true, {}},
       {2, 1, "", "q", PageShown(2, 1, "", "q", true), true, {}},
       {2, 1, "", "", PageShown(2, 1, "", "", true), false, {}},
