@@ -263,30 +263,12 @@ TEST_F(AppTest, UpdateOnAKindTabAppendsTheLogAndKeepsTheQuickestGap) {
             "W=周五(金)20:30 343800;c=0;");
 }
 
-// The double click edits the selected work too. Both record dialogs,
-// cancelled, change nothing.
-TEST_F(AppTest, EditOpensWithTheStoredValuesAndKeepsTheUpdateTime) {
-  Start(kMondayWork + "0;", kAnime, 0);
-  view.recordDialogs = {FakeView::Cancelled, FakeView::Cancelled};
-  commands.Add();
-  commands.OnListDoubleClick();
-  EXPECT_EQ(
-      std::tuple(view.openedForms.size(), list.Rows().size(), view.focused, store.dataChanged),
-      std::tuple(2u, 1u, 2, false));
-  clock.Advance(kOneDay);
-  EditWork([](RecordForm& form) { form.name = "新名"; });
-  const RecordForm& opened = view.openedForms.at(1);
-  EXPECT_EQ(std::tie(opened.title, opened.addMode, opened.airHour, opened.airMinute, opened.weekday,
-                     opened.rating, opened.episodeText),
-            std::tuple("编辑", false, 23, 30, 1, 1, "4"));
-  EXPECT_EQ(std::tuple(Text(0, kColumnName), Text(0, kColumnUpdateTime), view.selected),
-            std::tuple("新名", "2006-01-30 21:00", 0));
-}
-
-// A manual next time replaces the sticky reminders; clearing ("Unknown") or
-// emptying it (filled again on a kind tab) drops the manual flag; an
-// unchanged next time leaves the flags alone.
-TEST_F(AppTest, EditingANewNextTimeSetsTheManualFlag) {
+// The double click edits the selected work; a cancelled record dialog
+// changes nothing. The dialog opens with the stored values and the update
+// time stays. A manual next time replaces the sticky reminders; clearing
+// ("Unknown") or emptying it (filled again on a kind tab) drops the manual
+// flag; an unchanged next time leaves the flags alone.
+TEST_F(AppTest, EditKeepsTheUpdateTimeAndANewNextTimeSetsTheManualFlag) {
   const std::tuple<const char*, void (*)(RecordForm&), const char*, const char*> cases[] = {
       {"110", [](RecordForm& f) { f.nextTime = "2006-02-10 12:00"; }, "2006-02-10 12:00", "c=1;"},
       {"1", [](RecordForm& f) { f.nextTime = "Unknown"; }, "Unknown", "c=0;"},
@@ -295,8 +277,17 @@ TEST_F(AppTest, EditingANewNextTimeSetsTheManualFlag) {
   };
   for (const auto& [flags, change, shown, flagsAfter] : cases) {
     Start(kMondayWork + flags + ";", kAnime, 0);
-    EditWork(change);
-    EXPECT_EQ(Text(0, kColumnNextTime), shown);
+    view.recordDialogs = {FakeView::Cancelled, FakeView::Cancelled, FakeView::Confirmed(change)};
+    commands.Add();
+    commands.OnListDoubleClick();
+    EXPECT_EQ(std::tuple(list.Rows().size(), store.dataChanged), std::tuple(1u, false));
+    commands.OnListDoubleClick();
+    const RecordForm& opened = view.openedForms.back();
+    EXPECT_EQ(std::tie(opened.title, opened.addMode, opened.airHour, opened.airMinute,
+                       opened.weekday, opened.rating, opened.episodeText),
+              std::tuple("编辑", false, 23, 30, 1, 1, "4"));
+    EXPECT_EQ(std::tuple(Text(0, kColumnNextTime), Text(0, kColumnUpdateTime), view.selected),
+              std::tuple(shown, "2006-01-30 21:00", 0));
     EXPECT_TRUE(Saved().ends_with(flagsAfter)) << DataFile();
   }
 }
