@@ -212,27 +212,21 @@ INSTANTIATE_TEST_SUITE_P(Ways, WayOutTest, ::testing::ValuesIn(kWaysOut));
 
 // ---- The data file read while the window is made ----
 
-// The platform's files, except that the preload finds the two files' bytes
-// in others: which works the start shows tells whose reading it took.
+// The preload reads the two files' bytes from others (it only reads): which
+// works the start shows tells whose reading it took.
 class ElsewhereFiles final : public FileSystem {
  public:
   std::FILE* OpenForReading(const std::string& path, bool& missing) override {
     const std::string elsewhere = path == ".//data.mvd"   ? "preloaded.mvd"
                                   : path == kSettingsPath ? "preloaded.ini"
                                                           : path;
-    return real.OpenForReading(elsewhere, missing);
+    return NativeFileSystem().OpenForReading(elsewhere, missing);
   }
-  std::FILE* CreateExclusively(const std::string& path) override {
-    return real.CreateExclusively(path);
-  }
-  bool FlushToDisk(std::FILE* file) override { return real.FlushToDisk(file); }
-  bool ReplaceWith(const std::string& from, const std::string& to) override {
-    return real.ReplaceWith(from, to);
-  }
-  bool Remove(const std::string& path) override { return real.Remove(path); }
-  bool Exists(const std::string& path) override { return real.Exists(path); }
-
-  FileSystem& real = NativeFileSystem();
+  std::FILE* CreateExclusively(const std::string&) override { return nullptr; }
+  bool FlushToDisk(std::FILE*) override { return false; }
+  bool ReplaceWith(const std::string&, const std::string&) override { return false; }
+  bool Remove(const std::string&) override { return false; }
+  bool Exists(const std::string&) override { return false; }
 };
 
 // Its works, its messages (once) and its damage, which keeps the file's
