@@ -176,15 +176,6 @@ std::string EdgeBoxes(const SettingsForm& f) {
 
 enum Box { kTopmost, kAutoHide, kSlide, kTrayBalloons };
 
-// A click on a box of the general page, as the window forwards it.
-void Click(SettingsForm& form, Box box, bool checked) {
-  GeneralValues read = form.general;
-  if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
-  if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
-  if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
-  if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
-}
-
 TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   AppSettings current;
   std::tie(current.topmost, current.autoHide, current.slideWhenHiding, current.trayBalloons) =
@@ -203,7 +194,11 @@ TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   };
   for (const auto& [box, checked, edgeBoxes] : clicks) {
     form.applyEnabled = false;
-    Click(form, box, checked);
+    GeneralValues read = form.general;  // the page with the click, as the window forwards it
+    if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
+    if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
+    if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
+    if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
     EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << box << checked;
     EXPECT_TRUE(form.applyEnabled);
   }
