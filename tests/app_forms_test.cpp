@@ -29,7 +29,7 @@ class FormTest : public ChinaTimeTest {
   FixedClock clock{kChinaTuesdayEvening};  // 2006-01-31 20:30
 };
 
-TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
+TEST_F(FormTest, EpisodeAndTimesMustFitTheirFields) {
   const std::pair<std::string, std::optional<int>> cases[] = {
       {"0", 0}, {"999", 999}, {" 7 ", 7}, {"007", 7},         {"1000", {}},
       {"", {}}, {"-1", {}},   {"3a", {}}, {"99999999999", {}}};
@@ -42,6 +42,19 @@ TEST_F(FormTest, EpisodeMustBeAnIntegerFrom0To999) {
     EXPECT_EQ(refusal ? refusal->message : "", episode ? "" : kEpisodeOutOfRange) << typed;
     EXPECT_TRUE(!refusal || refusal->field == RecordField::kEpisode);
   }
+  // A stored air time too short or out of range (a hand-edited file) shows
+  // what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
+  // tests'.) A time text longer than 16 bytes is refused.
+  RecordForm form = Opened();
+  form.SetAirTime("7");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
+  form.SetAirTime("99:99");
+  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
+  form.nextTime = "2006-01-31 20:30x";
+  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
+  form.nextTime = "2006-01-31 20:30";
+  form.updateTime = "2006-01-31 20:30:00";
+  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kUpdateTime);
 }
 
 // A text the data file cannot carry, and one the window could not convert
@@ -69,31 +82,11 @@ TEST_F(FormTest, TextsTheDataFileCannotCarryAreRefusedPerField) {
   }
 }
 
-// A stored air time too short or out of range (a hand-edited file) shows
-// what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
-// tests'.) A time text longer than 16 bytes is refused.
-TEST_F(FormTest, TimesOutOfRangeAreZeroOrRefused) {
-  RecordForm form = Opened();
-  form.SetAirTime("7");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
-  form.SetAirTime("99:99");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
-  form.nextTime = "2006-01-31 20:30x";
-  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
-  form.nextTime = "2006-01-31 20:30";
-  form.updateTime = "2006-01-31 20:30:00";
-  EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kUpdateTime);
-}
-
 // The check box opens ticked for a stored keyword. The keyword box proposes
 // the keyword, else the name; afterwards the check box shows whether a
 // keyword exists, whatever the click did to it. "立即搜索" trims the text
 // and needs one, and the search settings the record form hands on.
 TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
-  RecordForm stored;
-  stored.keyword = "kw";
-  stored.Open(clock);
-  EXPECT_TRUE(stored.keywordSet);
   RecordForm form = Opened();
   EXPECT_FALSE(form.keywordSet);
   form.name = "  a b  ";
@@ -118,6 +111,9 @@ TEST_F(FormTest, KeywordDialogProposesSearchesChecksAndTicksTheBox) {
   EXPECT_EQ(std::tie(form.keyword, form.keywordSet), std::tuple(" shana; ", true))
       << "the keyword is taken untrimmed";
 
+  form.keywordSet = false;
+  form.Open(clock);
+  EXPECT_TRUE(form.keywordSet) << "opened with a stored keyword";
   form.keywordSet = false;  // the click unticked it, then the user cancels
   keyword = form.MakeKeywordForm();
   EXPECT_EQ(keyword.text, " shana; ");
@@ -180,15 +176,6 @@ std::string EdgeBoxes(const SettingsForm& f) {
 
 enum Box { kTopmost, kAutoHide, kSlide, kTrayBalloons };
 
-// A click on a box of the general page, as the window forwards it.
-void Click(SettingsForm& form, Box box, bool checked) {
-  GeneralValues read = form.general;
-  if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
-  if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
-  if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
-  if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
-}
-
 TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   AppSettings current;
   std::tie(current.topmost, current.autoHide, current.slideWhenHiding, current.trayBalloons) =
@@ -207,7 +194,11 @@ TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   };
   for (const auto& [box, checked, edgeBoxes] : clicks) {
     form.applyEnabled = false;
-    Click(form, box, checked);
+    GeneralValues read = form.general;  // the page with the click, as the window forwards it
+    if (box == kTopmost) read.topmost = checked, form.ClickTopmost(read);
+    if (box == kAutoHide) read.autoHide = checked, form.ClickAutoHide(read);
+    if (box == kSlide) read.slideWhenHiding = checked, form.ChangeIndependentControl(read);
+    if (box == kTrayBalloons) read.trayBalloons = checked, form.ClickTrayBalloons(read);
     EXPECT_EQ(EdgeBoxes(form), edgeBoxes) << box << checked;
     EXPECT_TRUE(form.applyEnabled);
   }
@@ -299,7 +290,6 @@ TEST(SearchPage, OpeningReappliesABuiltInServiceAndComplainsOfAnUnknownSource) {
   const Case cases[] = {
       {0, 2, "http://old/?q=", "&old", Service(0), true, {}},
       {1, 2, "http://old/?q=", "&old", Service(1), true, {}},
-      {1, 2, "", "", Service(1), true, {}},
       {2, 1, "http://mine/?s=", "", PageShown(2, 1, "http://mine/?s=", "", true), true, {}},
       {2, 1, "", "q", PageShown(2, 1, "", "q", true), true, {}},
       {2, 1, "", "", PageShown(2, 1, "", "", true), false, {}},
@@ -350,39 +340,43 @@ class RecordingTarget : public WindowSettingsTarget {
   void RunInitialEdgeStep() override { calls.push_back("edge step"); }
 };
 
-TEST(ApplySettings, EveryStepInItsOrder) {
-  AppSettings current;
-  AppSettings copy = current;
-  std::tie(copy.dueByDay, copy.previewOn, copy.transparency, copy.trayBalloons, copy.topmost) =
-      std::tuple(1, 0, 3, 0, 1);
-  std::tie(copy.summarySections, copy.rememberedTab, copy.slideWhenHiding, copy.searchSource,
-           copy.searchEncoding, copy.searchPrefix) =
-      std::tuple(101, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
-  copy.columnWidths[2] = 1;  // older than the list: never taken
-  RecordingTarget target;
-  EXPECT_TRUE(ApplySettings(copy, current, target));
-  EXPECT_EQ(target.calls, (Calls{"close preview", "alpha 3", "topmost 1", "edge step"}));
-  copy.columnWidths = current.columnWidths;
-  EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
-}
+// From no preview and edge hiding on, so that a change which asks nothing of
+// the window calls nothing; the column widths are the list's, never the copy's.
+struct ApplyCase {
+  void (*change)(AppSettings& current, AppSettings& copy);
+  bool refill = false;
+  Calls calls = {};
+};
 
-TEST(ApplySettings, TheDueThresholdAndTheReminderRulesRefillTheList) {
-  // Edge hiding stays on, so a change that asks nothing of the window calls nothing.
-  const std::tuple<std::function<void(AppSettings&)>, bool, Calls> cases[] = {
-      {[](auto& s) { s.dueByDay = 1; }, true, {}},
-      {[](auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; }, true, {}},
-      {[](auto& s) { s.summarySections = 10; }, false, {}},
-      {[](auto& s) { s.previewOn = 1; }, false, {}},
-      {[](auto& s) { s.autoHide = 0; }, false, {"edge step"}},
+TEST(ApplySettings, TheWindowTakesEachStepInItsOrderAndTheListRefillsForDueRules) {
+  const ApplyCase cases[] = {
+      {.change = [](auto&, auto& s) { s.dueByDay = 1; }, .refill = true},
+      {.change = [](auto&, auto& s) { s.reminders.rules[kNextTimeRule].colour = 1; },
+       .refill = true},
+      {.change = [](auto&, auto& s) { s.summarySections = 10; }},
+      {.change = [](auto&, auto& s) { s.previewOn = 1; }},
+      {.change = [](auto&, auto& s) { s.autoHide = 0; }, .calls = {"edge step"}},
+      {.change =
+           [](auto& current, auto& s) {
+             current.previewOn = 1;
+             std::tie(s.previewOn, s.transparency, s.trayBalloons, s.topmost, s.autoHide,
+                      s.rememberedTab, s.slideWhenHiding, s.searchSource, s.searchEncoding,
+                      s.searchPrefix) =
+                 std::tuple(0, 3, 0, 1, 0, kNoRememberedTab, 1, 2, 3, "http://mine/?s=");
+             s.columnWidths[2] = 1;
+           },
+       .calls = {"close preview", "alpha 3", "topmost 1", "edge step"}},
   };
-  for (const auto& [change, refill, calls] : cases) {
+  for (const ApplyCase& c : cases) {
     AppSettings current;
     std::tie(current.previewOn, current.autoHide) = std::tuple(0, 1);
     AppSettings copy = current;
-    change(copy);
+    c.change(current, copy);
     RecordingTarget target;
-    EXPECT_EQ(ApplySettings(copy, current, target), refill);
-    EXPECT_EQ(target.calls, calls);
+    EXPECT_EQ(ApplySettings(copy, current, target), c.refill);
+    EXPECT_EQ(target.calls, c.calls);
+    EXPECT_EQ(current.columnWidths, DefaultColumnWidths());
+    copy.columnWidths = current.columnWidths;
     EXPECT_EQ(FormatSettings(current), FormatSettings(copy));
   }
 }

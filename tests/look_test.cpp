@@ -25,7 +25,7 @@ constexpr Colour kRed = MakeColour(255, 0, 0);
 // Red is the low byte; every part moves alike and stops at 0 or 255. The
 // complement is checked with the colour buttons below, lightening by a
 // factor with the menu colours.
-TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRange) {
+TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRangeAndLightenTakesFactorsUpToOne) {
   EXPECT_EQ(MakeColour(0x12, 0x34, 0x56), 0x00563412u);
   // red, green, blue, offset -> red, green, blue
   // The XP face colour, where red limits the shift; the same with blue.
@@ -38,9 +38,7 @@ TEST(ColourTest, OffsetMovesAllPartsAlikeWithinRange) {
     EXPECT_EQ(OffsetColour(MakeColour(c[0], c[1], c[2]), c[3]), MakeColour(c[4], c[5], c[6]))
         << PrintToString(c);
   for (int outside : {256, -256}) EXPECT_FALSE(OffsetColour(kFace, outside)) << outside;
-}
-
-TEST(ColourTest, LightenAcceptsOnlyFactorsAboveZeroUpToOne) {
+  // Lightening takes only factors above zero up to one.
   EXPECT_EQ(LightenColour(MakeColour(10, 20, 30), 1.0), MakeColour(255, 255, 255));
   for (double outside : {0.0, -0.5, 1.5, std::nan("")})
     EXPECT_EQ(LightenColour(MakeColour(10, 20, 30), outside), MakeColour(10, 20, 30)) << outside;
@@ -59,7 +57,7 @@ std::array<Colour, 6> Slots(const FlatButtonColours& colours) {
   return slots;
 }
 
-TEST(FlatButtonColoursTest, SetAndOffsetAnswerWithTheirStatus) {
+TEST(FlatButtonColoursTest, SetOffsetTheDialogLookAndTheStatesSlots) {
   FlatButtonColours colours(kFace, kText);
   EXPECT_EQ(static_cast<int>(colours.Set(6, kRed)), 3);
   EXPECT_EQ(static_cast<int>(colours.Offset(6, 300)), 3);  // the slot is checked first
@@ -68,25 +66,21 @@ TEST(FlatButtonColoursTest, SetAndOffsetAnswerWithTheirStatus) {
   EXPECT_EQ(static_cast<int>(colours.Set(5, kRed)), 0);
   EXPECT_EQ(static_cast<int>(colours.Offset(2, -200)), 0);
   EXPECT_EQ(Slots(colours), (std::array{kFace, kText, MakeColour(12, 8, 0), kText, kFace, kRed}));
-}
-
-TEST(FlatButtonColoursTest, DialogsLightenHoverAndColourButtonsShowTheirColour) {
-  FlatButtonColours colours(kFace, kText);
-  ApplyDialogOpeningLook(colours);
-  EXPECT_EQ(Slots(colours),
+  // Dialogs lighten the hover; colour buttons show their colour.
+  FlatButtonColours dialog(kFace, kText);
+  ApplyDialogOpeningLook(dialog);
+  EXPECT_EQ(Slots(dialog),
             (std::array{MakeColour(242, 238, 230), kText, kFace, kText, kFace, kText}));
-  ShowChosenColour(colours, kRed);
-  EXPECT_EQ(Slots(colours), (std::array{kRed, MakeColour(0, 255, 255), kFace, kRed, kFace, kText}));
-}
-
-TEST(FlatButtonColoursTest, StateChoosesTheSlots) {
+  ShowChosenColour(dialog, kRed);
+  EXPECT_EQ(Slots(dialog), (std::array{kRed, MakeColour(0, 255, 255), kFace, kRed, kFace, kText}));
+  // The state chooses the slots.
   EXPECT_EQ(PaintSlotsFor(true, false), (FlatButtonPaintSlots{0, 1, 0}));
   EXPECT_EQ(PaintSlotsFor(true, true), (FlatButtonPaintSlots{0, 1, 0}));
   EXPECT_EQ(PaintSlotsFor(false, true), (FlatButtonPaintSlots{4, 3, 2}));  // fill only
   EXPECT_EQ(PaintSlotsFor(false, false), (FlatButtonPaintSlots{2, 3, 2}));
 }
 
-TEST(LinkColoursTest, HoverLeaveAndVisit) {
+TEST(LinkColoursTest, HoverLeaveVisitAndTheTarget) {
   const LinkActions none;
   const LinkActions enter{.startTimer = true, .repaint = true};
   const LinkActions leave{.stopTimer = true, .repaint = true, .repaintBelow = true};
@@ -109,16 +103,14 @@ TEST(LinkColoursTest, HoverLeaveAndVisit) {
   check(link.MouseOver(), enter, kLinkHoverColour, true);
   check(link.OpenFinished(false), {.beep = true}, kLinkHoverColour, true);
   check(link.OpenFinished(true), {.repaint = true}, kLinkVisitedColour, true);
-}
-
-TEST(LinkTargetTest, StringThenWindowText) {
+  // The target: the string, else the window text.
   EXPECT_EQ(LinkTarget("http://s/", "http://w/"), "http://s/");
   EXPECT_EQ(LinkTarget("", "BLOG：http://w/"), "BLOG：http://w/");
   for (std::uint32_t style : {0x0u, 0x2u, 0x50000101u}) EXPECT_TRUE(IsLinkTextStyle(style));
   for (std::uint32_t style : {0x3u, 0xEu, 0x50000103u}) EXPECT_FALSE(IsLinkTextStyle(style));
 }
 
-TEST(SystemKindTest, FromVersion) {
+TEST(MenuLookTest, SystemKindFromVersionAndXpLookOnlyOnThemedXp) {
   // NT family?, major, minor -> kind; NT 0.0 is a failed query
   const int cases[][4] = {{0, 3, 10, 0}, {0, 4, 0, 2}, {0, 4, 10, 3}, {0, 4, 90, 4}, {1, 4, 0, 5},
                           {1, 5, 0, 6},  {1, 5, 1, 7}, {1, 5, 2, 1},  {1, 0, 0, 1}};
@@ -126,9 +118,7 @@ TEST(SystemKindTest, FromVersion) {
     const SystemFamily family = c[0] ? SystemFamily::kWindowsNt : SystemFamily::kWindows9x;
     EXPECT_EQ(static_cast<int>(SystemKindOf(family, c[1], c[2])), c[3]) << PrintToString(c);
   }
-}
-
-TEST(MenuLookTest, XpLookOnlyOnThemedXp) {
+  // The XP look only on a themed XP.
   const auto check = [](const char* themePath, MenuLook expected) {
     EXPECT_EQ(MenuLookInUse(SystemKind::kWindowsXp, IsClassicThemePath(themePath)), expected)
         << themePath;

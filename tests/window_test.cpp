@@ -23,7 +23,7 @@ constexpr Mode kInit = EdgeAutoHideMode::kInitial, kTick = EdgeAutoHideMode::kTi
 constexpr Point kFar{700, 700};
 constexpr std::nullopt_t kStay = std::nullopt;
 
-TEST(EdgeAutoHideTest, Steps) {
+TEST(EdgeAutoHideTest, StepsWithTheCallersStrip) {
   struct Case {
     Mode mode;
     int x, y;
@@ -71,9 +71,7 @@ TEST(EdgeAutoHideTest, Steps) {
         c.mode};
     EXPECT_EQ(EdgeAutoHide(input), c.expected) << "case " << (&c - cases);
   }
-}
-
-TEST(EdgeAutoHideTest, TheStripWidthIsTheCallers) {
+  // The strip's width is the caller's.
   EdgeAutoHideInput input{{}, {544, 100, 544 + kW, 100 + kH}, kScreen, kFar, true, 0, kMove, 12};
   EXPECT_EQ(EdgeAutoHide(input).moveTo, (Point{kScreen - 12, 100}));
   input.window = {300, 0, 300 + kW, kH};

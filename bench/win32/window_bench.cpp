@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
   const int works = argc > 1 ? std::atoi(argv[1]) : 100000;
   const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
   if (works < 2 || runs < 1) Fail("usage: window_bench [WORKS >= 2] [RUNS >= 1]");
-  const std::filesystem::path exe = ProgramPath(MIREVO_EXE_PATH);
+  const std::filesystem::path exe = WindowsPath(MIREVO_EXE_PATH);
   const std::string data = MakeDataFile(works);
 
   // The first start of a wine process costs more than the others.

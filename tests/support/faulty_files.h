@@ -3,9 +3,8 @@
 // written down and a gate that holds each write at its start while closed.
 #pragma once
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdio>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -26,12 +25,9 @@ class FaultyFiles final : public FileSystem {
     return real.OpenForReading(path, missing);
   }
   std::FILE* CreateExclusively(const std::string& path) override {
-    {
-      std::unique_lock lock(mutex_);
-      ++held_;
-      changed_.notify_all();
-      changed_.wait(lock, [this] { return open_; });
-    }
+    held_ = true;
+    held_.notify_all();
+    open_.wait(false);
     steps.push_back("create");
     if (failing == kCreate) return nullptr;
     created_ = path;
@@ -57,15 +53,12 @@ class FaultyFiles final : public FileSystem {
   bool Exists(const std::string& path) override { return real.Exists(path); }
 
   void SetGate(bool open) {
-    std::lock_guard lock(mutex_);
     open_ = open;
-    changed_.notify_all();
+    held_ = false;
+    open_.notify_all();
   }
-  // Waits until a write has reached the gate.
-  void WaitUntilHeld() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return held_ > 0; });
-  }
+  // Waits until a write has reached the gate since it was last set.
+  void WaitUntilHeld() { held_.wait(false); }
 
   FileSystem& real = NativeFileSystem();
   Step failing = kNoStep;
@@ -73,10 +66,7 @@ class FaultyFiles final : public FileSystem {
   std::vector<std::string> steps;
 
  private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool open_ = true;
-  int held_ = 0;
+  std::atomic<bool> open_ = true, held_ = false;
   std::string created_;
 };
 

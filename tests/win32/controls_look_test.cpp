@@ -61,11 +61,10 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndTheButtonsAreFlat) {
     });
     script.Run([&] { ::SendMessageW(Main(), message, wParam, lParam); });
   }
-  const char* targets[] = {"https://mirevo.example.org/blog", "https://mirevo.example.org/download",
-                           "https://mirevo.example.org/guestbook"};
-  ASSERT_EQ(fakes_.links.size(), 6u);
-  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(fakes_.links[i].address, targets[i % 3]) << i;
-  EXPECT_TRUE(fakes_.addresses.empty());
+  std::string opened;
+  for (const auto& link : fakes_.links)
+    opened += link.address.substr(link.address.rfind('/') + 1) + " ";
+  EXPECT_EQ(opened, "blog download guestbook blog download guestbook ");
   EXPECT_EQ(CountFlatButtons(Main()), 8);
   SelectRow(1);
   const int episode = Controller().List().RecordOfRow(1).episode;
@@ -96,6 +95,7 @@ TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
     DialogScript script;
     script.OnMenu([&](HWND window) {
       auto menu = reinterpret_cast<HMENU>(::SendMessageW(window, MN_GETHMENU, 0, 0));
+      auto owner = reinterpret_cast<HWND>(menu);  // what a menu's draw item names
       const auto enabled = [&](UINT id) { return (::GetMenuState(menu, id, 0) & MF_GRAYED) == 0; };
       state = {
           enabled(ID_MENU_UPDATE), enabled(ID_MENU_EDIT),
@@ -112,14 +112,9 @@ TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
                   TRUE);
         const auto height = static_cast<LONG>(measure.itemHeight);
         const bool separator = (item.fType & MFT_SEPARATOR) != 0;
-        const DRAWITEMSTRUCT draw{ODT_MENU,
-                                  0,
-                                  item.wID,
-                                  ODA_DRAWENTIRE,
-                                  separator ? 0u : ODS_SELECTED,
-                                  reinterpret_cast<HWND>(menu),
-                                  nullptr,
-                                  {0, 0, 200, height},
+        const UINT drawn = separator ? 0u : ODS_SELECTED;
+        const DRAWITEMSTRUCT draw{ODT_MENU,       0,     item.wID, ODA_DRAWENTIRE,
+                                  drawn,          owner, nullptr,  {0, 0, 200, height},
                                   item.dwItemData};
         if (!separator) {
           EXPECT_EQ(DrawnAt(Main(), draw, 1, height / 2), selected) << item.wID;
@@ -134,9 +129,7 @@ TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
       if (tray) ::SendMessageW(Main(), TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_RBUTTONUP);
       if (!tray) NotifyFromList(NM_RCLICK, 0);
     });
-    if (!tray) {
-      EXPECT_EQ(state, ContextMenuStateFor(kFinishedList, true));
-    }
+    if (!tray) EXPECT_EQ(state, ContextMenuStateFor(kFinishedList, true));
   }
   EXPECT_TRUE(fakes_.messages.empty() && fakes_.notified.size() == 1u) << "nothing chosen";
 }

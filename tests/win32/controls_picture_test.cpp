@@ -23,9 +23,10 @@ TEST(PictureHolderTest, DecodesAtNaturalSizeAndRefusesWhatIsNoPicture) {
   for (const auto& [name, width, height] :
        {std::tuple{"picture.bmp", 40, 30}, {"picture.jpg", 64, 48}, {"picture.gif", 50, 25}}) {
     PictureHolder holder;
-    EXPECT_EQ(holder.LoadFile(DataFile(name)), PictureLoad::kLoaded) << name;
-    EXPECT_EQ(holder.NaturalSize().cx, width) << name;
-    EXPECT_EQ(holder.NaturalSize().cy, height) << name;
+    const PictureLoad load = holder.LoadFile(DataFile(name));
+    EXPECT_EQ(std::tuple(load, holder.NaturalSize().cx, holder.NaturalSize().cy),
+              std::tuple(PictureLoad::kLoaded, width, height))
+        << name;
   }
   TempFolder folder;
   WriteBytes(folder.File("notes.txt"), "no picture here\r\n");
@@ -66,9 +67,7 @@ class PreviewTest : public ProgramTest {
   void ExpectPlacedFor(int row) {
     POINT corner{};
     ::SendMessageW(List(), LVM_GETITEMPOSITION, row, reinterpret_cast<LPARAM>(&corner));
-    RECT window{}, popup{};
-    ::GetWindowRect(Main(), &window);
-    ::GetWindowRect(Popup()->Hwnd(), &popup);
+    const RECT window = WindowRect(Main()), popup = WindowRect(Popup()->Hwnd());
     EXPECT_EQ(PlacePreviewPopup({window.left, window.top, window.right, window.bottom}, corner.y,
                                 win32::ScreenDpi()),
               (Point{popup.left, popup.top}));
@@ -111,8 +110,7 @@ TEST_F(PreviewTest, ShownBesideTheWindowOnlyForAPictureThatLoadsFollowsItAndGoes
   Click(0);
   ::SetWindowPos(Main(), nullptr, 420, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ExpectPlacedFor(0);
-  RECT popup{};
-  ::GetWindowRect(Popup()->Hwnd(), &popup);
+  const RECT popup = WindowRect(Popup()->Hwnd());
   EXPECT_EQ(
       ::SendMessageW(Popup()->Hwnd(), WM_NCHITTEST, 0, MAKELPARAM(popup.left + 9, popup.top + 9)),
       HTCAPTION);

@@ -113,8 +113,10 @@ class Probe final : public Window {
 // wrapper; what the wrapper leaves, and what comes from an unwrapped
 // control, reaches the window's handler. A control that goes takes its
 // wrapper's binding with it. (In a dialog the same shows on the main
-// window's list and the about box's links.)
-TEST(Reflection, AWrappedControlAnswersForItsWindow) {
+// window's list and the about box's links.) A timer ticks with its id until
+// its object goes; another timer of the window shows that the window is
+// still there to tick.
+TEST(WindowBase, ReflectsToAWrappedControlAndTicksUntilTheTimerGoes) {
   Probe window;
   ASSERT_TRUE(window.Create(L"MirevoProbe", WS_POPUP, 0, nullptr, {0, 0, 100, 100}));
   EXPECT_EQ(window.boundAtCreate, window.Hwnd());
@@ -133,21 +135,12 @@ TEST(Reflection, AWrappedControlAnswersForItsWindow) {
   EXPECT_EQ(notify(NM_CUSTOMDRAW), 7);
   EXPECT_EQ(notify(NM_CLICK), 1) << "left to the window";
   painter.Detach();
-  EXPECT_EQ(Control::FromHandle(control), nullptr);
   EXPECT_EQ(notify(NM_CUSTOMDRAW), 1);
   ASSERT_TRUE(painter.Attach(control));
   ::DestroyWindow(control);
   EXPECT_EQ(std::pair(painter.Hwnd(), Control::FromHandle(control)),
             std::pair(HWND{nullptr}, static_cast<Control*>(nullptr)));
-  window.Destroy();
-  EXPECT_EQ(window.Hwnd(), nullptr);
-}
 
-// A timer ticks with its id until its object goes; another timer of the same
-// window shows that the window is still there to tick.
-TEST(WindowTimerTest, TicksWithItsIdUntilItsObjectGoes) {
-  Probe window;
-  ASSERT_TRUE(window.Create(L"MirevoProbe", WS_POPUP, 0, nullptr, {0, 0, 100, 100}));
   WindowTimer other(2);
   ASSERT_TRUE(other.Start(window.Hwnd(), 10));
   const auto ticksOf = [&](UINT_PTR id) {
@@ -165,6 +158,8 @@ TEST(WindowTimerTest, TicksWithItsIdUntilItsObjectGoes) {
   }
   EXPECT_EQ(ticksOf(1), 0);
   EXPECT_GE(ticksOf(2), 3);
+  window.Destroy();
+  EXPECT_EQ(window.Hwnd(), nullptr);
 }
 
 // The shell gets every address, also one whose bytes are not GBK (a name

@@ -11,7 +11,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -40,12 +39,6 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = kWaitMs
 // "Z:/x/y", on the drive wine gives the root; other paths stay as they are.
 inline std::filesystem::path WindowsPath(const std::string& path) {
   return path.starts_with('/') ? "Z:" + path : path;
-}
-
-// The program to drive: $MIREVO_EXE when it is set, else the built one.
-inline std::filesystem::path ProgramPath(const char* builtPath) {
-  const char* chosen = std::getenv("MIREVO_EXE");
-  return WindowsPath(chosen != nullptr && *chosen != '\0' ? chosen : builtPath);
 }
 
 // UTF-16 -> code page 936 (GBK), the form of the program's files.

@@ -19,16 +19,27 @@ using namespace mirevo::testing;
 
 class MainWindowTest : public ProgramTest {};
 
-// It starts on the tab and with the column widths its settings give, the
-// rows shown with their colours. On "期待" the kind chosen for an awaited work on its first update
-// moves it, and the strip follows it.
+// It starts on the tab, with the column widths and at the place its
+// settings give (the default one off every screen), or maximised, and not
+// topmost unless they say so; the rows shown with their colours. On "期待"
+// the kind chosen for an awaited work on its first update moves it, and the
+// strip follows it.
 TEST_F(MainWindowTest, StartsAsItsSettingsSayAndTheTypeDialogsChoiceMovesAnAwaitedWork) {
-  for (const auto& [settings, tab] : {std::pair{"2=150;", 0}, {"2=150;default_type=5;", 5}}) {
+  // the settings, the tab, the window's left and top (-1: maximised)
+  for (const auto& [settings, tab, left, top] :
+       {std::tuple{"2=150;pos[0]=120;pos[1]=90;", 0, 120L, 90L},
+        {"2=150;pos[0]=3000;pos[1]=2000;", 0, 250L, 150L},
+        {"2=150;default_type=5;MaxSign=1;", 5, -1L, -1L}}) {
+    SCOPED_TRACE(settings);
     Open(settings);
     EXPECT_EQ(::SendMessageW(List(), LVM_GETCOLUMNWIDTH, 2, 0), 150);
     EXPECT_EQ(ShownTab(), tab);
     ExpectListShowsTheRows();
     EXPECT_EQ(::GetFocus(), List()) << "the keyboard works on the list";
+    EXPECT_EQ(::IsZoomed(Main()) != FALSE, left < 0);
+    if (left >= 0)
+      EXPECT_EQ(std::pair(WindowRect(Main()).left, WindowRect(Main()).top), std::pair(left, top));
+    EXPECT_FALSE(HasExStyle(WS_EX_TOPMOST));
   }
   DialogScript script;
   script.On("请选择此作品的类型", [](HWND dialog) {

@@ -159,6 +159,12 @@ class ProgramTest : public ::testing::Test {
   std::unique_ptr<ui::Program> program_;
 };
 
+inline RECT WindowRect(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return rect;
+}
+
 // The pictures of tools/make_test_pictures.sh, beside the test program.
 inline std::string DataFile(const char* name) {
   wchar_t module[MAX_PATH] = {};

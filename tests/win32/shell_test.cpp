@@ -18,44 +18,26 @@ using namespace mirevo::testing;
 
 class TrayTest : public ProgramTest {};
 
-// Added at the start, again when the taskbar is made anew (also after the
-// first add failed; changed instead when it is still there), removed at the
-// exit.
-TEST_F(TrayTest, TheIconComesWithTheWindowAndWithANewTaskbarAndGoesAtTheExit) {
-  const std::vector<DWORD> added{NIM_ADD, NIM_ADD, NIM_DELETE},
-      stillThere{NIM_ADD, NIM_ADD, NIM_MODIFY, NIM_DELETE};
-  // the add that fails, and the calls
-  for (const auto& [refused, calls] : {std::pair{0, added}, {1, added}, {2, stillThere}}) {
-    fakes_.refusedAdd = refused;
-    Open();
-    HWND window = Main();
-    ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    Press(IDC_SAVE_EXIT);
-    std::vector<DWORD> made;
-    for (const auto& [message, data] : fakes_.notified) {
-      made.push_back(message);
-      EXPECT_EQ(std::pair(data.hWnd, data.uID), std::pair(window, UINT{IDR_TRAY_MENU}));
-      if (message == NIM_DELETE) continue;
-      EXPECT_EQ(
-          std::tuple(data.uFlags, data.uCallbackMessage, data.hIcon != nullptr),
-          std::tuple(UINT{NIF_ICON | NIF_MESSAGE | NIF_TIP}, TrayIcon::kCallbackMessage, true));
-    }
-    EXPECT_EQ(made, calls) << refused;
-  }
-}
-
-// One message after another, with "AllowTrayBTip" on and off: minimising
-// hides the window (no taskbar button) and shows the summary if allowed; a
-// hover on the icon shows it while the window is hidden, and again after a
-// balloon's end, but not after a right press (the menu comes); a double
-// click shows the window; a right click opens the menu, whose items arrive.
-// Another icon's messages are not the tray's.
-TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu) {
+// Added at the start, again when the taskbar is made anew (after a first
+// add that failed; changed instead when it is still there), removed at the
+// exit. Between, one message after another, with "AllowTrayBTip" on and off:
+// minimising hides the window (no taskbar button) and shows the summary if
+// allowed; a hover on the icon shows it while the window is hidden, and
+// again after a balloon's end, but not after a right press (the menu comes);
+// a double click shows the window; a right click opens the menu, whose items
+// arrive. Another icon's messages are not the tray's.
+TEST_F(TrayTest, TheIconComesAndGoesAndItsMessagesReachTheBalloonTheWindowAndTheMenu) {
   constexpr UINT kTray = TrayIcon::kCallbackMessage;
   constexpr UINT kIcon = IDR_TRAY_MENU;
-  for (int allow : {1, 0}) {
+  using Calls = std::vector<DWORD>;
+  // "AllowTrayBTip", the add that fails, and the icon's calls
+  for (const auto& [allow, refused, calls] :
+       {std::tuple{1, 2, Calls{NIM_ADD, NIM_ADD, NIM_MODIFY, NIM_DELETE}},
+        {0, 1, Calls{NIM_ADD, NIM_ADD, NIM_DELETE}}}) {
+    fakes_.refusedAdd = refused;
     Open("AllowTrayBTip=" + std::to_string(allow) + ";");
     HWND window = Main();
+    ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     // message, its parameters, the tray menu's choice, the window shown
     // before, summaries, shown after
     const std::tuple<UINT, WPARAM, LPARAM, int, bool, int, bool> steps[] = {
@@ -90,34 +72,22 @@ TEST_F(TrayTest, MinimisingAndTheIconsMessagesReachTheBalloonTheWindowAndTheMenu
       EXPECT_FALSE(::IsIconic(window));
     }
     EXPECT_FALSE(::IsWindow(window)) << "the menu's \"退出\" ends the program";
+    Calls made;
+    for (const auto& [message, data] : fakes_.notified) {
+      EXPECT_EQ(std::pair(data.hWnd, data.uID), std::pair(window, kIcon));
+      if ((data.uFlags & NIF_INFO) != 0) continue;  // a balloon
+      made.push_back(message);
+      if (message == NIM_DELETE) continue;
+      EXPECT_EQ(std::tuple(data.uFlags, data.uCallbackMessage, data.hIcon != nullptr),
+                std::tuple(UINT{NIF_ICON | NIF_MESSAGE | NIF_TIP}, kTray, true));
+    }
+    EXPECT_EQ(made, calls);
   }
 }
 
 // ---- The window's behaviour ----------------------------------------------
 
 class BehaviourTest : public ProgramTest {};
-
-RECT Rect(HWND window) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  return rect;
-}
-
-// The place the settings give (the default one off every screen), or
-// maximised; not topmost unless they say so (the settings tests start so).
-// Their transparency is the next test's.
-TEST_F(BehaviourTest, StartsWhereAndAsTheSettingsSay) {
-  for (const auto& [settings, left, top] :
-       {std::tuple{"pos[0]=120;pos[1]=90;", 120L, 90L}, {"pos[0]=3000;pos[1]=2000;", 250L, 150L}}) {
-    SCOPED_TRACE(settings);
-    Open(settings);
-    EXPECT_EQ(std::tuple(Rect(Main()).left, Rect(Main()).top, HasExStyle(WS_EX_TOPMOST),
-                         ::IsZoomed(Main()) != FALSE),
-              std::tuple(left, top, false, false));
-  }
-  Open("MaxSign=1;");
-  EXPECT_TRUE(::IsZoomed(Main()));
-}
 
 // The tray's hover switch and the transparency hold before the data file is
 // read: its message may stay up for long.
@@ -146,7 +116,7 @@ TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
                                                     {IDC_TABS, 0, 1, 0},      {IDC_ADD, 0, 0, 0}};
   std::vector<RECT> before;
   for (const auto& [id, left, right, bottom] : anchors)
-    before.push_back(Rect(GetDlgItem(Main(), id)));
+    before.push_back(WindowRect(GetDlgItem(Main(), id)));
   RECT client{}, grown{};
   ::GetClientRect(Main(), &client);
   ::SetWindowPos(Main(), nullptr, 0, 0, 760, 540, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -155,19 +125,19 @@ TEST_F(BehaviourTest, LaysOutAGrownWindowAndDocksAtTheLeftEdge) {
   ASSERT_TRUE(dx > 0 && dy > 0);
   for (std::size_t i = 0; i < std::size(anchors); ++i) {
     const auto& [id, left, right, bottom] = anchors[i];
-    const RECT after = Rect(GetDlgItem(Main(), id)), was = before[i];
+    const RECT after = WindowRect(GetDlgItem(Main(), id)), was = before[i];
     EXPECT_EQ(std::tuple(after.left - was.left, after.right - was.right, after.top - was.top,
                          after.bottom - was.bottom),
               std::tuple(left * dx, right * dx, 0L, bottom * dy))
         << id;
   }
-  const LONG width = Rect(Main()).right - Rect(Main()).left;
+  const LONG width = WindowRect(Main()).right - WindowRect(Main()).left;
   ::SetWindowPos(Main(), nullptr, 4, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(Rect(Main()).left, 8 - width);
+  EXPECT_EQ(WindowRect(Main()).left, 8 - width);
   for (const auto& [cursor, left] : {std::pair{POINT{3, 250}, 0L}, {POINT{900, 600}, 8 - width}}) {
     ::SetCursorPos(cursor.x, cursor.y);
     ::SendMessageW(Main(), WM_TIMER, 1, 0);
-    EXPECT_EQ(Rect(Main()).left, left) << cursor.x;
+    EXPECT_EQ(WindowRect(Main()).left, left) << cursor.x;
   }
 }
 
@@ -204,58 +174,43 @@ bool PageShown(HWND dialog, int tab) {
   return ::IsWindowVisible(::GetParent(journey::Control(dialog, controls[tab]))) != FALSE;
 }
 
-// One dialog, modeless, whose pages follow the tabs. A search prefix the
+// One dialog, modeless, whose pages follow the tabs. "最上层显示" off and a
+// transparency of 50%, then each way to leave: the window shows what was
+// applied, and the settings file keeps it at the exit. A search prefix the
 // settings file could not keep is refused: the message names the box, the
 // dialog turns to "搜索" with the box focused, and nothing is applied. The
-// dialog goes with the window.
-TEST_F(SettingsTest, OneModelessDialogWhosePagesFollowTheTabsAndWhichRefusesABadPrefix) {
-  Open("topshow=1;");
-  HWND dialog = OpenSettings();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(::IsWindowEnabled(Main())) << "modeless";
-  EXPECT_EQ(::GetWindow(dialog, GW_OWNER), Main());
-  EXPECT_EQ(OpenSettings(), dialog) << "a second \"设置\" finds the open one";
-  EXPECT_EQ(::GetFocus(), List());
-  for (int tab : {1, 2, 0}) {
-    ::SendMessageW(journey::Control(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
-    for (int page : {0, 1, 2}) EXPECT_EQ(PageShown(dialog, page), page == tab) << tab;
-  }
-  ClickIn(dialog, IDC_TOPMOST);
-  ClickIn(dialog, IDC_SOURCE_CUSTOM);
-  HWND prefix = journey::Control(dialog, IDC_SEARCH_PREFIX);
-  ::SetWindowTextW(prefix, L"http://a;b=");
-  ClickIn(dialog, IDOK);
-  Pump();
-  ASSERT_EQ(fakes_.messages.size(), 1u);
-  EXPECT_EQ(fakes_.messages[0].owner, dialog);
-  EXPECT_NE(fakes_.messages[0].text.find(kSearchPrefixLabel), std::string::npos);
-  EXPECT_TRUE(::IsWindowVisible(dialog) && PageShown(dialog, 2));
-  EXPECT_EQ(::GetFocus(), prefix);
-  EXPECT_TRUE(HasExStyle(WS_EX_TOPMOST)) << "nothing applied";
-  ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(Dialog(), nullptr);
-}
-
-// "最上层显示" off and a transparency of 50%, then each way to leave: the
-// window shows what was applied, and the settings file keeps it at the exit.
-// (Wine does not make a window topmost while a window it owns lies above
-// it, so the setting is turned off here.)
-TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
-  // a button or (0) a key, whether the dialog stays open, and applies
-  const std::tuple<int, WPARAM, bool, bool> ways[] = {{IDC_APPLY, 0, true, true},
-                                                      {IDOK, 0, false, true},
-                                                      {IDCANCEL, 0, false, false},
-                                                      {0, VK_RETURN, false, true},
-                                                      {0, VK_ESCAPE, false, false}};
-  for (const auto& [button, key, staysOpen, applies] : ways) {
-    SCOPED_TRACE(::testing::Message() << button << " " << key);
+// dialog goes with the window. (Wine does not make a window topmost while a
+// window it owns lies above it, so the setting is turned off here.)
+TEST_F(SettingsTest, OneModelessDialogAppliesOrDropsTheChangesAndRefusesABadPrefix) {
+  // a button or (0) a key, whether a bad prefix is typed, whether the dialog
+  // stays open, and applies
+  const std::tuple<int, WPARAM, bool, bool, bool> ways[] = {
+      {IDC_APPLY, 0, false, true, true},   {IDOK, 0, false, false, true},
+      {IDCANCEL, 0, false, false, false},  {0, VK_RETURN, false, false, true},
+      {0, VK_ESCAPE, false, false, false}, {IDOK, 0, true, true, false}};
+  for (const auto& [button, key, bad, staysOpen, applies] : ways) {
+    SCOPED_TRACE(::testing::Message() << button << " " << key << " " << bad);
     Open("topshow=1;");
     HWND dialog = OpenSettings();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(Main())) << "modeless";
+    EXPECT_EQ(::GetWindow(dialog, GW_OWNER), Main());
+    EXPECT_EQ(OpenSettings(), dialog) << "a second \"设置\" finds the open one";
+    EXPECT_EQ(::GetFocus(), List());
+    for (int tab : {1, 2, 0}) {
+      ::SendMessageW(journey::Control(dialog, IDC_SETTINGS_TABS), TCM_SETCURFOCUS, tab, 0);
+      for (int page : {0, 1, 2}) EXPECT_EQ(PageShown(dialog, page), page == tab) << tab;
+    }
     ClickIn(dialog, IDC_TOPMOST);
     HWND alpha = journey::Control(dialog, IDC_ALPHA);
     ::SendMessageW(alpha, CB_SETCURSEL, 5, 0);
     ::SendMessageW(::GetParent(alpha), WM_COMMAND, MAKEWPARAM(IDC_ALPHA, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(alpha));
+    HWND prefix = journey::Control(dialog, IDC_SEARCH_PREFIX);
+    if (bad) {
+      ClickIn(dialog, IDC_SOURCE_CUSTOM);
+      ::SetWindowTextW(prefix, L"http://a;b=");
+    }
     if (button != 0) ClickIn(dialog, button);
     if (key != 0) PressKey(dialog, key);  // the focus is on "最上层显示"
     Pump();
@@ -263,7 +218,15 @@ TEST_F(SettingsTest, EachButtonAndKeyAppliesOrDropsTheChanges) {
     EXPECT_EQ(::IsWindowVisible(dialog) != FALSE, staysOpen);
     EXPECT_EQ(HasExStyle(WS_EX_TOPMOST), !applies);
     EXPECT_EQ(HasExStyle(WS_EX_LAYERED), applies);
+    ASSERT_EQ(fakes_.messages.size(), bad ? 1u : 0u);
+    if (bad) {
+      EXPECT_EQ(fakes_.messages[0].owner, dialog);
+      EXPECT_NE(fakes_.messages[0].text.find(kSearchPrefixLabel), std::string::npos);
+      EXPECT_TRUE(PageShown(dialog, 2));
+      EXPECT_EQ(::GetFocus(), prefix);
+    }
     ::SendMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(Dialog(), nullptr);
     EXPECT_EQ(Saved().topmost, applies ? 0 : 1);
     EXPECT_EQ(Saved().transparency, applies ? 5 : 0);
   }
