@@ -1,8 +1,8 @@
 // The program as WinMain assembles it, on hidden windows in a temporary
 // working folder, with a pinned clock and time zone and the UI services
-// replaced by the recording fake; modal_driver.h plays the user at the
-// dialogs and menus it opens. Beside it: the test pictures, what an
-// owner-drawn item is drawn with, and a count of the flat buttons.
+// replaced by the recording fake below; modal_driver.h plays the user at the
+// dialogs and menus it opens. Beside it: the test pictures and what an
+// owner-drawn item is drawn with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,23 +14,86 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "fake_ui_services.h"
 #include "modal_driver.h"
 #include "resource.h"
 #include "store/app_settings.h"
 #include "store/clock.h"
 #include "support/temp_folder.h"
 #include "support/time_zone.h"
-#include "ui/controls/flat_button.h"
 #include "ui/shell/program.h"
 #include "ui/win32/module.h"
+#include "ui/win32/ui_services.h"
 
 namespace mirevo::testing {
+
+// ---- The four UI services as one fake ----------------------------------
+// It records every call and answers from a script instead of showing
+// anything.
+
+// What the fake recorded, and the answers it gives the message boxes.
+struct FakeUiRecord {
+  struct Message {
+    HWND owner;
+    std::string text, caption;  // GBK; the caption empty when left to the service
+    win32::MessageButtons buttons;
+  };
+  struct Opened {
+    HWND owner;
+    std::string address;  // GBK
+  };
+
+  // The answers to the boxes in the order shown; past them, the first button.
+  std::vector<win32::MessageAnswer> answers;
+  std::vector<Message> messages;
+  std::vector<Opened> addresses, links;
+  std::vector<std::pair<DWORD, NOTIFYICONDATAW>> notified;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
+  std::vector<COLORREF> offeredColours;
+  int adds = 0;
+};
+
+struct FakeUiServices final : FakeUiRecord,
+                              win32::MessageBoxService,
+                              win32::ShellOpenService,
+                              win32::NotifyIconService,
+                              win32::ColourChooserService {
+  win32::MessageAnswer Show(HWND owner, std::string_view text, std::string_view caption,
+                            win32::MessageButtons buttons, win32::MessageIcon) override {
+    messages.push_back({owner, std::string(text), std::string(caption), buttons});
+    if (messages.size() <= answers.size()) return answers[messages.size() - 1];
+    return buttons == win32::MessageButtons::kOk ? win32::MessageAnswer::kOk
+                                                 : win32::MessageAnswer::kYes;
+  }
+  bool Open(HWND owner, std::string_view address) override {
+    addresses.push_back({owner, std::string(address)});
+    return true;
+  }
+  bool OpenLink(HWND owner, std::string_view target) override {
+    links.push_back({owner, std::string(target)});
+    return true;
+  }
+  bool Notify(DWORD message, const NOTIFYICONDATAW& data) override {
+    notified.push_back({message, data});
+    return message != NIM_ADD || ++adds != refusedAdd;
+  }
+  std::optional<COLORREF> Choose(HWND, COLORREF initial) override {
+    offeredColours.push_back(initial);
+    return chosenColour;
+  }
+
+  // Forgets what was recorded and the answers to the message boxes.
+  void Forget() { static_cast<FakeUiRecord&>(*this) = {}; }
+
+  int refusedAdd = 0;                    // the NIM_ADD that fails, from 1; 0: none
+  std::optional<COLORREF> chosenColour;  // nullopt: the user cancels
+  win32::UiServices services{*this, *this, *this, *this};
+};
+
+// ---- The program ---------------------------------------------------------
 
 // Wednesday 2026-03-11 12:00 in China (UTC+8).
 inline constexpr std::time_t kNow = 1773201600;
@@ -76,10 +139,11 @@ class ProgramTest : public ::testing::Test {
   MainController& Controller() { return Window().Controller(); }
   HWND Main() { return Window().Hwnd(); }
   HWND List() { return ::GetDlgItem(Main(), IDC_LIST); }
-  HWND Tabs() { return ::GetDlgItem(Main(), IDC_TABS); }
-  int ShownTab() { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETCURSEL, 0, 0)); }
+  int ShownTab() {
+    return static_cast<int>(::SendDlgItemMessageW(Main(), IDC_TABS, TCM_GETCURSEL, 0, 0));
+  }
   // A tab picked by the user: the strip itself tells its parent.
-  void ClickTab(int tab) { ::SendMessageW(Tabs(), TCM_SETCURFOCUS, tab, 0); }
+  void ClickTab(int tab) { ::SendDlgItemMessageW(Main(), IDC_TABS, TCM_SETCURFOCUS, tab, 0); }
   bool HasExStyle(LONG_PTR style) {
     return (::GetWindowLongPtrW(Main(), GWL_EXSTYLE) & style) != 0;
   }
@@ -172,40 +236,20 @@ inline std::string DataFile(const char* name) {
   return (std::filesystem::path(module).parent_path() / "data" / name).string();
 }
 
-// The colour at `at` of what paint draws into a bitmap of that size.
-inline COLORREF PaintedAt(SIZE size, const std::function<void(HDC)>& paint, POINT at) {
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
-  ::ReleaseDC(nullptr, screen);
-  HGDIOBJ previous = ::SelectObject(dc, bitmap);
-  paint(dc);
-  const COLORREF colour = ::GetPixel(dc, at.x, at.y);
-  ::SelectObject(dc, previous);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(dc);
-  return colour;
-}
-
-// The colour at (x, y) of what window draws for draw (WM_DRAWITEM).
+// The colour at (x, y) of what window draws for draw (WM_DRAWITEM), into a
+// bitmap of the item's size.
 inline COLORREF DrawnAt(HWND window, DRAWITEMSTRUCT draw, int x, int y) {
-  return PaintedAt({draw.rcItem.right, draw.rcItem.bottom},
-                   [&](HDC dc) {
-                     draw.hDC = dc;
-                     ::SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
-                   },
-                   {x, y});
-}
-
-// How many of the window's own buttons are owner-drawn rounded flat buttons.
-inline int CountFlatButtons(HWND parent) {
-  int count = 0;
-  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    const auto* flat = dynamic_cast<ui::FlatButton*>(win32::Control::FromHandle(child));
-    count += flat != nullptr && flat->Rounded() &&
-             (::GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-  }
-  return count;
+  HDC screen = ::GetDC(nullptr);
+  draw.hDC = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, draw.rcItem.right, draw.rcItem.bottom);
+  ::ReleaseDC(nullptr, screen);
+  HGDIOBJ previous = ::SelectObject(draw.hDC, bitmap);
+  ::SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  const COLORREF colour = ::GetPixel(draw.hDC, x, y);
+  ::SelectObject(draw.hDC, previous);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(draw.hDC);
+  return colour;
 }
 
 // OLE for the whole test program, as the program has it for its run (the
