@@ -64,6 +64,19 @@ TEST_F(AppTest, ADueMomentRecoloursTheChangedRowsAndBringsTheSummaryOnce) {
   EXPECT_FALSE(reminders.OnTimer(true, true)) << "listed already";
 }
 
+// Values of a hand-edited file outside the tables show as none; Saturday,
+// the table's last weekday, shows.
+TEST(RowTexts, OddValuesShowAsNone) {
+  SeriesRecord saturday, odd;
+  std::tie(saturday.weekday, saturday.airTime, odd.weekday) = std::tuple(6, "21:00", 7);
+  EXPECT_EQ(std::tuple(AirTimeColumnText(saturday), AirTimeColumnText(odd), CategoryText(-1),
+                       CategoryText(5), RatingText(-1), RatingText(4)),
+            std::tuple("周六(土)21:00", " ", "不明", "不明", "", ""));
+  EXPECT_EQ(std::tuple(ListIndexOfCategoryText("OVA"), ListIndexOfCategoryText("不明"),
+                       ListIndexOfCategoryText("完结")),
+            std::tuple(kOva, kAwaitedList, -1));
+}
+
 // Ascending on a new column, then descending, then ascending...: one state
 // for all tabs. (That the order is a change the file keeps is the recovery
 // snapshot's test, the order of each column the record list's.)
