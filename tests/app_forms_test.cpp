@@ -4,10 +4,6 @@
 // dialog's copy to the window.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "app/keyword_form.h"
 #include "app/record_form.h"
 #include "app/settings_apply.h"
@@ -42,14 +38,8 @@ TEST_F(FormTest, EpisodeAndTimesMustFitTheirFields) {
     EXPECT_EQ(refusal ? refusal->message : "", episode ? "" : kEpisodeOutOfRange) << typed;
     EXPECT_TRUE(!refusal || refusal->field == RecordField::kEpisode);
   }
-  // A stored air time too short or out of range (a hand-edited file) shows
-  // what it can, zero elsewhere. ("23:30" and 01:05 are the edit and add
-  // tests'.) A time text longer than 16 bytes is refused.
+  // A time text longer than 16 bytes is refused.
   RecordForm form = Opened();
-  form.SetAirTime("7");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(7, 0));
-  form.SetAirTime("99:99");
-  EXPECT_EQ(std::tie(form.airHour, form.airMinute), std::tuple(0, 0));
   form.nextTime = "2006-01-31 20:30x";
   EXPECT_EQ(form.Confirm().value_or(RecordForm::Refusal{}).field, RecordField::kNextTime);
   form.nextTime = "2006-01-31 20:30";
@@ -205,23 +195,22 @@ TEST(SettingsForm, EdgeHidingNeedsTopmostAndTheSlideNeedsEdgeHiding) {
   EXPECT_TRUE(form.summaryKindsEnabled);
 }
 
+// One mixed set of kinds each way: which digit is which kind is the due summary's.
 TEST(SettingsForm, SummaryKindsAndRememberedTabRoundTrip) {
-  // Bits 0-4: the kinds, anime first; bit 5: "default_type" 9, then the remember box is clicked.
-  for (int mask = 0; mask < 64; ++mask) {
+  // "TipShowType", "default_type" -> the kind boxes, the remember box; then that box is clicked.
+  const std::tuple<int, int, SummaryKinds, bool> cases[] = {
+      {10110, 3, {true, false, true, true, false}, true},
+      {1, kNoRememberedTab, {false, false, false, false, true}, false}};
+  for (const auto& [sections, tab, kinds, remembered] : cases) {
     AppSettings current;
-    current.summarySections = 0;
-    std::array<bool, kSummaryKindCount> kinds{};
-    for (int kind = 0, digit = 10000; kind < kSummaryKindCount; ++kind, digit /= 10)
-      if ((kinds[kind] = mask >> kind & 1)) current.summarySections += digit;
-    bool remembered = !(mask & 32);
-    current.rememberedTab = remembered ? 3 : kNoRememberedTab;
+    std::tie(current.summarySections, current.rememberedTab) = std::tie(sections, tab);
     SettingsForm form = Opened(current);
     EXPECT_EQ(std::tie(form.general.summaryKinds, form.general.rememberTab),
               std::tie(kinds, remembered));
     form.general.rememberTab = !remembered;
     ASSERT_FALSE(form.Confirm(form.general));
     EXPECT_EQ(std::tie(form.copy.summarySections, form.copy.rememberedTab),
-              std::tuple(current.summarySections, remembered ? kNoRememberedTab : 0));
+              std::tuple(sections, remembered ? kNoRememberedTab : 0));
   }
 }
 

@@ -47,20 +47,6 @@ TEST_F(ChinaTimeTest, TimeTextIsLocalTimeReadNoFurtherThanItsEnd) {
   EXPECT_EQ(FormatTimeText(-60), "");
 }
 
-// The C library decides daylight saving: summer and winter clock times name
-// their own moments. (AddOneWeek across the changes is checked against the
-// calendar in WeekAhead's test, in this zone among others.)
-TEST_F(DaylightSavingTest, TimeTextsAreLocalTimeInSummerAndWinter) {
-#ifdef _WIN32
-  EXPECT_EQ(ParseTimeText("2024-07-01 12:00"), 1719860400);  // summer
-  EXPECT_EQ(ParseTimeText("2024-01-15 12:00"), 1705348800);  // winter
-#else
-  EXPECT_EQ(ParseTimeText("2024-07-01 12:00"), 1719828000);
-  EXPECT_EQ(ParseTimeText("2024-01-15 12:00"), 1705316400);
-#endif
-  EXPECT_EQ(FormatTimeText(ParseTimeText("2024-07-01 12:00")), "2024-07-01 12:00");
-}
-
 // Every day of three years (and days past a month's end) at the clock times
 // the zones below skip (00:00, 02:00, 02:30) and two others, with the text a
 // week later by the calendar alone: China's clock has not changed since
