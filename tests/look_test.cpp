@@ -7,6 +7,7 @@
 #include "look/dpi.h"
 #include "look/flat_button_colours.h"
 #include "look/link_colours.h"
+#include "look/menu_colours.h"
 #include "look/menu_look.h"
 #include "look/menu_metrics.h"
 #include "look/picture_fit.h"
@@ -146,6 +147,19 @@ TEST(MenuMetricsTest, MeasuresItemsSeparatorsAndColumns) {
     EXPECT_EQ(MeasureMenuSeparator(look, c[1], c[2]), (MenuItemSize{0, c[5]})) << PrintToString(c);
     EXPECT_EQ(columns, (MenuItemColumns{c[6], c[7], c[8]})) << PrintToString(c);
   }
+}
+
+TEST(MenuColoursTest, LightenedFromTheSystemColours) {
+  SystemColours system;
+  std::tie(system.highlight, system.grayText, system.buttonFace) =
+      std::tuple(MakeColour(49, 106, 197), MakeColour(172, 168, 153), MakeColour(236, 233, 216));
+  EXPECT_EQ(ClassicMenuColoursFor(system).checkCellBackground, MakeColour(247, 246, 239));
+  const XpMenuColours themed = XpMenuColoursFor(system, true);
+  EXPECT_EQ(std::tuple(themed.iconColumn, themed.selectedFill, themed.disabledText),
+            std::tuple(system.buttonFace, MakeColour(193, 210, 237), MakeColour(205, 202, 193)));
+  const XpMenuColours forced = XpMenuColoursFor(system, false);
+  EXPECT_EQ(std::tuple(forced.iconColumn, forced.selectedFill),
+            std::tuple(MakeColour(240, 238, 225), MakeColour(224, 232, 246)));
 }
 
 TEST(FitPictureTest, KeepsProportionsAgainstFourToThree) {
