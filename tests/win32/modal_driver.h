@@ -15,7 +15,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,13 +56,17 @@ class DialogScript {
   // test and cancels the dialog or menu left, so it cannot hang the run.
   template <typename Open>
   auto Run(Open open) {
+    struct Armed {
+      DialogScript& script;
+      UINT_PTR timer;
+      ~Armed() {
+        ::KillTimer(nullptr, timer);
+        active_ = nullptr;
+        EXPECT_EQ(script.next_, script.steps_.size()) << "steps left when the modal loop ended";
+      }
+    };
     active_ = this;
-    const std::unique_ptr<DialogScript, void (*)(DialogScript*)> armed(this, [](DialogScript* s) {
-      ::KillTimer(nullptr, s->timer_);
-      active_ = nullptr;
-      EXPECT_EQ(s->next_, s->steps_.size()) << "steps left when the modal loop ended";
-    });
-    timer_ = ::SetTimer(nullptr, 0, 15, &DialogScript::Tick);
+    Armed armed{*this, ::SetTimer(nullptr, 0, 15, &DialogScript::Tick)};
     return open();
   }
 
@@ -103,14 +106,14 @@ class DialogScript {
     if (++self.idleTicks_ < 400 || (menu == nullptr && dialog == nullptr)) return;
     ADD_FAILURE() << "dialog script stalled at step " << self.next_ << " of " << self.steps_.size();
     self.next_ = self.steps_.size();
-    menu != nullptr ? ::EndMenu() : ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    if (menu != nullptr) ::EndMenu();
+    if (menu == nullptr) ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   }
 
   static inline DialogScript* active_ = nullptr;
   std::vector<Step> steps_;
   std::size_t next_ = 0;
   int idleTicks_ = 0;
-  UINT_PTR timer_ = 0;
 };
 
 // ---- Acting like a user --------------------------------------------------
