@@ -49,7 +49,8 @@ void FillAnimeTab(Tab& tab) {
     r.episode = std::uniform_int_distribution<int>(1, 999)(rng);
     r.rating = std::uniform_int_distribution<int>(0, 3)(rng);
     r.updateTime = RandomTime(rng);
-    r.notes = "\r\n||第" + std::to_string(r.episode) + "集 于 " + r.updateTime + " 更新";
+    r.notes =
+        "\r\n||第" + std::to_string(r.episode) + "集 于 " + std::string(r.updateTime) + " 更新";
     r.nextTime = i % 3 == 0 ? "" : RandomTime(rng);
     r.keyword = i % 4 == 0 ? "关键词" : "";
     r.earliestUpdate = i % 5 == 0 ? "周三(水)23:30 86400" : "";

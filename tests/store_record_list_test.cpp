@@ -27,11 +27,28 @@ TEST(SeriesRecordTest, EachKeyOrdersByItsFields) {
   const std::string texts[] = {"", "23:30", "n", "", "", "", "u", "m", "p", "D", "k", "W"};
   for (int column = 0; column < kColumnCount; ++column) {
     const SortKey key = kListColumns[column].sortKey;
-    const std::string* text = SortText(r, key);
-    EXPECT_EQ(std::tuple(SortNumber(r, key), text ? *text : ""),
+    const RecordText* text = SortText(r, key);
+    EXPECT_EQ(std::tuple(SortNumber(r, key), text ? text->View() : ""),
               std::tuple(numbers[column], texts[column]))
         << column;
   }
+}
+
+// A text set from a part of itself keeps that part; a borrowed text points
+// at its bytes, and a copy of it has bytes of its own.
+TEST(RecordTextTest, KeepsWhatItWasSetTo) {
+  RecordText text("ab;cd");
+  text = text.View().substr(3);
+  text += text;
+  EXPECT_EQ(text, "cdcd");
+  std::string bytes = "borrowed";
+  RecordText borrowed;
+  borrowed.Borrow(bytes);
+  const RecordText copy = borrowed;
+  bytes = "changed!";
+  EXPECT_EQ(std::tuple(borrowed, copy), std::tuple("changed!", "borrowed"));
+  borrowed.clear();
+  EXPECT_TRUE(borrowed.empty());
 }
 
 // The order the column header has always produced: a selection sort on the

@@ -48,7 +48,7 @@ std::string_view RatingText(int rating) {
 std::string AirTimeColumnText(const SeriesRecord& record) {
   // A weekday outside the table (a hand-edited file) shows like no weekday.
   if (record.weekday < 0 || record.weekday > 6) return " ";
-  return WeekdayNames()[record.weekday] + record.airTime;
+  return WeekdayNames()[record.weekday] + std::string(record.airTime);
 }
 
 void SetRecordTexts(const SeriesRecord& record, RowTexts& t) {

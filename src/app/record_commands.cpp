@@ -121,8 +121,8 @@ void RecordCommands::ApplyUpdate(SeriesRecord& record) {
   record.weekdayDue = kOff;
   record.earliestDue = kOff;
   record.manualNextTime = kOff;
-  record.notes +=
-      "\r\n||第" + std::to_string(record.episode) + "集 于 " + record.updateTime + " 更新";
+  record.notes += "\r\n||第" + std::to_string(record.episode) + "集 于 " +
+                  std::string(record.updateTime) + " 更新";
 }
 
 void RecordCommands::Update() {

@@ -11,8 +11,9 @@
 namespace mirevo {
 
 // Reads the text into the (empty) lists and raises idCounter. Returns the
-// messages to show, in order. Records read before damage stay loaded.
-std::vector<std::string> ParseData(std::string_view text, RecordStore& store);
+// messages to show, in order. Records read before damage stay loaded. The
+// records' texts borrow the text's bytes, which the lists keep.
+std::vector<std::string> ParseData(std::string text, RecordStore& store);
 
 // The bytes of the data file for the store.
 std::string FormatData(const RecordStore& store);

@@ -21,7 +21,15 @@ RecordList& RecordList::operator=(const RecordList& other) {
   for (const auto& record : other.records_)
     copies.push_back(std::make_unique<SeriesRecord>(*record));
   records_.swap(copies);
+  // The copies borrow nothing.
+  copies.clear();
+  keptBytes_.clear();
   return *this;
+}
+
+void RecordList::KeepBytes(std::shared_ptr<const std::string> bytes) {
+  if (std::find(keptBytes_.begin(), keptBytes_.end(), bytes) == keptBytes_.end())
+    keptBytes_.push_back(std::move(bytes));
 }
 
 SeriesRecord& RecordList::InsertNewRecord() {
@@ -55,6 +63,7 @@ void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
   std::unique_ptr<SeriesRecord> moved = std::move(*slot);
   source.records_.erase(slot);
   records_.insert(records_.begin(), std::move(moved));
+  for (const auto& bytes : source.keptBytes_) KeepBytes(bytes);
 }
 
 // A key with both parts orders by the number, then the text; the list has
@@ -80,7 +89,7 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
   for (const SeriesRecord& record : std::as_const(*this)) {
     const auto position = static_cast<std::uint32_t>(keys.size());
     Key key{{}, SortNumber(record, sortKey).value_or(0), position};
-    if (const std::string* text = SortText(record, sortKey)) {
+    if (const RecordText* text = SortText(record, sortKey)) {
       key.text = *text;  // repointed into the arena below
       textBytes += text->size();
     }

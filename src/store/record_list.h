@@ -71,8 +71,8 @@ class RecordList {
       __builtin_prefetch(reinterpret_cast<const char*>(record) + offset);
   }
   static void FetchTexts(const SeriesRecord& record) {
-    for (const std::string* text : {&record.name, &record.notes, &record.updateTime,
-                                    &record.nextTime, &record.earliestUpdate})
+    for (const RecordText* text : {&record.name, &record.notes, &record.updateTime,
+                                   &record.nextTime, &record.earliestUpdate})
       __builtin_prefetch(text->data());
   }
 
@@ -81,12 +81,18 @@ class RecordList {
   using const_iterator = Iterator<Slots::const_iterator, const SeriesRecord>;
 
   RecordList() = default;
-  // A copy holds copies of the records, in the same order.
+  // A copy holds copies of the records, in the same order, whose texts are
+  // their own.
   RecordList(const RecordList& other);
   RecordList& operator=(const RecordList& other);
   RecordList(RecordList&&) noexcept = default;
   RecordList& operator=(RecordList&&) noexcept = default;
   ~RecordList() = default;
+
+  // Keeps bytes that texts of this list's records borrow (a loaded data
+  // file's) for as long as the list lives. A record moved to another list
+  // takes the bytes along.
+  void KeepBytes(std::shared_ptr<const std::string> bytes);
 
   // A record with the defaults, linked in as the new head; the caller fills it.
   SeriesRecord& InsertNewRecord();
@@ -121,6 +127,8 @@ class RecordList {
   // The record's place, or size() when the list does not hold it.
   std::size_t IndexOf(const SeriesRecord& record) const;
 
+  // Before the records: they go first.
+  std::vector<std::shared_ptr<const std::string>> keptBytes_;
   Slots records_;
 };
 

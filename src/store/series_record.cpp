@@ -19,7 +19,7 @@ std::optional<int> SortNumber(const SeriesRecord& record, SortKey key) {
   }
 }
 
-const std::string* SortText(const SeriesRecord& record, SortKey key) {
+const RecordText* SortText(const SeriesRecord& record, SortKey key) {
   switch (key) {
     case SortKey::kAirTime:
       return &record.airTime;

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "store/record_text.h"
 #include "store/switch.h"
 
 namespace mirevo {
@@ -29,23 +29,24 @@ inline constexpr int kFinishedList = 4;
 inline constexpr int kAwaitedList = 5;
 inline constexpr int kListCount = 6;
 
+// The numbers come first, then the texts: a record is 160 bytes.
 struct SeriesRecord {
   Switch earliestDue;     // the earliest-update rule fired and is pending
   Switch weekdayDue;      // the weekday rule fired and is pending
   Switch manualNextTime;  // the user typed a concrete next time
   int id = 0;
-  std::string notes;
-  std::string updateTime;  // TimeText of the last update
-  std::string nextTime;    // TimeText, "Unknown" or empty (not computed yet)
-  int episode = 1;         // 0 marks an awaited work
-  std::string name;
-  std::string airTime;  // HH:MM or empty
-  int weekday = 0;      // 0 Sunday .. 6 Saturday, -1 none
+  int episode = 1;  // 0 marks an awaited work
+  int weekday = 0;  // 0 Sunday .. 6 Saturday, -1 none
   int category = kAnime;
   int rating = 0;  // 0..3 stars
-  std::string previewPath;
-  std::string keyword;
-  std::string earliestUpdate;  // EarliestUpdateText or empty
+  RecordText notes;
+  RecordText updateTime;  // TimeText of the last update
+  RecordText nextTime;    // TimeText, "Unknown" or empty (not computed yet)
+  RecordText name;
+  RecordText airTime;  // HH:MM or empty
+  RecordText previewPath;
+  RecordText keyword;
+  RecordText earliestUpdate;  // EarliestUpdateText or empty
 };
 
 // What a list of works can be ordered by. A key orders by a number field, a
@@ -69,6 +70,6 @@ enum class SortKey {
 // The number a key orders by, or nullopt when it orders by text alone.
 std::optional<int> SortNumber(const SeriesRecord& record, SortKey key);
 // The text a key orders by (no copy), or nullptr when it orders by number alone.
-const std::string* SortText(const SeriesRecord& record, SortKey key);
+const RecordText* SortText(const SeriesRecord& record, SortKey key);
 
 }  // namespace mirevo

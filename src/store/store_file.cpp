@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 #include <new>
+#include <utility>
 
 #include "store/data_file.h"
 #include "store/file_io.h"
@@ -74,7 +75,7 @@ bool StoreFile::Write(const std::string& bytes) {
 std::vector<std::string> LoadFile(StoreFile& file, RecordStore& store) {
   std::string text;
   std::vector<std::string> messages = file.Read(text);
-  std::vector<std::string> parsed = ParseData(text, store);
+  std::vector<std::string> parsed = ParseData(std::move(text), store);
   if (!parsed.empty()) file.MarkDamaged();
   messages.insert(messages.end(), parsed.begin(), parsed.end());
   return messages;

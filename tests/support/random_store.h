@@ -39,7 +39,8 @@ class StoreGenerator {
             HostileText(12), HostileText(20), HostileText(6), HostileText(6), HostileText(6)};
       } else {
         r.name = "作品名称 " + std::to_string(i);
-        r.notes = "\r\n||第" + std::to_string(r.episode) + "集 于 " + r.updateTime + " 更新";
+        r.notes =
+            "\r\n||第" + std::to_string(r.episode) + "集 于 " + std::string(r.updateTime) + " 更新";
         r.previewPath = Uniform(0, 3) ? "" : "pics\\" + std::to_string(i) + ".jpg";
         r.keyword = Uniform(0, 2) ? "" : "关键词";
         r.earliestUpdate = Uniform(0, 2) ? "" : "周三(水)23:30 86400";

@@ -41,7 +41,7 @@ void PreviewFeature::OnListClick() {
   if (!settings_.previewOn.On()) return;
   // The list's own bounds: a row the control reports must be one it shows.
   const int row = list_.SelectedRow();
-  const std::string path = row >= 0 ? list_.RecordOfRow(row).previewPath : std::string();
+  const std::string path(row >= 0 ? list_.RecordOfRow(row).previewPath.View() : "");
   if (path.empty()) {
     Hide();
     return;

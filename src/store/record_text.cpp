@@ -1,0 +1,52 @@
+#include "store/record_text.h"
+
+#include <cstring>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+
+namespace mirevo {
+
+void RecordText::ThrowTooLong() {
+  throw std::length_error("a text of a work is longer than 4 GiB");
+}
+
+// The new bytes are in place before the old ones go: text may be a part of
+// this text itself.
+void RecordText::Assign(std::string_view text) {
+  const std::uint32_t size = CheckedSize(text.size());
+  std::unique_ptr<char[]> copy;
+  if (size > 0) {
+    copy.reset(new char[size]);
+    std::memcpy(copy.get(), text.data(), size);
+  }
+  Release();
+  if (copy) {
+    data_ = copy.release();
+    owned_ = true;
+  }
+  size_ = size;
+}
+
+RecordText& RecordText::operator+=(std::string_view more) {
+  if (more.empty()) return *this;
+  const std::uint32_t size = CheckedSize(std::size_t{size_} + more.size());
+  std::unique_ptr<char[]> joined(new char[size]);
+  if (size_ > 0) std::memcpy(joined.get(), data_, size_);
+  std::memcpy(joined.get() + size_, more.data(), more.size());
+  Release();
+  data_ = joined.release();
+  size_ = size;
+  owned_ = true;
+  return *this;
+}
+
+void RecordText::clear() noexcept {
+  Release();
+}
+
+std::ostream& operator<<(std::ostream& out, const RecordText& text) {
+  return out << text.View();
+}
+
+}  // namespace mirevo
