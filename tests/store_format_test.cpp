@@ -6,6 +6,7 @@
 
 #include "store/app_settings.h"
 #include "store/data_file.h"
+#include "support/random_store.h"
 
 namespace mirevo {
 namespace {
@@ -25,6 +26,26 @@ TEST(DataFileTest, CarriesEveryTextButThoseTheReaderWouldCutOrMisread) {
       {";", false}, {"a;b=", false}, {"周;x=1", false}, {std::string("a\0b", 3), false}};
   for (const auto& [text, carried] : cases)
     EXPECT_EQ(CanDataFileCarry(text), carried) << ::testing::PrintToString(text);
+}
+
+// A save writes the file in pieces: they join into the whole file's bytes,
+// and a piece the disk refuses ends the save.
+TEST(DataFileTest, ThePiecesOfASaveJoinIntoTheFile) {
+  const RecordStore store = testing::StoreGenerator(5).Make(60, /*hostile=*/true);
+  for (const std::size_t pieceBytes : {1, 100, 1000, 1 << 20}) {
+    std::string joined;
+    int pieces = 0;
+    ASSERT_TRUE(FormatDataInPieces(store, pieceBytes, [&](std::string_view piece) {
+      joined += piece;
+      ++pieces;
+      return true;
+    }));
+    EXPECT_EQ(joined, FormatData(store)) << pieceBytes;
+    EXPECT_EQ(pieces > 1, pieceBytes < joined.size()) << pieceBytes;
+  }
+  int offered = 0;
+  EXPECT_FALSE(FormatDataInPieces(store, 100, [&](std::string_view) { return ++offered < 2; }));
+  EXPECT_EQ(offered, 2);
 }
 
 // The values the writer uses come back from the round trip; any value from

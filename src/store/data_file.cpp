@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "text/gbk.h"
 
@@ -250,6 +251,16 @@ int ListTagValue(int list, int category) {
   return category + (list == kFinishedList ? 10 : list == kAwaitedList ? 20 : 0);
 }
 
+// What WriteRecord writes of a record on a list: its "T" entry and the rest.
+std::size_t RecordBytes(int list, const SeriesRecord& r) {
+  return 3 + DecimalDigits(ListTagValue(list, r.category)) + FieldBytes(r);
+}
+
+void WriteRecord(EntryWriter& writer, int list, const SeriesRecord& r) {
+  writer.Number('T', ListTagValue(list, r.category));
+  WriteFields(writer, r);
+}
+
 }  // namespace
 
 std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
@@ -325,24 +336,39 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
 }
 
 std::string FormatData(const RecordStore& store) {
-  // The "T" entry and the table's entries of every record: the whole file is
-  // built in one buffer of exactly its size, so that no more memory is
-  // touched than the file needs.
+  // The whole file is built in one buffer of exactly its size, so that no
+  // more memory is touched than the file needs.
   std::size_t size = 0;
   for (int index = 0; index < kListCount; ++index)
-    for (const SeriesRecord& r : store.lists[index])
-      size += 3 + DecimalDigits(ListTagValue(index, r.category)) + FieldBytes(r);
+    for (const SeriesRecord& r : store.lists[index]) size += RecordBytes(index, r);
   std::string out(size, '\0');
   EntryWriter writer(out.data());
-  for (int index = 0; index < kListCount; ++index) {
-    for (const SeriesRecord& r : store.lists[index]) {
-      writer.Number('T', ListTagValue(index, r.category));
-      WriteFields(writer, r);
-    }
-  }
+  for (int index = 0; index < kListCount; ++index)
+    for (const SeriesRecord& r : store.lists[index]) WriteRecord(writer, index, r);
   // The sizes above are what keeps the writer inside the buffer.
   assert(writer.Position() == out.data() + out.size());
   return out;
+}
+
+bool FormatDataInPieces(const RecordStore& store, std::size_t pieceBytes,
+                        const PieceWriter& write) {
+  std::vector<char> piece(pieceBytes);
+  std::size_t used = 0;
+  for (int index = 0; index < kListCount; ++index) {
+    for (const SeriesRecord& r : store.lists[index]) {
+      const std::size_t size = RecordBytes(index, r);
+      if (used + size > piece.size()) {
+        if (used > 0 && !write(std::string_view(piece.data(), used))) return false;
+        used = 0;
+        if (size > piece.size()) piece.resize(size);
+      }
+      EntryWriter writer(piece.data() + used);
+      WriteRecord(writer, index, r);
+      assert(writer.Position() == piece.data() + used + size);
+      used += size;
+    }
+  }
+  return used == 0 || write(std::string_view(piece.data(), used));
 }
 
 bool CanDataFileCarry(std::string_view text) {

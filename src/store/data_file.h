@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/file_io.h"
 #include "store/record_store.h"
 
 namespace mirevo {
@@ -17,6 +18,10 @@ std::vector<std::string> ParseData(std::string text, RecordStore& store);
 
 // The bytes of the data file for the store.
 std::string FormatData(const RecordStore& store);
+// The same bytes, handed to write in pieces of at most pieceBytes each (a
+// work longer than that comes in a piece of its own), formatted one after
+// another into one buffer. Stops, returning false, as soon as write does.
+bool FormatDataInPieces(const RecordStore& store, std::size_t pieceBytes, const PieceWriter& write);
 
 // False for a text that the data file cannot give back as it was: one whose
 // first byte is ";", one holding ";" followed by any one byte and "=", or one

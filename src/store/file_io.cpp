@@ -13,16 +13,21 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Writes all bytes and closes the stream; false if any of it failed.
-bool WriteAndClose(FileSystem& files, std::FILE* raw, std::string_view bytes) {
+// Writes all pieces and closes the stream; false if any of it failed.
+bool WriteAndClose(FileSystem& files, std::FILE* raw, const PieceSource& source) {
   FilePtr file(raw);
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-    return false;
-  if (!files.FlushToDisk(file.get())) return false;
+  const bool written = source([&file](std::string_view piece) {
+    return std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
+  });
+  if (!written || !files.FlushToDisk(file.get())) return false;
   return std::fclose(file.release()) == 0;
 }
 
 }  // namespace
+
+PieceSource OnePiece(std::string_view bytes) {
+  return [bytes](const PieceWriter& write) { return bytes.empty() || write(bytes); };
+}
 
 FileContents ReadWholeFile(const std::string& path, FileSystem& files) {
   FileContents contents;
@@ -62,6 +67,10 @@ bool FileExists(const std::string& path, FileSystem& files) {
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileSystem& files) {
+  return ReplaceFileAtomically(path, OnePiece(bytes), files);
+}
+
+bool ReplaceFileAtomically(const std::string& path, const PieceSource& source, FileSystem& files) {
   // A temporary name of our own beside the target, so the final rename stays
   // on one volume and never clobbers a file we did not create.
   std::string temp;
@@ -71,7 +80,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
     file = files.CreateExclusively(temp);
   }
   if (file == nullptr) return false;
-  if (!WriteAndClose(files, file, bytes) || !files.ReplaceWith(temp, path)) {
+  if (!WriteAndClose(files, file, source) || !files.ReplaceWith(temp, path)) {
     files.Remove(temp);
     return false;
   }
@@ -81,7 +90,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
 bool WriteNewFile(const std::string& newPath, std::string_view bytes, FileSystem& files) {
   std::FILE* file = files.CreateExclusively(newPath);
   if (file == nullptr) return false;
-  if (!WriteAndClose(files, file, bytes)) {
+  if (!WriteAndClose(files, file, OnePiece(bytes))) {
     files.Remove(newPath);
     return false;
   }

@@ -2,6 +2,7 @@
 // are converted with code page 936 and opened through the W functions.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,10 +30,20 @@ FileContents ReadWholeFile(const std::string& path, FileSystem& files = NativeFi
 
 bool FileExists(const std::string& path, FileSystem& files = NativeFileSystem());
 
+// Bytes that come in pieces: a source hands each piece to write, in order,
+// and returns false as soon as write does (or when it cannot go on).
+using PieceWriter = std::function<bool(std::string_view piece)>;
+using PieceSource = std::function<bool(const PieceWriter& write)>;
+
+// The bytes as a source of one piece; they must outlive it.
+PieceSource OnePiece(std::string_view bytes);
+
 // Writes the bytes to a temporary file beside path, flushes it to disk and
 // replaces path with it in one step. On any failure path is left as it was
 // and the temporary file is removed.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           FileSystem& files = NativeFileSystem());
+bool ReplaceFileAtomically(const std::string& path, const PieceSource& source,
                            FileSystem& files = NativeFileSystem());
 
 // Creates newPath with the bytes, failing (without touching it) when newPath

@@ -60,7 +60,11 @@ std::vector<std::string> StoreFile::Read(std::string& text) {
   return {};
 }
 
-bool StoreFile::Write(const std::string& bytes) {
+bool StoreFile::Write(std::string_view bytes) {
+  return Write(OnePiece(bytes));
+}
+
+bool StoreFile::Write(const PieceSource& source) {
   if (needsBackup_ && FileExists(path_, *files_)) {
     // Keep exactly what is on disk before it is replaced; without a copy the
     // save does not happen.
@@ -69,7 +73,7 @@ bool StoreFile::Write(const std::string& bytes) {
       return false;
   }
   needsBackup_ = false;
-  return ReplaceFileAtomically(path_, bytes, *files_);
+  return ReplaceFileAtomically(path_, source, *files_);
 }
 
 std::vector<std::string> LoadFile(StoreFile& file, RecordStore& store) {
@@ -90,11 +94,17 @@ std::vector<std::string> LoadFile(StoreFile& file, AppSettings& settings) {
   return messages;
 }
 
-// The whole file is built in memory first; without memory for it nothing is
-// written and the old file stays.
+// The file is written in pieces formatted one after another into one buffer:
+// a save touches no more fresh memory than that buffer, whatever the size of
+// the store. Without memory for the buffer nothing is written and the old
+// file stays.
 std::vector<std::string> SaveData(StoreFile& file, const RecordStore& store) {
+  constexpr std::size_t kPieceBytes = 256 * 1024;
   try {
-    if (file.Write(FormatData(store))) return {};
+    if (file.Write([&store](const PieceWriter& write) {
+          return FormatDataInPieces(store, kPieceBytes, write);
+        }))
+      return {};
   } catch (const std::bad_alloc&) {
   }
   return {"写入文件失败"};

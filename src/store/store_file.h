@@ -9,6 +9,7 @@
 
 #include "store/app_settings.h"
 #include "store/clock.h"
+#include "store/file_io.h"
 #include "store/file_io_platform.h"
 #include "store/record_store.h"
 
@@ -34,7 +35,8 @@ class StoreFile {
   bool NeedsBackup() const { return needsBackup_; }
   // Writes the bytes atomically, keeping a backup first when needed; returns
   // false when the file was not written.
-  bool Write(const std::string& bytes);
+  bool Write(std::string_view bytes);
+  bool Write(const PieceSource& source);
 
  private:
   std::string path_;
