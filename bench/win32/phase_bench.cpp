@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/list_row.h"
 #include "app/main_list.h"
@@ -21,6 +22,7 @@
 #include "store/data_file.h"
 #include "store/file_io.h"
 #include "store/list_columns.h"
+#include "store/store_file.h"
 #include "support/temp_folder.h"
 
 namespace mirevo {
@@ -81,7 +83,7 @@ void Run(int works) {
   FileContents read;
   Line("read the file", Timed([&] { read = ReadWholeFile(path); }));
   auto store = std::make_unique<RecordStore>();
-  Line("parse", Timed([&] { ParseData(read.bytes, *store); }));
+  Line("parse", Timed([&] { ParseData(std::move(read.bytes), *store); }));
 
   SystemClock clock;
   AppSettings settings;
@@ -104,12 +106,12 @@ void Run(int works) {
   Line("sort by name", Timed([&] { anime.SortRecords(kListColumns[kColumnName].sortKey, false); }));
   Line("RecolourRows", Timed([&] { list.RecolourRows(); }));
 
-  std::string bytes;
-  Line("format", Timed([&] { bytes = FormatData(*store); }));
+  Line("format, the recovery snapshot's", Timed([&] { FormatData(*store); }));
   TimedFiles files;
-  const double save = Timed([&] { ReplaceFileAtomically(path, bytes, files); });
+  StoreFile file(path, clock, files);
+  const double save = Timed([&] { SaveData(file, *store); });
   Line("save: create", files.create);
-  Line("save: write", save - files.create - files.flush - files.replace);
+  Line("save: format and write, in pieces", save - files.create - files.flush - files.replace);
   Line("save: flush", files.flush);
   Line("save: replace", files.replace);
   Line("the store's end", Timed([&] { store.reset(); }));

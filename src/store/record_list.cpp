@@ -96,9 +96,10 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     keys.push_back(key);
   }
   // Each text as its sort key, side by side: the sort then compares plain
-  // bytes.
-  std::string arena(2 * textBytes, '\0');
-  char* end = arena.data();
+  // bytes. The room is left as it comes, so that memory the keys do not
+  // reach is never touched.
+  const std::unique_ptr<char[]> arena(new char[2 * textBytes]);
+  char* end = arena.get();
   for (Key& key : keys) {
     char* start = end;
     end = WriteSortKey(key.text, start);
