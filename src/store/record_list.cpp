@@ -85,36 +85,29 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
   std::vector<Key> keys;
   keys.reserve(records_.size());
   std::size_t textBytes = 0;
-  bool allValidGbk = true;
   // Through the list's own walk, which fetches the records ahead.
   for (const SeriesRecord& record : std::as_const(*this)) {
     const auto position = static_cast<std::uint32_t>(keys.size());
     Key key{{}, SortNumber(record, sortKey).value_or(0), position};
     if (const RecordText* text = SortText(record, sortKey)) {
-      key.text = *text;
+      key.text = *text;  // repointed into the arena below
       textBytes += text->size();
-      allValidGbk = allValidGbk && IsValidGbk(*text);
     }
     keys.push_back(key);
   }
-  // Texts of valid GBK, as nearly all are, are in CompareText order as they
-  // stand. Otherwise each text is compared as its sort key, and the keys are
-  // written side by side into room that is not cleared first, so that memory
-  // the keys do not reach is never touched.
-  std::unique_ptr<char[]> arena;
-  if (!allValidGbk) {
-    arena.reset(new char[2 * textBytes]);
-    char* end = arena.get();
-    for (Key& key : keys) {
-      char* start = end;
-      end = WriteSortKey(key.text, start);
-      key.text = std::string_view(start, static_cast<std::size_t>(end - start));
-    }
-  }
-  for (Key& key : keys)
+  // Each text as its sort key, side by side: the sort then compares plain
+  // bytes. The room is left as it comes, so that memory the keys do not
+  // reach is never touched.
+  const std::unique_ptr<char[]> arena(new char[2 * textBytes]);
+  char* end = arena.get();
+  for (Key& key : keys) {
+    char* start = end;
+    end = WriteSortKey(key.text, start);
+    key.text = std::string_view(start, static_cast<std::size_t>(end - start));
     for (std::size_t i = 0; i < 8; ++i)
       key.head =
           key.head << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
+  }
 
   // Equal keys keep their list order through the position: the result is
   // that of a stable sort.

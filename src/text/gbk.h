@@ -51,10 +51,7 @@ int ReadAtoi(std::string_view text);
 std::optional<int> ReadDecimal(std::string_view text);
 
 // True when every byte is ASCII or part of a well-formed two-byte character
-// (0x80 alone is the euro sign of code page 936). Between two such texts the
-// plain byte order is the CompareText order: they split into the same
-// characters as far as they agree, and no lone byte from 0x81 up, whose
-// value as a character is below every two-byte one, can decide.
+// (0x80 alone is the euro sign of code page 936).
 bool IsValidGbk(std::string_view text);
 
 // The longest prefix of at most maxBytes bytes that does not end inside a
