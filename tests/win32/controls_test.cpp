@@ -120,7 +120,9 @@ TEST_F(LookTest, TheContextAndTrayMenusAreDrawnThroughTheWindow) {
       if (tray) ::SendMessageW(Main(), TrayIcon::kCallbackMessage, IDR_TRAY_MENU, WM_RBUTTONUP);
       if (!tray) NotifyFromList(NM_RCLICK, 0);
     });
-    if (!tray) EXPECT_EQ(state, ContextMenuStateFor(kFinishedList, true));
+    if (!tray) {
+      EXPECT_EQ(state, ContextMenuStateFor(kFinishedList, true));
+    }
   }
   EXPECT_TRUE(fakes_.messages.empty() && fakes_.notified.size() == 1u) << "nothing chosen";
 }

@@ -1,11 +1,11 @@
 // Mirevo.exe as a user runs it: a copy of the real program in a folder with
 // a one-work data file, driven only through its windows from this process.
-// The work is renamed, then the program is killed; the next start offers the
-// change back before its window, and "是" brings it. A second copy started
-// meanwhile shows only its message and ends having touched no file; the
-// first runs on, and "保存并退出" keeps what was done with nothing left to
+// The work is updated and renamed, then the program is killed; the next start
+// offers the update back before its window, and "是" brings it. A second copy
+// started meanwhile shows only its message and ends having touched no file;
+// the first runs on, and "保存并退出" keeps what was done with nothing left to
 // recover. The rules behind the texts are the native tests', the other paths
-// (the buttons among them) the in-process tests'.
+// (mv.ini written at the exit among them) the in-process tests'.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -19,7 +19,7 @@ namespace {
 
 using mirevo::testing::ReadBytes;
 
-constexpr int kName = 2;
+constexpr int kName = 2, kEpisode = 3;
 
 class JourneyTest : public ::testing::Test {
  protected:
@@ -48,7 +48,7 @@ class JourneyTest : public ::testing::Test {
   HWND main_ = nullptr, list_ = nullptr;
 };
 
-TEST_F(JourneyTest, ARenameOutlivesAKillAndASecondCopyLeavesTheFirstAlone) {
+TEST_F(JourneyTest, AnUpdateAndARenameOutliveAKillAndASecondCopyLeavesTheFirstAlone) {
   mirevo::testing::WriteBytes(DataFile(), "T=0;N=1;n=示例动画;v=3;d=2020-01-01 10:00;");
   const std::string recovery = DataFile() + ".unsaved";
   Launch();
@@ -56,6 +56,8 @@ TEST_F(JourneyTest, ARenameOutlivesAKillAndASecondCopyLeavesTheFirstAlone) {
   LVITEMW item{};
   item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendRemote(list_, LVM_SETITEMSTATE, 0, &item, sizeof item);
+  Press(main_, IDC_UPDATE);
+  ASSERT_TRUE(WaitFor([&] { return Cell(list_, 0, kEpisode) == L"4"; }));
 
   // Enter on the list edits the work ("编辑").
   ::PostMessageW(list_, WM_KEYDOWN, VK_RETURN, 1);
@@ -76,7 +78,7 @@ TEST_F(JourneyTest, ARenameOutlivesAKillAndASecondCopyLeavesTheFirstAlone) {
   EXPECT_NE(TextsInside(question).find(L"要恢复这些修改吗"), std::wstring::npos);
   Press(question, IDYES);
   ASSERT_NO_FATAL_FAILURE(AwaitMain());
-  EXPECT_EQ(Cell(list_, 0, kName), L"新名");
+  EXPECT_EQ(Cell(list_, 0, kName) + L"|" + Cell(list_, 0, kEpisode), L"新名|4");
 
   const std::string data = ReadBytes(DataFile());
   {
@@ -94,7 +96,7 @@ TEST_F(JourneyTest, ARenameOutlivesAKillAndASecondCopyLeavesTheFirstAlone) {
   ExpectOnlyMainWindow();
   Press(main_, IDC_SAVE_EXIT);
   ASSERT_EQ(program_->WaitForExit(), 0u) << "the program did not end well";
-  EXPECT_NE(ReadBytes(DataFile()).find(";n=新名;"), std::string::npos);
+  EXPECT_NE(ReadBytes(DataFile()).find(";n=新名;v=4;"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(recovery));
 }
 

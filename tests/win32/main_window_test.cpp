@@ -43,8 +43,9 @@ TEST_F(MainWindowTest, StartsAsItsSettingsSayAndTheTypeDialogsChoiceMovesAnAwait
     ExpectListShowsTheRows();
     EXPECT_EQ(::GetFocus(), List()) << "the keyboard works on the list";
     EXPECT_EQ(::IsZoomed(Main()) != FALSE, left < 0);
-    if (left >= 0)
+    if (left >= 0) {
       EXPECT_EQ(std::pair(WindowRect(Main()).left, WindowRect(Main()).top), std::pair(left, top));
+    }
     EXPECT_FALSE(HasExStyle(WS_EX_TOPMOST));
   }
   DialogScript script;
@@ -62,16 +63,16 @@ TEST_F(MainWindowTest, StartsAsItsSettingsSayAndTheTypeDialogsChoiceMovesAnAwait
 
 // Each path, with row 1 of "动画" selected and a question answered No: the
 // record dialog it opens (what it shows is the commands' rule) takes a new
-// name; and what the window shows after it. ("更新" is the flat button's
-// double click, Enter on the list the journey's, a picked tab the way out's,
-// where it becomes the tab kept.)
+// name; and what the window shows after it.
 TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWork) {
-  enum Via { kButton, kList, kMenu, kHeader };
-  // the way, its id (a button, a list notification, a menu item or a
-  // column), the record dialog it opens and the outcome
+  enum Via { kButton, kList, kMenu, kTab, kHeader };
+  // the way, its id (a button (IDOK: Enter), a list notification, a menu
+  // item, a tab or a column), the record dialog it opens and the outcome
   const std::tuple<Via, UINT, const char*, const char*> paths[] = {
       {kButton, IDC_ADD, "添加", "row 0"},
+      {kButton, IDC_UPDATE, nullptr, "row 1"},
       {kButton, IDC_EDIT, "编辑", "row 1"},
+      {kButton, IDOK, "编辑", "row 1"},
       {kList, static_cast<UINT>(NM_DBLCLK), "编辑", "row 1"},
       {kButton, IDC_FINISH, nullptr, "tab 4"},
       {kButton, IDC_DELETE, nullptr, "ask 删除"},
@@ -81,6 +82,7 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
       {kMenu, ID_MENU_FINISH, nullptr, "tab 4"},
       {kMenu, ID_MENU_ADD, "添加", "row 0"},
       {kMenu, ID_MENU_DELETE, nullptr, "ask 删除"},
+      {kTab, kFinishedList, nullptr, "tab 4"},
       {kHeader, 3, nullptr, "sort 3"}};
   for (const auto& [via, id, title, expected] : paths) {
     SCOPED_TRACE(::testing::Message() << via << " " << id);
@@ -101,6 +103,7 @@ TEST_F(MainWindowTest, EachControlKeyAndMenuItemReachesItsCommandOnTheSelectedWo
       if (via == kButton) Press(static_cast<int>(id));
       if (via == kList) NotifyFromList(id, 1);
       if (via == kMenu) NotifyFromList(NM_RCLICK, 1);
+      if (via == kTab) ClickTab(static_cast<int>(id));
       if (via == kHeader) NotifyFromList(LVN_COLUMNCLICK, -1, static_cast<int>(id));
     });
     std::string outcome = "nothing";
