@@ -193,7 +193,8 @@ TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
 
 using RecoveryWriterTest = RecoveryTest;
 
-// Snapshots that come while a write is under way fold into the newest.
+// Snapshots that come while a write is under way fold into the newest; the
+// last one written is given back for its memory.
 // Discard waits for a write under way, drops what waits and leaves no file.
 // The writer goes on working afterwards, and its end still writes what waits.
 TEST_F(RecoveryWriterTest, WritesTheNewestSnapshotDiscardsAndWritesWhatWaitsAtTheEnd) {
@@ -208,6 +209,8 @@ TEST_F(RecoveryWriterTest, WritesTheNewestSnapshotDiscardsAndWritesWhatWaitsAtTh
     writer.WaitIdle();
     EXPECT_EQ(files.steps,
               (Names{"create", "flush a", "replace ", "create", "flush c", "replace a"}));
+    EXPECT_EQ(writer.TakeSpare(), "c");
+    EXPECT_EQ(writer.TakeSpare(), "") << "given back once";
     files.SetGate(false);
     writer.Write("d");
     files.WaitUntilHeld();

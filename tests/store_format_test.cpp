@@ -43,6 +43,9 @@ TEST(DataFileTest, ThePiecesOfASaveJoinIntoTheFile) {
     EXPECT_EQ(joined, FormatData(store)) << pieceBytes;
     EXPECT_EQ(pieces > 1, pieceBytes < joined.size()) << pieceBytes;
   }
+  std::string reused(5000, 'x');
+  FormatData(store, reused);
+  EXPECT_EQ(reused, FormatData(store)) << "formatted into a longer text";
   int offered = 0;
   EXPECT_FALSE(FormatDataInPieces(store, 100, [&](std::string_view) { return ++offered < 2; }));
   EXPECT_EQ(offered, 2);

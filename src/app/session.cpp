@@ -70,7 +70,9 @@ void Session::LoadDataFile() {
 void Session::TakeSnapshot() {
   if (!store_.dataChanged || store_.changes == snapshotChanges_) return;
   snapshotChanges_ = store_.changes;
-  recoveryWriter_.Write(FormatData(store_));
+  std::string snapshot = recoveryWriter_.TakeSpare();
+  FormatData(store_, snapshot);
+  recoveryWriter_.Write(std::move(snapshot));
 }
 
 void Session::DropRecoveryFile() {

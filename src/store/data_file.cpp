@@ -336,18 +336,23 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
 }
 
 std::string FormatData(const RecordStore& store) {
+  std::string out;
+  FormatData(store, out);
+  return out;
+}
+
+void FormatData(const RecordStore& store, std::string& out) {
   // The whole file is built in one buffer of exactly its size, so that no
   // more memory is touched than the file needs.
   std::size_t size = 0;
   for (int index = 0; index < kListCount; ++index)
     for (const SeriesRecord& r : store.lists[index]) size += RecordBytes(index, r);
-  std::string out(size, '\0');
+  out.resize(size);
   EntryWriter writer(out.data());
   for (int index = 0; index < kListCount; ++index)
     for (const SeriesRecord& r : store.lists[index]) WriteRecord(writer, index, r);
   // The sizes above are what keeps the writer inside the buffer.
   assert(writer.Position() == out.data() + out.size());
-  return out;
 }
 
 bool FormatDataInPieces(const RecordStore& store, std::size_t pieceBytes,

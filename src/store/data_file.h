@@ -16,8 +16,10 @@ namespace mirevo {
 // records' texts borrow the text's bytes, which the lists keep.
 std::vector<std::string> ParseData(std::string text, RecordStore& store);
 
-// The bytes of the data file for the store.
+// The bytes of the data file for the store; the second form writes them into
+// out, in the memory it already has when that is large enough.
 std::string FormatData(const RecordStore& store);
+void FormatData(const RecordStore& store, std::string& out);
 // The same bytes, handed to write in pieces of at most pieceBytes each (a
 // work longer than that comes in a piece of its own), formatted one after
 // another into one buffer. Stops, returning false, as soon as write does.

@@ -24,6 +24,7 @@ void RecoveryWriter::Run() {
     lock.unlock();
     const bool written = file_.Write(snapshot);
     lock.lock();
+    spare_ = std::move(snapshot);
     writing_ = false;
     if (!written && failure_ == Failure::kNone) failure_ = Failure::kUnreported;
     idle_.notify_all();
@@ -53,6 +54,11 @@ void RecoveryWriter::Stop() {
   thread_.join();
   std::lock_guard lock(mutex_);
   stopping_ = false;
+}
+
+std::string RecoveryWriter::TakeSpare() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(spare_, {});
 }
 
 bool RecoveryWriter::TakeFailure() {

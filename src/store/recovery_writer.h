@@ -37,6 +37,9 @@ class RecoveryWriter {
   // True once, for the first write that failed: the window's thread asks,
   // and tells the user.
   bool TakeFailure();
+  // The last snapshot written, whose memory the next one can be made in: a
+  // large store's snapshot then touches no fresh memory. Empty at first.
+  std::string TakeSpare();
 
  private:
   void Run();
@@ -46,6 +49,7 @@ class RecoveryWriter {
   std::condition_variable wake_;  // something to write, or stop
   std::condition_variable idle_;  // a write ended
   std::optional<std::string> pending_;
+  std::string spare_;
   bool writing_ = false;
   bool stopping_ = false;
   enum class Failure { kNone, kUnreported, kReported } failure_ = Failure::kNone;
