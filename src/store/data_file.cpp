@@ -342,7 +342,7 @@ std::string FormatData(const RecordStore& store) {
 }
 
 void FormatData(const RecordStore& store, std::string& out) {
-  // The whole file is built in one buffer of exactly its size, so that no
+  // The whole file is built in out, first made exactly its size, so that no
   // more memory is touched than the file needs.
   std::size_t size = 0;
   for (int index = 0; index < kListCount; ++index)

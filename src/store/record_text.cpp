@@ -1,9 +1,9 @@
 #include "store/record_text.h"
 
 #include <cstring>
-#include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <utility>
 
 namespace mirevo {
 
@@ -20,12 +20,7 @@ void RecordText::Assign(std::string_view text) {
     copy.reset(new char[size]);
     std::memcpy(copy.get(), text.data(), size);
   }
-  Release();
-  if (copy) {
-    data_ = copy.release();
-    owned_ = true;
-  }
-  size_ = size;
+  Own(std::move(copy), size);
 }
 
 RecordText& RecordText::operator+=(std::string_view more) {
@@ -34,11 +29,17 @@ RecordText& RecordText::operator+=(std::string_view more) {
   std::unique_ptr<char[]> joined(new char[size]);
   if (size_ > 0) std::memcpy(joined.get(), data_, size_);
   std::memcpy(joined.get() + size_, more.data(), more.size());
-  Release();
-  data_ = joined.release();
-  size_ = size;
-  owned_ = true;
+  Own(std::move(joined), size);
   return *this;
+}
+
+void RecordText::Own(std::unique_ptr<char[]> bytes, std::uint32_t size) noexcept {
+  Release();
+  if (bytes) {
+    data_ = bytes.release();
+    owned_ = true;
+  }
+  size_ = size;
 }
 
 void RecordText::clear() noexcept {

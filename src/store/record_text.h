@@ -11,6 +11,7 @@
 #include <concepts>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string_view>
 
 namespace mirevo {
@@ -61,6 +62,8 @@ class RecordText {
   }
   [[noreturn]] static void ThrowTooLong();
   void Assign(std::string_view text);
+  // Takes bytes of new[] (none for an empty text) in place of the old ones.
+  void Own(std::unique_ptr<char[]> bytes, std::uint32_t size) noexcept;
   void Release() noexcept {
     if (owned_) delete[] data_;
     data_ = kNothing;
