@@ -32,12 +32,15 @@ void RecordList::KeepBytes(std::shared_ptr<const std::string> bytes) {
     keptBytes_.push_back(std::move(bytes));
 }
 
+// A new record gets its members' defaults and nothing more: made with
+// make_unique<SeriesRecord>(), the whole record would be cleared to zero
+// first, once per work of a loaded file.
 SeriesRecord& RecordList::InsertNewRecord() {
-  return **records_.insert(records_.begin(), std::make_unique<SeriesRecord>());
+  return **records_.insert(records_.begin(), std::make_unique_for_overwrite<SeriesRecord>());
 }
 
 SeriesRecord& RecordList::AppendNewRecord() {
-  return *records_.emplace_back(std::make_unique<SeriesRecord>());
+  return *records_.emplace_back(std::make_unique_for_overwrite<SeriesRecord>());
 }
 
 std::size_t RecordList::IndexOf(const SeriesRecord& record) const {
