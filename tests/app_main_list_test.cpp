@@ -150,8 +150,7 @@ const std::string kMondayWork =
 // counter at the largest id cannot be raised: a new work takes the smallest
 // id no work has, never one in use, across restarts too.
 TEST_F(AppTest, AddOnAKindTabGivesANextTimeAWeekLaterAndAFreeIdAtTheLargestOne) {
-  WriteBytes("data.mvd", "T=0;N=2147483647;n=max;T=0;N=1;n=one;");
-  Start();
+  Start("T=0;N=2147483647;n=max;T=0;N=1;n=one;");
   view.recordDialogs.push_back(FakeView::Confirmed([](RecordForm& form) {
     std::tie(form.name, form.episodeText, form.weekday, form.airHour, form.airMinute, form.rating,
              form.notes) = std::tuple("灼眼的夏娜", "1", 5, 1, 5, 2, "第一季");

@@ -15,10 +15,7 @@
 namespace mirevo {
 namespace {
 
-using testing::ChinaTimeTest;
-using testing::DaylightSavingTest;
-using testing::kChinaTuesdayEvening;
-using testing::kOneDay;
+using namespace testing;
 
 // Sunday 2006-02-05 00:00 in China, counted independently of the code under test.
 constexpr std::time_t kSunday = 1139068800, kMinute = 60, kHour = 3600;
@@ -55,7 +52,7 @@ TEST_F(ChinaTimeTest, TimeTextIsLocalTimeReadNoFurtherThanItsEnd) {
 // AddOneWeek: short, damaged, out of range, before the runtime's first day,
 // past the last year of four digits.
 std::vector<std::pair<std::string, std::string>> WeekLaterByTheCalendar() {
-  testing::ScopedTimeZone china(testing::kChinaZone);
+  ScopedTimeZone china(kChinaZone);
   std::vector<std::pair<std::string, std::string>> weeks;
   for (int year : {2011, 2018, 2024})
     for (int month = 1; month <= 12; ++month)
@@ -83,12 +80,12 @@ std::vector<std::pair<std::string, std::string>> WeekLaterByTheCalendar() {
 // calendar.
 TEST(WeekAheadTest, GivesWhatAddOneWeekGivesInEveryZone) {
   const auto weeks = WeekLaterByTheCalendar();
-  std::vector<const char*> zones{testing::kChinaZone, testing::kDaylightSavingZone};
+  std::vector<const char*> zones{kChinaZone, kDaylightSavingZone};
 #ifndef _WIN32
   zones.insert(zones.end(), {"Australia/Lord_Howe", "America/Sao_Paulo", "Pacific/Apia"});
 #endif
   for (const char* zone : zones) {
-    testing::ScopedTimeZone pinned(zone);
+    ScopedTimeZone pinned(zone);
     WeekAhead weekAhead;
     for (const auto& [text, byCalendar] : weeks) {
       const bool skipped = AddOneWeek(text) != byCalendar;
@@ -317,7 +314,7 @@ TEST_F(DaylightSavingTest, NextDueMomentAcrossTheChanges) {
     EXPECT_EQ(NextDueMoment(StoreOf({{{next}}}), now, false), expected) << next;
 #ifndef _WIN32
   // A day that starts at 01:00: the date turns at the jump.
-  testing::ScopedTimeZone brazil("America/Sao_Paulo");
+  ScopedTimeZone brazil("America/Sao_Paulo");
   EXPECT_EQ(NextDueMoment(RecordStore{}, 1162692000, false), 1162695600);
 #endif
 }

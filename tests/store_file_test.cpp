@@ -17,23 +17,19 @@
 namespace mirevo {
 namespace {
 
-using testing::FaultyFiles;
-using testing::ReadBytes;
-using testing::StoreGenerator;
-using testing::WriteBytes;
+using namespace testing;
 using Messages = std::vector<std::string>;
 using Names = std::vector<std::string>;
 
 class StoreFileTest : public ::testing::Test {
  protected:
   Names Files() const { return folder.FileNames(); }
-  std::string Path(const char* name) const { return folder.File(name); }
-  std::string Read(const char* name) const { return ReadBytes(Path(name)); }
-  void Write(const char* name, const std::string& bytes) { WriteBytes(Path(name), bytes); }
+  std::string Read(const char* name) const { return ReadBytes(folder.File(name)); }
+  void Write(const char* name, const std::string& bytes) { WriteBytes(folder.File(name), bytes); }
   std::string Recovered() const { return Read("data.mvd.unsaved"); }
 
-  testing::ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC
-  testing::TempFolder folder;
+  ScopedTimeZone zone{"UTC0"};  // the backup names below are in UTC
+  TempFolder folder;
   FixedClock clock{1796588100};  // 2026-12-06 20:15 UTC
   FaultyFiles files;
   RecoveryFile recovery{folder.File("data.mvd"), clock, files};
@@ -46,9 +42,9 @@ class StoreFileTest : public ::testing::Test {
 TEST_F(StoreFileTest, SaveThenLoadGivesTheSameStoreAndBytesAgain) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     RecordStore original = StoreGenerator(seed).Make(seed % 13 * 25, /*hostile=*/true), loaded;
-    StoreFile file(Path("data.mvd"), clock);
+    StoreFile file(folder.File("data.mvd"), clock);
     ASSERT_EQ(SaveData(file, original), Messages{});
-    StoreFile again(Path("data.mvd"), clock);
+    StoreFile again(folder.File("data.mvd"), clock);
     ASSERT_EQ(LoadFile(again, loaded), Messages{}) << "seed " << seed;
     EXPECT_EQ(loaded.idCounter, original.idCounter);
     ASSERT_EQ(SaveData(again, loaded), Messages{});
@@ -67,14 +63,14 @@ TEST_F(StoreFileTest, SettingsRoundTripWithTheListsWidthsAndTab) {
         std::tuple("番组\\my.mvd", "", defaultType);
     ColumnWidths dragged = settings.columnWidths;
     std::tie(dragged[0], dragged[11]) = std::tuple(25, 333);
-    StoreFile file(Path("mv.ini"), clock);
+    StoreFile file(folder.File("mv.ini"), clock);
     ASSERT_EQ(SaveSettings(file, settings, dragged, 2), Messages{});
     EXPECT_EQ(LoadFile(file, loaded), Messages{});
     EXPECT_EQ(
         std::tie(loaded.dataPath, loaded.searchPostfix, loaded.columnWidths, loaded.rememberedTab),
         std::tuple(settings.dataPath, "", dragged, defaultType == 3 ? 2 : kNoRememberedTab));
   }
-  StoreFile missingFolder(Path("no-such-folder/mv.ini"), clock);
+  StoreFile missingFolder(folder.File("no-such-folder/mv.ini"), clock);
   AppSettings settings;
   EXPECT_EQ(SaveSettings(missingFolder, settings, {}, 0), Messages{"写入ini文件失败"});
 }
@@ -89,10 +85,10 @@ TEST_F(StoreFileTest, TheFirstSaveKeepsAFileThatWasDamagedOrCouldNotBeRead) {
       {FaultyFiles::kOpen, {}},
       {FaultyFiles::kRead, {"读取时出现未知错误"}}};
   for (const auto& [refusal, messages] : cases) {
-    std::filesystem::remove(Path("data.mvd.20261206-2015.bak"));
+    std::filesystem::remove(folder.File("data.mvd.20261206-2015.bak"));
     Write("data.mvd", damaged);
     files.failing = refusal;
-    StoreFile file(Path("data.mvd"), clock, files);
+    StoreFile file(folder.File("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(LoadFile(file, store), messages);
     if (refusal != FaultyFiles::kNoStep) {
@@ -110,7 +106,7 @@ TEST_F(StoreFileTest, TheFirstSaveKeepsAFileThatWasDamagedOrCouldNotBeRead) {
 
   // The settings file is kept the same way.
   Write("mv.ini", "topshow=1;NoSuchKey=2;");
-  StoreFile ini(Path("mv.ini"), clock);
+  StoreFile ini(folder.File("mv.ini"), clock);
   AppSettings settings;
   EXPECT_EQ(LoadFile(ini, settings), Messages{"文件错误"});
   ASSERT_EQ(SaveSettings(ini, settings, settings.columnWidths, 0), Messages{});
@@ -130,7 +126,7 @@ TEST_F(RecoveryTest, AFailedStepLeavesTheOldFileOrNone) {
   for (bool hadOne : {false, true}) {
     for (Step step : {Step::kCreate, Step::kWrite, Step::kFlush, Step::kReplace}) {
       Write("data.mvd", "data");
-      std::filesystem::remove(Path("data.mvd.unsaved"));
+      std::filesystem::remove(folder.File("data.mvd.unsaved"));
       if (hadOne) Write("data.mvd.unsaved", "old");
       files.failing = step;
       EXPECT_FALSE(recovery.Write("new")) << step;
@@ -179,9 +175,9 @@ TEST_F(RecoveryTest, SetAsideKeepsADatedBackupAndNeverOverwritesOne) {
 TEST_F(RecoveryTest, ADamagedFileLoadsWhatItCanAndIsKeptBeforeItGoes) {
   const std::string damaged = "T=0;N=4;n=kept;\r\nT=0 N=5";
   for (bool thenWrite : {true, false}) {
-    std::filesystem::remove(Path("data.mvd.unsaved.20261206-2015.bak"));
+    std::filesystem::remove(folder.File("data.mvd.unsaved.20261206-2015.bak"));
     Write("data.mvd.unsaved", damaged);
-    RecoveryFile again(Path("data.mvd"), clock, files);
+    RecoveryFile again(folder.File("data.mvd"), clock, files);
     RecordStore store;
     EXPECT_EQ(again.Load(store), Names{"mvd文件内部出错,此时请不要按保存按钮"});
     EXPECT_EQ(std::tuple(store.lists[kAnime].size(), store.idCounter), std::tuple(1u, 4));

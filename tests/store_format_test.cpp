@@ -57,17 +57,16 @@ TEST(DataFileTest, ThePiecesOfASaveJoinIntoTheFile) {
 // the file. Fields before the first record are skipped, also with one.
 TEST(DataFileTest, TValuesChooseListAndCategoryOrAwaitAKind) {
   for (int t : {-1, 4, 14, 24, 26}) {
+    SCOPED_TRACE(t);
     RecordStore store;
     const std::string odd = "T=" + std::to_string(t) + ";N=5;n=x;v=3;";
     EXPECT_EQ(ParseData("n=a;v=1;" + odd + "T=1;N=6;" + odd + "T=30;N=7;", store),
-              (Messages{kFileError, kDamaged}))
-        << t;
+              (Messages{kFileError, kDamaged}));
     EXPECT_EQ(FormatData(store),
               "T=1;N=6;w=0;t=;n=;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;"
               "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;"
               "T=25;N=5;w=0;t=;n=x;v=3;s=0;d=;m=;p=;D=;k=;W=;c=0;"
-              "T=20;N=7;w=0;t=;n=;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;")
-        << t;
+              "T=20;N=7;w=0;t=;n=;v=1;s=0;d=;m=;p=;D=;k=;W=;c=0;");
   }
 }
 

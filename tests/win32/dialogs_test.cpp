@@ -153,21 +153,20 @@ TEST_F(FormDialogs, ARefusalIsShownAndSendsTheKeyboardToItsField) {
 // value; what it gives back is kept: the update time, the next time (which
 // "清零", enabled for it alone, can make unknown), the keyword.
 TEST_F(FormDialogs, TheRecordDialogsButtonsOpenTheirDialogsOnItsValues) {
-  // the button, the control that shows the value, the value, the button
-  // pressed, and the update time, the next time and the keyword after "确定"
-  const std::tuple<int, int, const wchar_t*, int, const char*> cases[] = {
-      {IDC_SET_UPDATE_TIME, IDC_DATE_PICKER, L"2006-06-25", IDOK,
-       "2006-07-01 19:45|2006-07-02 21:30|凉宫春日"},
-      {IDC_SET_NEXT_TIME, IDC_DATE_PICKER, L"2006-07-02", IDOK,
-       "2006-06-25 21:30|2006-07-01 19:45|凉宫春日"},
-      {IDC_SET_NEXT_TIME, IDC_DATE_PICKER, L"2006-07-02", IDC_CLEAR_TIME,
-       "2006-06-25 21:30|Unknown|凉宫春日"},
-      {IDC_KEYWORD_SET, IDC_KEYWORD, L"凉宫春日", IDOK, "2006-06-25 21:30|2006-07-02 21:30|夏娜"}};
+  // the button, the value its dialog shows (the time dialogs in the date
+  // picker), the button pressed, and the update time, the next time and the
+  // keyword after "确定"
+  const std::tuple<int, const wchar_t*, int, const char*> cases[] = {
+      {IDC_SET_UPDATE_TIME, L"2006-06-25", IDOK, "2006-07-01 19:45|2006-07-02 21:30|凉宫春日"},
+      {IDC_SET_NEXT_TIME, L"2006-07-02", IDOK, "2006-06-25 21:30|2006-07-01 19:45|凉宫春日"},
+      {IDC_SET_NEXT_TIME, L"2006-07-02", IDC_CLEAR_TIME, "2006-06-25 21:30|Unknown|凉宫春日"},
+      {IDC_KEYWORD_SET, L"凉宫春日", IDOK, "2006-06-25 21:30|2006-07-02 21:30|夏娜"}};
   const RecordForm stored = record;
-  for (const auto& [button, field, shown, press, result] : cases) {
+  for (const auto& [button, shown, press, result] : cases) {
     SCOPED_TRACE(result);
     record = stored;
     const char* title = button == IDC_KEYWORD_SET ? kKeywordTitle : kTimeTitle;
+    const int field = button == IDC_KEYWORD_SET ? IDC_KEYWORD : IDC_DATE_PICKER;
     DialogScript script;
     script.On(kRecordTitle, [&](HWND dialog) { Click(dialog, button); })
         .On(title,
