@@ -74,16 +74,18 @@ TEST(DataFileTest, DamagedTextsStopReadingAndKeepWhatWasRead) {
   // After one complete record: a line break added by hand, a tag at the very
   // end, a tag without "=", values that run to the end without ";"; an
   // unknown tag is skipped and reading goes on. ";" + one byte + "=" inside
-  // a value starts an entry of its own.
+  // a value starts an entry of its own; an empty value ends at its ";"
+  // whatever follows.
   const std::tuple<std::string, Messages, std::string> cases[] = {
       {"T", {kDamaged}, ""},           {"Tx0", {kDamaged}, ""},
       {"T=1", {kDamaged}, ""},         {"v=2;\r\nx", {kDamaged}, ""},
       {"Q=1;m=y;", {kFileError}, "y"}, {"m=x;n=y;", {}, "x"},
       {"m=a;;b;;", {}, "a;;b;"},       {"", {}, ""},
+      {"v=;;b;;", {kDamaged}, ""},     {";==1;m=x;", {kFileError}, "x"},
   };
   for (const auto& [tail, messages, notes] : cases) {
     RecordStore store;
-    EXPECT_EQ(ParseData("T=0;N=1;n=first;" + tail, store), messages) << '"' << tail << '"';
+    EXPECT_EQ(ParseData("T=0;N=1;w=0;t=;n=first;" + tail, store), messages) << '"' << tail << '"';
     ASSERT_GE(store.lists[0].size(), 1u);
     EXPECT_EQ(store.lists[0].Head().notes, notes) << '"' << tail << '"';
     EXPECT_EQ(store.lists[0].Head().name, tail == "m=x;n=y;" ? "y" : "first");

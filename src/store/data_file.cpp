@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -93,10 +94,67 @@ class ValueEnds {
     return word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
   }
 
+  std::span<const std::uint64_t> Words() const {
+    return bits_;
+  }
+
  private:
   std::string_view text_;
   std::vector<std::uint64_t> bits_;
   std::size_t lastSemicolon_;
+};
+
+// ValueEnds::From for values asked for in the order they come, each past
+// the end found before it. The tag and "=" before a value are never an end,
+// so a value's end is nearly always the next end left: stepping to it takes
+// a couple of bit operations, where finding it from the value's start would
+// wait on the position the previous value gave.
+class EndCursor {
+ public:
+  explicit EndCursor(const ValueEnds& ends, std::string_view text)
+      : ends_(ends), words_(ends.Words()), text_(text) {
+    Seek(0);
+  }
+
+  [[gnu::always_inline]] std::size_t From(std::size_t q) {
+    const std::size_t end = Next();
+    // Not the next end: damaged text passed over ends, or a ";" at q ends an
+    // empty value before it.
+    if (end == std::string_view::npos || end < q ||
+        (end != q && q < text_.size() && text_[q] == ';'))
+      return FromAfresh(q);
+    return end;
+  }
+
+ private:
+  // The next end left, taken, or npos when none is.
+  [[gnu::always_inline]] std::size_t Next() {
+    while (left_ == 0) {
+      if (word_ + 1 >= words_.size()) return std::string_view::npos;
+      left_ = words_[++word_];
+    }
+    const std::size_t end = word_ * 64 + static_cast<std::size_t>(std::countr_zero(left_));
+    left_ &= left_ - 1;
+    return end;
+  }
+
+  [[gnu::noinline]] std::size_t FromAfresh(std::size_t q) {
+    const std::size_t end = ends_.From(q);
+    Seek(end == std::string_view::npos ? text_.size() : end + 1);
+    return end;
+  }
+
+  // The ends from position on are left.
+  void Seek(std::size_t position) {
+    word_ = position / 64;
+    left_ = words_[word_] & (~std::uint64_t{0} << (position % 64));
+  }
+
+  const ValueEnds& ends_;
+  std::span<const std::uint64_t> words_;
+  std::string_view text_;
+  std::size_t word_ = 0;    // the word of the ends being given out
+  std::uint64_t left_ = 0;  // its ends not yet given
 };
 
 // ReadAtoi's number, found directly for the plain digits that nearly every
@@ -288,8 +346,7 @@ void WriteRecord(EntryWriter& writer, int list, const SeriesRecord& r) {
 // One entry of the field kFields[Index] at p, read into the record; false,
 // and nothing read, when the entry at p is another one or has no end.
 template <std::size_t Index>
-bool ReadFieldAt(std::string_view text, const ValueEnds& ends, std::size_t& p,
-                 SeriesRecord& record) {
+bool ReadFieldAt(std::string_view text, EndCursor& ends, std::size_t& p, SeriesRecord& record) {
   constexpr Field kField = kFields[Index];
   if (p + 1 >= text.size() || text[p] != kField.tag || text[p + 1] != '=') return false;
   const std::size_t e = ends.From(p + 2);
@@ -304,7 +361,7 @@ bool ReadFieldAt(std::string_view text, const ValueEnds& ends, std::size_t& p,
 // starts. The general loop reads from there, the same way: this is its
 // quicker path for the usual file, where every field is known ahead.
 template <std::size_t... Index>
-std::size_t ReadFieldsInOrder(std::string_view text, const ValueEnds& ends, std::size_t p,
+std::size_t ReadFieldsInOrder(std::string_view text, EndCursor& ends, std::size_t p,
                               SeriesRecord& record, std::index_sequence<Index...>) {
   (ReadFieldAt<Index>(text, ends, p, record) && ...);
   return p;
@@ -315,7 +372,8 @@ std::size_t ReadFieldsInOrder(std::string_view text, const ValueEnds& ends, std:
 std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
   const auto kept = std::make_shared<const std::string>(std::move(bytes));
   const std::string_view text = *kept;
-  const ValueEnds ends(text);
+  const ValueEnds valueEnds(text);
+  EndCursor ends(valueEnds, text);
   std::array<bool, kListCount> borrowed{};
   std::vector<std::string> messages;
   SeriesRecord* current = nullptr;
