@@ -120,9 +120,8 @@ class EndCursor {
     const std::size_t end = Next();
     // Not the next end: damaged text passed over ends, or a ";" at q ends an
     // empty value before it.
-    if (end == std::string_view::npos || end < q ||
-        (end != q && q < text_.size() && text_[q] == ';'))
-      return FromAfresh(q);
+    // (Unsigned: an end before q, or none, lies far past the text.)
+    if (end - q >= text_.size() || (end != q && text_[q] == ';')) return FromAfresh(q);
     return end;
   }
 
@@ -348,7 +347,12 @@ void WriteRecord(EntryWriter& writer, int list, const SeriesRecord& r) {
 template <std::size_t Index>
 bool ReadFieldAt(std::string_view text, EndCursor& ends, std::size_t& p, SeriesRecord& record) {
   constexpr Field kField = kFields[Index];
-  if (p + 1 >= text.size() || text[p] != kField.tag || text[p + 1] != '=') return false;
+  // The tag and "=" compared as one two-byte number.
+  constexpr auto kEntryStart = std::bit_cast<std::uint16_t>(std::array{kField.tag, '='});
+  std::uint16_t start;
+  if (p + 1 >= text.size()) return false;
+  std::memcpy(&start, text.data() + p, sizeof start);
+  if (start != kEntryStart) return false;
   const std::size_t e = ends.From(p + 2);
   if (e == std::string_view::npos) return false;
   ReadValue(kField, std::string_view(text.data() + p + 2, e - p - 2), record);

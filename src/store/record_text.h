@@ -35,8 +35,8 @@ class RecordText {
   // exists or until it is set again.
   void Borrow(std::string_view bytes) {
     const std::uint32_t size = CheckedSize(bytes.size());
-    Release();
-    if (size > 0) data_ = bytes.data();
+    if (owned_) Release();
+    data_ = size > 0 ? bytes.data() : kNothing;
     size_ = size;
   }
 
