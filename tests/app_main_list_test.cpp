@@ -11,8 +11,6 @@
 namespace mirevo::testing {
 namespace {
 
-using Texts = std::array<std::string, kColumnCount>;
-
 TEST_F(AppTest, RowTextsFollowTheColumns) {
   Start(
       "T=0;N=12;w=-1;t=;n=无日;v=3;s=0;d=2006-01-30 "
@@ -22,10 +20,10 @@ TEST_F(AppTest, RowTextsFollowTheColumns) {
   ASSERT_EQ(list.Rows().size(), 2u);
   // The notes on one line: each line break shows as one blank.
   EXPECT_EQ(list.TextsOfRow(0),
-            (Texts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m ||第3集  ", "pic.jpg",
-                   "Unknown", "kw", "周一(月)10:00"}));
-  EXPECT_EQ(list.TextsOfRow(1), (Texts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
-                                       "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
+            (RowTexts{"12", " ", "无日", "3", "动画", "", "2006-01-30 10:00", "m ||第3集  ",
+                      "pic.jpg", "Unknown", "kw", "周一(月)10:00"}));
+  EXPECT_EQ(list.TextsOfRow(1), (RowTexts{"13", "周日(日)08:15", "有日", "0", "动画", "☆☆☆",
+                                          "2006-01-30 10:00", "", "", "2006-02-06 10:00", "", ""}))
       << "the next time is filled in when shown";
   EXPECT_FALSE(store.dataChanged) << "filling in is not a change";
   list.OnTabSelected(kAnime);  // a refill writes into the rows' old strings

@@ -9,12 +9,9 @@
 
 namespace mirevo::testing {
 
-// Tests whose local time is China's (no daylight saving), or has daylight saving.
+// Tests whose local time is China's (no daylight saving).
 class ChinaTimeTest : public ::testing::Test {
   ScopedTimeZone zone_{kChinaZone};
-};
-class DaylightSavingTest : public ::testing::Test {
-  ScopedTimeZone zone_{kDaylightSavingZone};
 };
 
 // 2006-01-31 20:30 in China (a Tuesday), counted independently of the code

@@ -66,10 +66,9 @@ TEST_F(LookTest, TheAboutBoxOpensFromBothMenusAndAFlatButtonTakesADoubleClick) {
   EXPECT_EQ(opened, "blog download guestbook blog download guestbook ");
   SelectRow(1);
   const int episode = Controller().List().RecordOfRow(1).episode;
-  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
     ::SendMessageW(::GetDlgItem(Main(), IDC_UPDATE), message,
                    message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
-  }
   EXPECT_EQ(Controller().List().RecordOfRow(1).episode, episode + 2);
 }
 

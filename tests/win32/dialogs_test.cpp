@@ -40,18 +40,13 @@ void Pick(HWND dialog, int pickerId, WORD year, WORD month, WORD day, WORD hour 
 class FormDialogs : public ::testing::Test {
  protected:
   FormDialogs() {
-    record.title = kRecordTitle;
-    record.addMode = false;
-    record.weekday = 0;
-    record.name = "凉宫春日的忧郁";
-    record.episode = 12;
-    record.notes = "京阿尼\r\n第12集";
-    record.updateTime = "2006-06-25 21:30";
-    record.nextTime = "2006-07-02 21:30";
+    std::tie(record.title, record.addMode, record.weekday, record.episode, record.rating) =
+        std::tuple(kRecordTitle, false, 0, 12, 3);
+    std::tie(record.name, record.notes, record.keyword, record.updateTime, record.nextTime) =
+        std::tuple("凉宫春日的忧郁", "京阿尼\r\n第12集", "凉宫春日", "2006-06-25 21:30",
+                   "2006-07-02 21:30");
     record.SetAirTime("09:05");
-    record.rating = 3;
     record.previewPath = DataFile("picture.bmp");
-    record.keyword = "凉宫春日";
     record.Open(clock);
     time.editedText = time.updateTimeText = "2006-06-25 21:30";
     time.Open(clock);

@@ -403,10 +403,9 @@ TEST_F(SettingsTest, AReminderColourChosenShowsOnItsButtonAndRecoloursTheList) {
   HWND dialog = OpenSettings();
   HWND page = ::GetParent(journey::Control(dialog, IDC_NEXT_TIME_COLOUR));
   const int buttons[] = {IDC_NEXT_TIME_COLOUR, IDC_WEEKDAY_COLOUR, IDC_EARLIEST_COLOUR};
-  for (int rule : {0, 1, 2}) {
+  for (int rule : {0, 1, 2})
     EXPECT_EQ(PressedFace(::GetDlgItem(page, buttons[rule])),
               static_cast<COLORREF>(defaults.rules[rule].colour));
-  }
   HWND apply = ::GetDlgItem(dialog, IDC_APPLY);
   ClickIn(dialog, IDC_APPLY);  // the search prefix filled in on opening enabled it
   EXPECT_FALSE(::IsWindowEnabled(apply));

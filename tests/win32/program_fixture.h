@@ -132,12 +132,11 @@ class ProgramTest : public ::testing::Test {
     if (!settings.empty()) WriteBytes(folder_.File("mv.ini"), settings);
     WriteBytes(folder_.File("data.mvd"), data);
     program_ = std::make_unique<ui::Program>(fakes_.services, clock_);
-    ASSERT_TRUE(Window().CreateModeless(nullptr));
+    ASSERT_TRUE(program_->Window().CreateModeless(nullptr));
   }
 
-  ui::MainWindow& Window() { return program_->Window(); }
-  MainController& Controller() { return Window().Controller(); }
-  HWND Main() { return Window().Hwnd(); }
+  MainController& Controller() { return program_->Window().Controller(); }
+  HWND Main() { return program_->Window().Hwnd(); }
   HWND List() { return ::GetDlgItem(Main(), IDC_LIST); }
   int ShownTab() {
     return static_cast<int>(::SendDlgItemMessageW(Main(), IDC_TABS, TCM_GETCURSEL, 0, 0));
@@ -161,11 +160,10 @@ class ProgramTest : public ::testing::Test {
   }
 
   // A button by its id; IDOK and IDCANCEL come from the dialog manager as
-  // Enter and Escape (no control sends them).
+  // Enter and Escape, from no control (the window has no such buttons).
   void Press(int id) {
-    HWND control = id == IDOK || id == IDCANCEL ? nullptr : ::GetDlgItem(Main(), id);
     ::SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(control));
+                   reinterpret_cast<LPARAM>(::GetDlgItem(Main(), id)));
   }
   // "设置", and the dialog it opened.
   HWND OpenSettings() {
@@ -201,11 +199,10 @@ class ProgramTest : public ::testing::Test {
     const std::vector<ListRow>& rows = Controller().List().Rows();
     ASSERT_EQ(::SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-      for (int column = 0; column < kColumnCount; ++column) {
+      for (int column = 0; column < kColumnCount; ++column)
         EXPECT_EQ(journey::Cell(List(), row, column),
                   win32::WideFromGbk(Controller().List().TextsOfRow(row)[column]))
             << row << "," << column;
-      }
       NMLVCUSTOMDRAW draw{};
       draw.nmcd.hdr = {List(), IDC_LIST, static_cast<UINT>(NM_CUSTOMDRAW)};
       draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
