@@ -49,8 +49,8 @@ bool ListAndCategory(int t, int& list, int& category) {
 // so it is left to be read (and reported) as a damaged entry.
 //
 // The ends are found for the whole text first, as one bit per byte, sixteen
-// bytes at a time; each value then finds its end in the bits instead of
-// walking its bytes.
+// bytes at a time; reading then steps through the bits (EndCursor) instead
+// of walking each value's bytes.
 class ValueEnds {
  public:
   explicit ValueEnds(std::string_view text)
@@ -94,6 +94,9 @@ class ValueEnds {
     return word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
   }
 
+  std::string_view Text() const {
+    return text_;
+  }
   std::span<const std::uint64_t> Words() const {
     return bits_;
   }
@@ -111,8 +114,8 @@ class ValueEnds {
 // wait on the position the previous value gave.
 class EndCursor {
  public:
-  explicit EndCursor(const ValueEnds& ends, std::string_view text)
-      : ends_(ends), words_(ends.Words()), text_(text) {
+  explicit EndCursor(const ValueEnds& ends)
+      : ends_(ends), words_(ends.Words()), text_(ends.Text()) {
     Seek(0);
   }
 
@@ -377,7 +380,7 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
   const auto kept = std::make_shared<const std::string>(std::move(bytes));
   const std::string_view text = *kept;
   const ValueEnds valueEnds(text);
-  EndCursor ends(valueEnds, text);
+  EndCursor ends(valueEnds);
   std::array<bool, kListCount> borrowed{};
   std::vector<std::string> messages;
   SeriesRecord* current = nullptr;
