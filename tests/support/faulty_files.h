@@ -3,8 +3,9 @@
 // written down and a gate that holds each write at its start while closed.
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,12 @@ class FaultyFiles final : public FileSystem {
     return real.OpenForReading(path, missing);
   }
   std::FILE* CreateExclusively(const std::string& path) override {
-    held_ = true;
-    held_.notify_all();
-    open_.wait(false);
+    {
+      std::unique_lock lock(gate_);
+      held_ = true;
+      gateChanged_.notify_all();
+      gateChanged_.wait(lock, [this] { return open_; });
+    }
     steps.push_back("create");
     if (failing == kCreate) return nullptr;
     created_ = path;
@@ -53,12 +57,16 @@ class FaultyFiles final : public FileSystem {
   bool Exists(const std::string& path) override { return real.Exists(path); }
 
   void SetGate(bool open) {
+    std::lock_guard lock(gate_);
     open_ = open;
     held_ = false;
-    open_.notify_all();
+    gateChanged_.notify_all();
   }
   // Waits until a write has reached the gate since it was last set.
-  void WaitUntilHeld() { held_.wait(false); }
+  void WaitUntilHeld() {
+    std::unique_lock lock(gate_);
+    gateChanged_.wait(lock, [this] { return held_; });
+  }
 
   FileSystem& real = NativeFileSystem();
   Step failing = kNoStep;
@@ -66,7 +74,11 @@ class FaultyFiles final : public FileSystem {
   std::vector<std::string> steps;
 
  private:
-  std::atomic<bool> open_ = true, held_ = false;
+  // A mutex and a condition, not atomic waits: the Windows runtime's atomic
+  // wait can miss a wake-up and hold a test for good.
+  std::mutex gate_;
+  std::condition_variable gateChanged_;
+  bool open_ = true, held_ = false;
   std::string created_;
 };
 
