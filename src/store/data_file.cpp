@@ -352,8 +352,8 @@ bool ReadFieldAt(std::string_view text, EndCursor& ends, std::size_t& p, SeriesR
   constexpr Field kField = kFields[Index];
   // The tag and "=" compared as one two-byte number.
   constexpr auto kEntryStart = std::bit_cast<std::uint16_t>(std::array{kField.tag, '='});
-  std::uint16_t start;
   if (p + 1 >= text.size()) return false;
+  std::uint16_t start;
   std::memcpy(&start, text.data() + p, sizeof start);
   if (start != kEntryStart) return false;
   const std::size_t e = ends.From(p + 2);
