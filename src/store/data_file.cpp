@@ -80,7 +80,9 @@ class ValueEnds {
 
   // The end of the value that starts at q, or npos when it runs to the end
   // of the text without a ";".
-  [[gnu::always_inline]] std::size_t From(std::size_t q) const {
+  // (Out of line: the reading asks it only where text is damaged, and the
+  // cursor it then serves stays in registers.)
+  [[gnu::noinline]] std::size_t From(std::size_t q) const {
     if (q < text_.size() && text_[q] == ';') return q;
     std::size_t word = q / 64;
     std::uint64_t bits = bits_[word] & (~std::uint64_t{0} << (q % 64));
@@ -115,7 +117,7 @@ class ValueEnds {
 class EndCursor {
  public:
   explicit EndCursor(const ValueEnds& ends)
-      : ends_(ends), words_(ends.Words()), text_(ends.Text()) {
+      : ends_(&ends), words_(ends.Words()), text_(ends.Text()) {
     Seek(0);
   }
 
@@ -124,7 +126,11 @@ class EndCursor {
     // Not the next end: damaged text passed over ends, or a ";" at q ends an
     // empty value before it.
     // (Unsigned: an end before q, or none, lies far past the text.)
-    if (end - q >= text_.size() || (end != q && text_[q] == ';')) return FromAfresh(q);
+    if (end - q >= text_.size() || (end != q && text_[q] == ';')) [[unlikely]] {
+      const std::size_t found = ends_->From(q);
+      Seek(found == std::string_view::npos ? text_.size() : found + 1);
+      return found;
+    }
     return end;
   }
 
@@ -140,19 +146,13 @@ class EndCursor {
     return end;
   }
 
-  [[gnu::noinline]] std::size_t FromAfresh(std::size_t q) {
-    const std::size_t end = ends_.From(q);
-    Seek(end == std::string_view::npos ? text_.size() : end + 1);
-    return end;
-  }
-
   // The ends from position on are left.
   void Seek(std::size_t position) {
     word_ = position / 64;
     left_ = words_[word_] & (~std::uint64_t{0} << (position % 64));
   }
 
-  const ValueEnds& ends_;
+  const ValueEnds* ends_;
   std::span<const std::uint64_t> words_;
   std::string_view text_;
   std::size_t word_ = 0;    // the word of the ends being given out
@@ -225,10 +225,11 @@ void UnpackFlags(int value, SeriesRecord& r) {
   // A negative number, which the program never writes, has no flag on. Kept
   // as its negative digits, the flags would pack into a number that reads
   // back differently once the due rules turn one of them on.
-  if (value < 0) value = 0;
-  r.weekdayDue = {value / 100};
-  r.earliestDue = {(value % 100) / 10};
-  r.manualNextTime = {value % 10};
+  // (Unsigned, so that the divisions are multiplications.)
+  const unsigned flags = value < 0 ? 0 : static_cast<unsigned>(value);
+  r.weekdayDue = {static_cast<int>(flags / 100)};
+  r.earliestDue = {static_cast<int>(flags % 100 / 10)};
+  r.manualNextTime = {static_cast<int>(flags % 10)};
 }
 
 constexpr std::size_t kMaxDigits = 11;  // "-2147483648"
@@ -367,10 +368,15 @@ bool ReadFieldAt(std::string_view text, EndCursor& ends, std::size_t& p, SeriesR
 // order the program writes them, and returns where the first other entry
 // starts. The general loop reads from there, the same way: this is its
 // quicker path for the usual file, where every field is known ahead.
+// (A function of its own, stepping a copy of the cursor: the cursor then
+// stays in registers from field to field instead of going through memory.)
 template <std::size_t... Index>
-std::size_t ReadFieldsInOrder(std::string_view text, EndCursor& ends, std::size_t p,
-                              SeriesRecord& record, std::index_sequence<Index...>) {
-  (ReadFieldAt<Index>(text, ends, p, record) && ...);
+[[gnu::noinline, gnu::hot]] std::size_t ReadFieldsInOrder(std::string_view text, EndCursor& ends,
+                                                          std::size_t p, SeriesRecord& record,
+                                                          std::index_sequence<Index...>) {
+  EndCursor here = ends;
+  (ReadFieldAt<Index>(text, here, p, record) && ...);
+  ends = here;
   return p;
 }
 
