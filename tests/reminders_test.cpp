@@ -10,7 +10,7 @@
 #include "reminders/earliest_update.h"
 #include "reminders/reminder_schedule.h"
 #include "reminders/time_text.h"
-#include "reminders_time_zone.h"
+#include "support/time_zone.h"
 
 namespace mirevo {
 namespace {
