@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "reminders/due_rules.h"
@@ -10,6 +12,7 @@
 #include "reminders/earliest_update.h"
 #include "reminders/reminder_schedule.h"
 #include "reminders/time_text.h"
+#include "reminders/time_zone.h"
 #include "support/time_zone.h"
 
 namespace mirevo {
@@ -343,6 +346,19 @@ TEST_F(ChinaTimeTest, EachDueWorkPromptsOnceWhateverTheClockDoes) {
   std::tie(first.id, first.nextTime) = std::tuple(5, "2006-02-05 10:00");  // another work
   EXPECT_TRUE(newlyDue(Sunday(12)));
   EXPECT_EQ(MillisecondsUntil(Sunday(12) + 30 * kOneDay, Sunday(12)), 2147483000u);
+}
+
+// The zone the program keeps is one the Windows runtime reads; any other
+// it clears, for the runtime would take it for UTC.
+TEST(TimeZoneTest, OnlyTheRuntimesOwnFormIsKept) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"CST-8", true},   {"PST8PDT", true},        {"AZaz+10:09:59", true},
+      {"XYZ3", true},    {"Asia/Shanghai", false}, {"8CST", false},
+      {"CS-8", false},   {"CST-x", false},         {"CST123", false},
+      {"CST-8:", false}, {"CST-8PD", false},       {"CST-8:30:15:10", false},
+      {"", false},
+  };
+  for (const auto& [value, kept] : cases) EXPECT_EQ(IsRuntimeTimeZoneForm(value), kept) << value;
 }
 
 }  // namespace
