@@ -219,6 +219,7 @@ TEST_F(TrayTest, TheIconComesAndGoesAndItsMessagesReachTheBalloonTheWindowAndThe
         {kTray, kIcon, NIN_BALLOONTIMEOUT, 0, false, 0, false},
         {kTray, kIcon, WM_MOUSEMOVE, 0, false, allow, false},
         {kTray, kIcon, NIN_BALLOONUSERCLICK, 0, false, 0, false},
+        {kTray, kIcon, WM_MOUSEMOVE, 0, false, allow, false},
         {kTray, kIcon, WM_RBUTTONDOWN, 0, false, 0, false},
         {kTray, kIcon, WM_MOUSEMOVE, 0, false, 0, false},  // none under the menu
         {kTray, kIcon, WM_RBUTTONUP, ID_TRAY_SUMMARY, true, 1, true},
