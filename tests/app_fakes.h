@@ -16,8 +16,8 @@
 #include "app/app_title.h"
 #include "app/main_controller.h"
 #include "app/record_form.h"
+#include "reminders_time_zone.h"
 #include "support/temp_folder.h"
-#include "support/time_zone.h"
 
 namespace mirevo::testing {
 

@@ -13,7 +13,7 @@
 #include "reminders/reminder_schedule.h"
 #include "reminders/time_text.h"
 #include "reminders/time_zone.h"
-#include "support/time_zone.h"
+#include "reminders_time_zone.h"
 
 namespace mirevo {
 namespace {

@@ -1,15 +1,12 @@
 // Pins the process's time zone and restores it afterwards. The Windows
 // runtime understands only "XXXhh[YYY]" zones (with US daylight-saving rules),
-// so each zone has a native and a Windows spelling. Beside it, the fixture
-// of the tests whose local time is China's.
+// so each zone has a native and a Windows spelling.
 #pragma once
 
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace mirevo::testing {
 
@@ -47,15 +44,5 @@ class ScopedTimeZone {
 
   std::optional<std::string> saved_;
 };
-
-// Tests whose local time is China's (no daylight saving).
-class ChinaTimeTest : public ::testing::Test {
-  ScopedTimeZone zone_{kChinaZone};
-};
-
-// 2006-01-31 20:30 in China (a Tuesday), counted independently of the code
-// under test.
-inline constexpr std::time_t kChinaTuesdayEvening = 1138710600;
-inline constexpr std::time_t kOneDay = 86400;
 
 }  // namespace mirevo::testing
