@@ -117,45 +117,55 @@ class ValueEnds {
 class EndCursor {
  public:
   explicit EndCursor(const ValueEnds& ends)
-      : ends_(&ends), words_(ends.Words()), text_(ends.Text()) {
+      : ends_(&ends), word_(ends.Words().data()), lastWord_(&ends.Words().back()) {
     Seek(0);
   }
 
-  [[gnu::always_inline]] std::size_t From(std::size_t q) {
-    const std::size_t end = Next();
+  // Sets end to the end of the value that starts at q in text, the text the
+  // ends were found in; false when the value runs to the end of the text
+  // without one. The byte at q is read, and q may be the text's size: the
+  // text must be a string's, whose terminator lies there.
+  [[gnu::always_inline]] bool Find(std::string_view text, std::size_t q, std::size_t& end) {
+    end = Next();
     // Not the next end: damaged text passed over ends, or a ";" at q ends an
     // empty value before it.
-    // (Unsigned: an end before q, or none, lies far past the text.)
-    if (end - q >= text_.size() || (end != q && text_[q] == ';')) [[unlikely]] {
-      const std::size_t found = ends_->From(q);
-      Seek(found == std::string_view::npos ? text_.size() : found + 1);
-      return found;
+    // (Unsigned: an end before q, or none, lies far past the text. One
+    // branch for both: they are nearly never taken.)
+    if ((end - q >= text.size()) | ((end != q) & (text.data()[q] == ';'))) [[unlikely]] {
+      end = ends_->From(q);
+      Seek(end == std::string_view::npos ? text.size() : end + 1);
+      return end != std::string_view::npos;
     }
-    return end;
+    return true;
   }
 
  private:
   // The next end left, taken, or npos when none is.
   [[gnu::always_inline]] std::size_t Next() {
-    while (left_ == 0) {
-      if (word_ + 1 >= words_.size()) return std::string_view::npos;
-      left_ = words_[++word_];
+    if (left_ == 0) [[unlikely]] {
+      do {
+        if (word_ == lastWord_) return std::string_view::npos;
+        left_ = *++word_;
+        base_ += 64;
+      } while (left_ == 0);
     }
-    const std::size_t end = word_ * 64 + static_cast<std::size_t>(std::countr_zero(left_));
+    const std::size_t end = base_ + static_cast<unsigned>(std::countr_zero(left_));
     left_ &= left_ - 1;
     return end;
   }
 
   // The ends from position on are left.
   void Seek(std::size_t position) {
-    word_ = position / 64;
-    left_ = words_[word_] & (~std::uint64_t{0} << (position % 64));
+    const std::span<const std::uint64_t> words = ends_->Words();
+    word_ = &words[position / 64];
+    base_ = position / 64 * 64;
+    left_ = *word_ & (~std::uint64_t{0} << (position % 64));
   }
 
   const ValueEnds* ends_;
-  std::span<const std::uint64_t> words_;
-  std::string_view text_;
-  std::size_t word_ = 0;    // the word of the ends being given out
+  const std::uint64_t* word_;  // the word of the ends being given out
+  const std::uint64_t* lastWord_;
+  std::size_t base_ = 0;    // the position of its first bit
   std::uint64_t left_ = 0;  // its ends not yet given
 };
 
@@ -357,8 +367,8 @@ bool ReadFieldAt(std::string_view text, EndCursor& ends, std::size_t& p, SeriesR
   std::uint16_t start;
   std::memcpy(&start, text.data() + p, sizeof start);
   if (start != kEntryStart) return false;
-  const std::size_t e = ends.From(p + 2);
-  if (e == std::string_view::npos) return false;
+  std::size_t e;
+  if (!ends.Find(text, p + 2, e)) return false;
   ReadValue(kField, std::string_view(text.data() + p + 2, e - p - 2), record);
   p = e + 1;
   return true;
@@ -402,8 +412,8 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
       break;
     }
     const std::size_t q = p + 2;
-    const std::size_t e = ends.From(q);
-    if (e == std::string_view::npos) {
+    std::size_t e;
+    if (!ends.Find(text, q, e)) {
       messages.emplace_back(kDataDamaged);
       break;
     }
