@@ -107,6 +107,18 @@ void RecordList::SortRecords(SortKey sortKey, bool descending) {
     char* start = end;
     end = WriteSortKey(key.text, start);
     key.text = std::string_view(start, static_cast<std::size_t>(end - start));
+  }
+  // Keys that all begin alike (the names of one series, the times of one
+  // month) are compared past what they share, so that their first eight
+  // bytes tell most of them apart.
+  std::size_t shared = keys.front().text.size();
+  for (const Key& key : keys) {
+    const std::string_view first = keys.front().text.substr(0, std::min(shared, key.text.size()));
+    shared = static_cast<std::size_t>(
+        std::mismatch(first.begin(), first.end(), key.text.begin()).first - first.begin());
+  }
+  for (Key& key : keys) {
+    key.text.remove_prefix(shared);
     for (std::size_t i = 0; i < 8; ++i)
       key.head =
           key.head << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
