@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <thread>
 #include <vector>
@@ -89,6 +90,30 @@ TEST(SmallBlockHeap, ThreadsShareTheHeap) {
   freeing.join();
   allocating.join();
   EXPECT_TRUE(intact[0] && intact[1]);
+}
+
+// Threads that allocate at once cut their blocks from pages of their own:
+// no cache line holds bytes of two threads' blocks.
+TEST(SmallBlockHeap, ThreadsAllocatingAtOnceShareNoCacheLine) {
+  SmallBlockHeap heap;
+  std::vector<std::uintptr_t> lines[2];
+  const auto allocate = [&heap](std::vector<std::uintptr_t>* own) {
+    // An odd count, so that one after the other the two would meet
+    // within a line.
+    for (int i = 0; i < 1001; ++i) {
+      const auto block = reinterpret_cast<std::uintptr_t>(heap.Allocate(48));
+      for (std::uintptr_t line = block / 64; line <= (block + 47) / 64; ++line)
+        own->push_back(line);
+    }
+  };
+  std::thread first(allocate, &lines[0]);
+  std::thread second(allocate, &lines[1]);
+  first.join();
+  second.join();
+  for (auto& own : lines) std::ranges::sort(own);
+  std::vector<std::uintptr_t> shared;
+  std::ranges::set_intersection(lines[0], lines[1], std::back_inserter(shared));
+  EXPECT_EQ(shared.size(), 0u);
 }
 
 }  // namespace

@@ -11,8 +11,13 @@
 // block waits in its page for the next block of its class; a page whose
 // blocks are all free is cut afresh, in address order. Pages stay with their
 // class and the span is never given back. Larger blocks, and every block
-// once the span is used up, are the C runtime's. Safe to use from several
-// threads.
+// once the span is used up, are the C runtime's.
+//
+// Safe to use from several threads. Each thread cuts its blocks from pages
+// of an arena of its own (beyond kArenaCount threads, arenas are shared),
+// with a lock of its own: threads that allocate at once neither wait on one
+// another nor write blocks side by side in one cache line. A block freed on
+// another thread goes back to its page's arena.
 #pragma once
 
 #include <array>
@@ -39,7 +44,7 @@ class SmallBlockHeap {
   void Free(void* block);
 
   // How many pages the heap has cut from its span so far.
-  std::size_t Pages() const { return used_ / kHeapPageBytes; }
+  std::size_t Pages() const { return used_.load(std::memory_order_relaxed) / kHeapPageBytes; }
 
  private:
   struct FreeBlock {
@@ -47,19 +52,30 @@ class SmallBlockHeap {
   };
   struct Page;
   static constexpr std::size_t kClassCount = kLargestSmallBlock / 16;
+  static constexpr std::size_t kArenaCount = 4;
 
-  void Lock();
-  void Unlock() { locked_.clear(std::memory_order_release); }
+  // The pages one thread (or a few) cuts blocks from.
+  struct Arena {
+    void Lock();
+    void Unlock() { locked.clear(std::memory_order_release); }
+
+    std::atomic_flag locked;
+    std::array<Page*, kClassCount> current{};  // where each class cuts next
+    std::array<Page*, kClassCount> partial{};  // each class's other pages with free blocks
+  };
+
   bool Owns(const void* block) const;
-  Page* NextPageLocked(std::size_t sizeClass);
+  char* Span();
+  // A page of the class with room, taken from the arena's partial pages or
+  // cut anew; nullptr when the span has none left. The arena is locked.
+  Page* NextPageLocked(std::size_t arenaIndex, std::size_t sizeClass);
 
   std::size_t spanBytes_;
   std::atomic<char*> span_ = nullptr;
-  bool reserveFailed_ = false;
-  std::size_t used_ = 0;  // bytes of the span cut into pages
-  std::atomic_flag locked_;
-  std::array<Page*, kClassCount> current_{};  // where each class cuts next
-  std::array<Page*, kClassCount> partial_{};  // each class's other pages with free blocks
+  std::atomic<bool> reserveFailed_ = false;
+  std::atomic_flag reserving_;
+  std::atomic<std::size_t> used_ = 0;  // bytes of the span cut into pages
+  std::array<Arena, kArenaCount> arenas_{};
 };
 
 }  // namespace mirevo
