@@ -1,6 +1,9 @@
 // The two file formats: the data file's records and the settings file's keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <random>
 #include <tuple>
 #include <vector>
 
@@ -92,6 +95,32 @@ TEST(DataFileTest, DamagedTextsStopReadingAndKeepWhatWasRead) {
   }
   RecordStore store;
   EXPECT_EQ(ParseData(";", store), Messages{kDamaged});
+}
+
+// A text read in two halves at once gives what it gives read in one piece,
+// wherever damage or works of unknown kind lie: in either half, or where
+// the second half starts. An unknown kind is still reported once.
+TEST(DataFileTest, HalvesReadAsTheWholeTextDoes) {
+  const std::string whole = FormatData(testing::StoreGenerator(8).Make(40, /*hostile=*/true));
+  std::vector<std::size_t> recordStarts;
+  for (std::size_t at = whole.find(";T="); at != std::string::npos; at = whole.find(";T=", at + 1))
+    recordStarts.push_back(at + 1);
+  const char* damages[] = {"T=99;", "T=99;N=900;", "\r\nx", "Q=1;", "T=", "m=a;;b;", "v=;;"};
+  std::mt19937 rng(9);
+  for (int round = 0; round < 200; ++round) {
+    std::string text = whole;
+    for (int i = round % 3; i > 0; --i) {
+      const std::size_t at =
+          rng() % 2 ? rng() % text.size() : recordStarts[rng() % recordStarts.size()];
+      text.insert(std::min(at, text.size()), damages[rng() % std::size(damages)]);
+    }
+    RecordStore inOnePiece, inHalves;
+    const Messages messages = ParseData(text, inOnePiece, SIZE_MAX);
+    ASSERT_EQ(ParseData(text, inHalves, 0), messages) << text;
+    ASSERT_EQ(std::tuple(FormatData(inHalves), inHalves.idCounter),
+              std::tuple(FormatData(inOnePiece), inOnePiece.idCounter))
+        << text;
+  }
 }
 
 // The three reminder flags share the data file's "c" entry: whichever flag

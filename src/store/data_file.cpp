@@ -1,13 +1,17 @@
 #include "store/data_file.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <span>
+#include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -116,9 +120,10 @@ class ValueEnds {
 // wait on the position the previous value gave.
 class EndCursor {
  public:
-  explicit EndCursor(const ValueEnds& ends)
+  // Gives the ends from position on.
+  explicit EndCursor(const ValueEnds& ends, std::size_t position = 0)
       : ends_(&ends), word_(ends.Words().data()), lastWord_(&ends.Words().back()) {
-    Seek(0);
+    Seek(position);
   }
 
   // Sets end to the end of the value that starts at q in text, the text the
@@ -130,8 +135,10 @@ class EndCursor {
     // Not the next end: damaged text passed over ends, or a ";" at q ends an
     // empty value before it.
     // (Unsigned: an end before q, or none, lies far past the text. One
-    // branch for both: they are nearly never taken.)
-    if ((end - q >= text.size()) | ((end != q) & (text.data()[q] == ';'))) [[unlikely]] {
+    // branch for both, as numbers: they are nearly never so.)
+    const int passedOver = end - q >= text.size();
+    const int semicolonFirst = (end != q) & (text.data()[q] == ';');
+    if (passedOver | semicolonFirst) [[unlikely]] {
       end = ends_->From(q);
       Seek(end == std::string_view::npos ? text.size() : end + 1);
       return end != std::string_view::npos;
@@ -390,31 +397,39 @@ template <std::size_t... Index>
   return p;
 }
 
-}  // namespace
-
-std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
-  const auto kept = std::make_shared<const std::string>(std::move(bytes));
-  const std::string_view text = *kept;
-  const ValueEnds valueEnds(text);
-  EndCursor ends(valueEnds);
+// What reading a run of entries has found, beyond the records themselves.
+struct Reading {
+  RecordStore& store;
+  std::vector<std::string>& messages;
   std::array<bool, kListCount> borrowed{};
-  std::vector<std::string> messages;
   SeriesRecord* current = nullptr;
   // Entries before the first "T" have no record to go to; they, and records
   // of a kind without a tab, are reported once per file, not once each.
   bool orphansReported = false;
-  bool unknownKindReported = false;
-  std::size_t p = 0;
-  while (p < text.size()) {
+  std::size_t unknownKindMessage = kNone;  // where that report is in messages
+  bool damaged = false;                    // the reading stopped at damage
+
+  static constexpr std::size_t kNone = std::string_view::npos;
+};
+
+// Reads the entries that start before limit, from p on, and returns where
+// the first entry it did not read starts.
+std::size_t ReadEntries(std::string_view text, EndCursor& ends, std::size_t p, std::size_t limit,
+                        Reading& reading) {
+  RecordStore& store = reading.store;
+  std::vector<std::string>& messages = reading.messages;
+  while (p < limit) {
     const char tag = text[p];
     if (p + 1 >= text.size() || text[p + 1] != '=') {
       messages.emplace_back(kDataDamaged);
+      reading.damaged = true;
       break;
     }
     const std::size_t q = p + 2;
     std::size_t e;
     if (!ends.Find(text, q, e)) {
       messages.emplace_back(kDataDamaged);
+      reading.damaged = true;
       break;
     }
     const std::string_view value = text.substr(q, e - q);
@@ -429,11 +444,14 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
         // damaged (once), so that it is kept aside before the next save.
         list = kAwaitedList;
         category = kCategoryNotChosen;
-        if (!unknownKindReported) messages.emplace_back(kDataDamaged);
-        unknownKindReported = true;
+        if (reading.unknownKindMessage == Reading::kNone) {
+          reading.unknownKindMessage = messages.size();
+          messages.emplace_back(kDataDamaged);
+        }
       }
-      current = &store.lists[list].AppendNewRecord();
-      borrowed[list] = true;
+      SeriesRecord* current = &store.lists[list].AppendNewRecord();
+      reading.current = current;
+      reading.borrowed[list] = true;
       current->category = category;
       p = ReadFieldsInOrder(text, ends, p, *current,
                             std::make_index_sequence<std::size(kFields)>());
@@ -445,16 +463,87 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store) {
       messages.emplace_back(kFileError);
       continue;
     }
-    if (current == nullptr) {
-      if (!orphansReported) messages.emplace_back(kFileError);
-      orphansReported = true;
+    if (reading.current == nullptr) {
+      if (!reading.orphansReported) messages.emplace_back(kFileError);
+      reading.orphansReported = true;
       continue;
     }
-    ReadValue(*field, value, *current);
-    if (tag == 'N' && current->id > store.idCounter) store.idCounter = current->id;
+    ReadValue(*field, value, *reading.current);
+    if (tag == 'N' && reading.current->id > store.idCounter) store.idCounter = reading.current->id;
   }
+  return p;
+}
+
+// Where the second half of a text starts: at the first record that starts
+// in it. npos when none does.
+std::size_t SecondHalf(std::string_view text, const ValueEnds& ends) {
+  for (std::size_t e = ends.From(text.size() / 2);
+       e != std::string_view::npos && e + 2 < text.size(); e = ends.From(e + 1))
+    if (text[e + 1] == 'T' && text[e + 2] == '=') return e + 1;
+  return std::string_view::npos;
+}
+
+// Adds what reading the second half found to the first half's: its records
+// after the first half's on each list, its messages after the first half's,
+// the report of an unknown kind once.
+void JoinHalves(Reading& first, Reading& second) {
+  for (int list = 0; list < kListCount; ++list) {
+    first.store.lists[list].MoveAllFrom(second.store.lists[list]);
+    first.borrowed[list] = first.borrowed[list] || second.borrowed[list];
+  }
+  first.store.idCounter = std::max(first.store.idCounter, second.store.idCounter);
+  for (std::size_t i = 0; i < second.messages.size(); ++i)
+    if (i != second.unknownKindMessage || first.unknownKindMessage == Reading::kNone)
+      first.messages.push_back(std::move(second.messages[i]));
+}
+
+}  // namespace
+
+std::vector<std::string> ParseData(std::string bytes, RecordStore& store, std::size_t halvesFrom) {
+  const auto kept = std::make_shared<const std::string>(std::move(bytes));
+  const std::string_view text = *kept;
+  const ValueEnds valueEnds(text);
+  EndCursor ends(valueEnds);
+  std::vector<std::string> messages;
+  Reading reading{store, messages};
+  std::size_t p = 0;
+  const std::size_t half =
+      text.size() >= halvesFrom ? SecondHalf(text, valueEnds) : std::string_view::npos;
+  if (half != std::string_view::npos) {
+    // The second half is read as if the file began there: a record starts
+    // there, so it reads the same whatever came before. Unless the first
+    // half's reading ends exactly there (damage stopped it before), the
+    // second half's is dropped and reading goes on the one way.
+    RecordStore secondStore;
+    std::vector<std::string> secondMessages;
+    Reading second{secondStore, secondMessages};
+    std::exception_ptr secondFailed;
+    std::jthread reader;  // last: joined before what it reads into goes
+    try {
+      reader = std::jthread([&] {
+        try {
+          EndCursor from(valueEnds, half);
+          ReadEntries(text, from, half, text.size(), second);
+        } catch (...) {
+          secondFailed = std::current_exception();
+        }
+      });
+    } catch (const std::system_error&) {
+      // No thread: the whole text is read here.
+    }
+    if (reader.joinable()) {
+      p = ReadEntries(text, ends, 0, half, reading);
+      reader.join();
+      if (secondFailed) std::rethrow_exception(secondFailed);
+      if (p == half) {
+        JoinHalves(reading, second);
+        p = text.size();
+      }
+    }
+  }
+  if (!reading.damaged) ReadEntries(text, ends, p, text.size(), reading);
   for (int list = 0; list < kListCount; ++list)
-    if (borrowed[list]) store.lists[list].KeepBytes(kept);
+    if (reading.borrowed[list]) store.lists[list].KeepBytes(kept);
   return messages;
 }
 

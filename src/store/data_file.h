@@ -11,10 +11,16 @@
 
 namespace mirevo {
 
+// Texts of at least this many bytes are read as two halves at once, each
+// on a thread of its own.
+inline constexpr std::size_t kReadInHalvesFrom = std::size_t{1} << 20;
+
 // Reads the text into the (empty) lists and raises idCounter. Returns the
 // messages to show, in order. Records read before damage stay loaded. The
-// records' texts borrow the text's bytes, which the lists keep.
-std::vector<std::string> ParseData(std::string text, RecordStore& store);
+// records' texts borrow the text's bytes, which the lists keep. A text read
+// in halves gives what it gives read in one piece.
+std::vector<std::string> ParseData(std::string text, RecordStore& store,
+                                   std::size_t halvesFrom = kReadInHalvesFrom);
 
 // The bytes of the data file for the store; the second form writes them into
 // out, in the memory it already has when that is large enough.

@@ -69,6 +69,14 @@ void RecordList::MoveFrom(RecordList& source, const SeriesRecord& record) {
   for (const auto& bytes : source.keptBytes_) KeepBytes(bytes);
 }
 
+void RecordList::MoveAllFrom(RecordList& source) {
+  if (&source == this) return;
+  records_.insert(records_.end(), std::make_move_iterator(source.records_.begin()),
+                  std::make_move_iterator(source.records_.end()));
+  source.records_.clear();
+  for (const auto& bytes : source.keptBytes_) KeepBytes(bytes);
+}
+
 // A key with both parts orders by the number, then the text; the list has
 // always been ordered by two stable passes (text, then number), which equal
 // one stable sort by (number, text), which is what runs here. The keys are copied next to each

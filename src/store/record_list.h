@@ -105,6 +105,8 @@ class RecordList {
   // Moves this record from source to the head of this list, unchanged.
   // Nothing happens when source does not hold it.
   void MoveFrom(RecordList& source, const SeriesRecord& record);
+  // Moves every record of source, in order, to the tail of this list.
+  void MoveAllFrom(RecordList& source);
 
   bool Contains(const SeriesRecord& record) const;
 
