@@ -283,7 +283,7 @@ class EntryWriter {
   void Text(char tag, std::string_view value) {
     *out_++ = tag;
     *out_++ = '=';
-    std::memcpy(out_, value.data(), value.size());
+    Copy(value);
     out_ += value.size();
     *out_++ = ';';
   }
@@ -291,6 +291,26 @@ class EntryWriter {
   char* Position() const { return out_; }
 
  private:
+  // Most texts of a record are short: those are copied here, in two moves
+  // that may overlap, rather than by a call into the C runtime for each
+  // (under Wine, its memcpy is a call into a DLL).
+  void Copy(std::string_view value) {
+    const char* in = value.data();
+    const std::size_t size = value.size();
+    if (size >= 8 && size <= 16) {
+      std::uint64_t head;
+      std::uint64_t tail;
+      std::memcpy(&head, in, 8);
+      std::memcpy(&tail, in + size - 8, 8);
+      std::memcpy(out_, &head, 8);
+      std::memcpy(out_ + size - 8, &tail, 8);
+    } else if (size < 8) {
+      for (std::size_t i = 0; i < size; ++i) out_[i] = in[i];
+    } else {
+      std::memcpy(out_, in, size);
+    }
+  }
+
   char* out_;
 };
 
