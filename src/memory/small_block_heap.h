@@ -54,8 +54,9 @@ class SmallBlockHeap {
   static constexpr std::size_t kClassCount = kLargestSmallBlock / 16;
   static constexpr std::size_t kArenaCount = 4;
 
-  // The pages one thread (or a few) cuts blocks from.
-  struct Arena {
+  // The pages one thread (or a few) cuts blocks from; a cache line of its
+  // own for its lock.
+  struct alignas(64) Arena {
     void Lock();
     void Unlock() { locked.clear(std::memory_order_release); }
 
