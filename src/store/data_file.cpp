@@ -427,13 +427,13 @@ struct Reading {
   // of a kind without a tab, are reported once per file, not once each.
   bool orphansReported = false;
   std::size_t unknownKindMessage = kNone;  // where that report is in messages
-  bool damaged = false;                    // the reading stopped at damage
 
   static constexpr std::size_t kNone = std::string_view::npos;
 };
 
 // Reads the entries that start before limit, from p on, and returns where
-// the first entry it did not read starts.
+// the first entry it did not read starts: limit or past it, or, where
+// damage stopped the reading, before it.
 std::size_t ReadEntries(std::string_view text, EndCursor& ends, std::size_t p, std::size_t limit,
                         Reading& reading) {
   RecordStore& store = reading.store;
@@ -442,14 +442,12 @@ std::size_t ReadEntries(std::string_view text, EndCursor& ends, std::size_t p, s
     const char tag = text[p];
     if (p + 1 >= text.size() || text[p + 1] != '=') {
       messages.emplace_back(kDataDamaged);
-      reading.damaged = true;
       break;
     }
     const std::size_t q = p + 2;
     std::size_t e;
     if (!ends.Find(text, q, e)) {
       messages.emplace_back(kDataDamaged);
-      reading.damaged = true;
       break;
     }
     const std::string_view value = text.substr(q, e - q);
@@ -531,9 +529,10 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store, std::s
       text.size() >= halvesFrom ? SecondHalf(text, valueEnds) : std::string_view::npos;
   if (half != std::string_view::npos) {
     // The second half is read as if the file began there: a record starts
-    // there, so it reads the same whatever came before. Unless the first
-    // half's reading ends exactly there (damage stopped it before), the
-    // second half's is dropped and reading goes on the one way.
+    // there, so it reads the same whatever came before. The halves join
+    // when the first half's reading ends exactly there. Damage before it
+    // ends the reading, as in one piece; a reading that ran on past it goes
+    // on in one piece, and the second half's is dropped.
     RecordStore secondStore;
     std::vector<std::string> secondMessages;
     Reading second{secondStore, secondMessages};
@@ -555,13 +554,11 @@ std::vector<std::string> ParseData(std::string bytes, RecordStore& store, std::s
       p = ReadEntries(text, ends, 0, half, reading);
       reader.join();
       if (secondFailed) std::rethrow_exception(secondFailed);
-      if (p == half) {
-        JoinHalves(reading, second);
-        p = text.size();
-      }
+      if (p == half) JoinHalves(reading, second);
+      if (p <= half) p = text.size();  // read, or stopped by damage
     }
   }
-  if (!reading.damaged) ReadEntries(text, ends, p, text.size(), reading);
+  ReadEntries(text, ends, p, text.size(), reading);
   for (int list = 0; list < kListCount; ++list)
     if (reading.borrowed[list]) store.lists[list].KeepBytes(kept);
   return messages;
