@@ -28,8 +28,9 @@ constexpr std::size_t BlockBytes(std::size_t sizeClass) {
 }
 
 void Wait(std::atomic_flag& locked) {
-  // Two threads meet here only where one frees what the other made, and
-  // briefly: yielding is enough.
+  // Two threads meet here only where one frees what the other made, where
+  // they share an arena, or where both reserve the span; each briefly:
+  // yielding is enough.
   while (locked.test_and_set(std::memory_order_acquire)) std::this_thread::yield();
 }
 

@@ -14,8 +14,9 @@
 // once the span is used up, are the C runtime's.
 //
 // Safe to use from several threads. Each thread cuts its blocks from pages
-// of an arena of its own (beyond kArenaCount threads, arenas are shared),
-// with a lock of its own: threads that allocate at once neither wait on one
+// of an arena with a lock of its own (the first thread's arena is its own;
+// the threads after it share the others in turn, once there are more of
+// them than arenas): threads that allocate at once neither wait on one
 // another nor write blocks side by side in one cache line. A block freed on
 // another thread goes back to its page's arena.
 #pragma once

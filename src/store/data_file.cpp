@@ -100,9 +100,6 @@ class ValueEnds {
     return word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
   }
 
-  std::string_view Text() const {
-    return text_;
-  }
   std::span<const std::uint64_t> Words() const {
     return bits_;
   }
