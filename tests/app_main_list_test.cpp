@@ -296,8 +296,8 @@ TEST_F(AppTest, FinishMovesToFinishedAndBackByTheTypeText) {
   Start(kMondayWork + "110;", kAnime, 0);
   commands.Finish();
   EXPECT_EQ(std::tuple(list.CurrentTab(), view.tabSwitches.back(), view.selected,
-                       Text(0, kColumnNextTime)),
-            std::tuple(kFinishedList, kFinishedList, 0, ""));
+                       Text(0, kColumnNextTime), store.dataChanged),
+            std::tuple(kFinishedList, kFinishedList, 0, "", true));
   EditWork([](RecordForm& form) { form.nextTime = "2006-03-01 00:00"; });
   EXPECT_EQ(Text(0, kColumnNextTime), "");
   const std::string file = Saved();

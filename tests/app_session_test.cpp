@@ -31,7 +31,7 @@ class SessionTest : public AppTest {
 // The settings are read first (reading stops at the overlong key), over the
 // pixel defaults of the screen: on 144 dots per inch they are half as large
 // again, and what the file holds stays as it is. They name the start tab and
-// the data file, which is read next.
+// the data file, which is read next, and the recovery file beside it.
 TEST_F(SessionTest, TheSettingsAreReadFirstOverTheScreensDefaultsAndNameTheTabAndTheDataFile) {
   WriteBytes("mv.ini", "default_type=3;p=.//other.mvd;2=300;pos[0]=7;SearchPostfixXX=1;");
   WriteBytes("other.mvd", "T=3;N=1;X=1;");
@@ -44,6 +44,9 @@ TEST_F(SessionTest, TheSettingsAreReadFirstOverTheScreensDefaultsAndNameTheTabAn
   EXPECT_EQ(std::tuple(settings.columnWidths[kColumnName], settings.columnWidths[kColumnEpisode],
                        settings.columnWidths[kColumnId], settings.windowRect),
             std::tuple(300, 54, 0, Rect::At(7, 225, 720, 533)));
+  store.MarkChanged();
+  Tick();
+  EXPECT_TRUE(std::filesystem::exists("other.mvd.unsaved")) << "beside the data file named";
   controller.SaveAndExit();
   EXPECT_FALSE(std::filesystem::exists("data.mvd"));
   EXPECT_TRUE(ReadBytes("other.mvd").starts_with("T=3;N=1;"));
