@@ -318,7 +318,8 @@ TEST_F(AppTest, DeleteAsksByNameThenSelectsTheFollowingRow) {
             std::tuple(3u, 1, false));
   commands.Delete();
   EXPECT_EQ(view.questions, ShownList(2, {"你确定要删除 b 吗?", "删除"}));
-  EXPECT_EQ(std::tuple(view.selected, Text(1, kColumnName)), std::tuple(1, "c"));
+  EXPECT_EQ(std::tuple(view.selected, Text(1, kColumnName), store.dataChanged),
+            std::tuple(1, "c", true));
   commands.Delete();  // the last row: nothing follows
   EXPECT_EQ(std::tuple(list.Rows().size(), view.selected), std::tuple(1u, -1));
   AddWork("d", 1);
