@@ -229,6 +229,20 @@ TEST(SettingsForm, ReminderPageChangesTheCopyAtOnce) {
             std::tuple(true, 0x123456));
 }
 
+// The search page's buttons reach the page through the form and enable "应用".
+TEST(SettingsForm, SearchButtonsReachThePageAndEnableApply) {
+  SettingsForm form = Opened(AppSettings());  // the first service, no encoding
+  for (auto [click, button] : {std::pair{&SettingsForm::ClickSearchSource, kCustomSearchSource},
+                               {&SettingsForm::ClickSearchEncoding, int{kUtf8Encoding}}}) {
+    form.applyEnabled = false;
+    (form.*click)(button);
+    EXPECT_TRUE(form.applyEnabled) << button;
+  }
+  ASSERT_FALSE(form.Confirm(form.general));
+  EXPECT_EQ(std::tie(form.copy.searchSource, form.copy.searchEncoding),
+            std::tuple(kCustomSearchSource, int{kUtf8Encoding}));
+}
+
 TEST(SettingsForm, SearchTextsTheSettingsFileCannotCarryAreRefused) {
   // The typed prefix and postfix -> the box refused, if any.
   using Typed = std::optional<std::string>;
